@@ -1,0 +1,35 @@
+// Where a refused write explains itself: a Problem, an Explanation, a Suggestion and a code.
+#pragma once
+
+#include <string>
+
+// Codes of the error table that the tool models raise.
+inline constexpr int ErrorUnknown = 0;
+inline constexpr int ErrorInputRange = 3;
+inline constexpr int ErrorVariableFixed = 4;
+// Code of a range warning, which is not a row of the table.
+inline constexpr int ErrorRangeWarning = -1;
+// Rows 0 to 62; codes without a row read as row 0.
+inline constexpr int ErrorCodeCount = 63;
+// Longest Explanation a warning may hold; longer texts are cut.
+inline constexpr std::size_t MaxExplanationLength = 255;
+
+class ErrorSink {
+public:
+    // A new sink already reads "Unknown error", so a refusal that reports nothing still says so.
+    ErrorSink();
+
+    void SetError(int code);
+    void IntRangeWarning(int value, int limit, const std::string& varName);
+    void RealRangeWarning(double value, double limit, const std::string& varName);
+    // A typed text that held no usable number: quoted back to the user as typed.
+    void NotANumberWarning(const std::string& typed, const std::string& varName);
+
+    std::string Problem;
+    std::string Explanation;
+    std::string Suggestion;
+    int Code = 0;
+
+private:
+    void SetRangeWarning(std::string explanation);
+};

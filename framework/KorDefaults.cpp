@@ -1,0 +1,7 @@
+#include "framework/KorDefaults.h"
+
+const CKorDefaults& KorDefaults()
+{
+    static const CKorDefaults defaults;
+    return defaults;
+}

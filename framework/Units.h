@@ -1,0 +1,92 @@
+// Unit codes, the decibel helpers, unit conversion and number text.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Unit codes. Every variable has a storage unit and a display unit taken from this list.
+enum UnitCode : int {
+    UnitNone = 0,
+    UnitKm = 1,
+    UnitM = 2,
+    UnitCm = 3,
+    UnitMm = 4,
+    UnitKmPerS = 5,
+    UnitMPerS = 6,
+    UnitCmPerS = 7,
+    UnitMmPerS = 8,
+    UnitHz = 9,
+    UnitKHz = 10,
+    UnitMHz = 11,
+    UnitGHz = 12,
+    UnitW = 13,
+    UnitPW = 14,
+    UnitDb = 15,
+    UnitDbi = 16,
+    UnitDbw = 17,
+    UnitDbPerHz = 18,
+    UnitDeg = 19,
+    UnitRad = 20,
+    UnitDegPerS = 21,
+    UnitRadPerS = 22,
+    UnitK = 23,
+    UnitS = 24,
+    UnitSec = 25,
+    UnitMin = 26,
+    UnitHours = 27,
+    UnitDays = 28,
+    UnitMonths = 29,
+    UnitYear = 30,
+    UnitDegE = 31,
+    UnitDegN = 32,
+    UnitDbwPerHz = 33,
+    UnitGmPerM3 = 34,
+    UnitPercent = 35,
+    UnitSPerM = 36,
+    UnitDegPerDay = 37,
+    UnitPerHz = 38,
+    UnitWPerHz = 39,
+    UnitDbwPer4KHzM2 = 40,
+    UnitDbwPer1MHzM2 = 41,
+    UnitCelsius = 42,
+    UnitMmPerH = 43,
+    UnitDbPerKm = 44,
+    UnitDbPerDec = 45,
+    UnitLatitudeDms = 46,
+    UnitLongitudeDms = 47,
+};
+
+// 10*log10(x), with everything at or below 1e-300 read as -3000 dB so that nothing
+// takes the logarithm of zero or of a negative number.
+double ToDb(double x);
+// 10^(x/10), saturating at 1e300 and 1e-300 outside (-3000, 3000) dB.
+double FromDb(double x);
+
+void UnitLabel(int code, std::string& out);
+std::string UnitLabel(int code);
+
+// x expressed in unit `from`, converted to unit `to`. Never fails: a pair without a rule
+// gives x (or its value in the family unit) unchanged.
+double ConvertUnit(double x, int from, int to);
+
+// The one number-to-text rule: fixed form with the program's decimal places (trailing zeros
+// trimmed), exponential form for magnitudes of 100000 and above or below 10^-places.
+void FormatNumber(double x, std::string& out);
+std::string FormatNumber(double x);
+void TrimTrailingZeros(std::string& s);
+
+// Degrees-minutes-seconds text for display unit 46 (latitude) or 47 (longitude).
+void FormatAngleDms(double radians, int unit, std::string& out);
+
+// Radians read from a degrees-minutes-seconds text. No value when the text holds no number,
+// when a fourth positional number follows the seconds, or when the result is not finite.
+std::optional<double> ParseAngleDms(const std::string& in);
+
+// A decimal integer read as the C library reads "%ld": leading blanks skipped, reading stops
+// at the first character that cannot continue it. No value when no number is found or it
+// does not fit a long.
+std::optional<long> ReadLong(const std::string& in);
+
+// A decimal number read as the C library reads "%lf" under the current locale. No value when
+// no number is found or the number is not finite (nan, inf, or an overflow such as 1e999).
+std::optional<double> ReadReal(const std::string& in);

@@ -1,0 +1,13 @@
+// The program's string table: every error text and menu text the user can see.
+#pragma once
+
+// Launcher context menu item that opens the About box.
+inline constexpr int IDS_ABOUTBOX = 101;
+
+// Error texts: one id per error code and text, code = id - base.
+inline constexpr int IDS_ERROR_PROBLEM = 1000;
+inline constexpr int IDS_ERROR_EXPLANATION = 1100;
+inline constexpr int IDS_ERROR_SUGGESTION = 1200;
+
+// The text of a string id, or null when the table has no such id.
+const char* ResourceString(int id);

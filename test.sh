@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the normal build, the same suites
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")"
+. tools/packages.sh
+
+ensure_packages build-essential cmake g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
+    libbenchmark-dev locales
+ensure_locale de_DE.UTF-8
+
+jobs=$(nproc)
+fuzz_seconds=${KORTOOLS_FUZZ_SECONDS:-30}
+
+echo "== Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzz typed text for ${fuzz_seconds} s"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+./build-fuzz/tests/fuzz/fuzz_text_input -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    "$corpus" tests/fuzz/corpus
+echo "All tests passed."
