@@ -1,0 +1,49 @@
+#include "formulas/Constants.h"
+#include "formulas/Propagation.h"
+#include "tests/formulas/Printed.h"
+
+TEST(Propagation, ReferenceValues)
+{
+    ExpectPrinted({
+        {"wavelength of 10 GHz, km", WavelengthFromFrequency(1e10), "2.998e-5"},
+        {"geostationary path at 12 GHz", FreeSpaceLoss(35786.05, 1.2e10), "205.10546"},
+        {"distance back, 22 dB offset", DistanceFromLoss(205.10546, 1.2e10), "35720.98142"},
+        {"offset is 20log(4pi): zero at d*f = c/4pi", FreeSpaceLoss(0.001, SpeedOfLight / FourPi / 0.001), "0.000000"},
+        {"loss is negative when very close", FreeSpaceLoss(0.001, 1e6), "-27.55"},
+        {"spreading at geostationary height", SpreadingLoss(35786.05), "162.06637"},
+        {"spreading at zero counts as one metre", SpreadingLoss(0), "10.99210"},
+    });
+}
+
+TEST(Propagation, GuardedInputs)
+{
+    ExpectExact({
+        {"wavelength of 0 Hz", WavelengthFromFrequency(0), 0},
+        {"frequency of -1 km", FrequencyFromWavelength(-1), 0},
+        {"path loss at 0 Hz", FreeSpaceLoss(35786.05, 0), 0},
+        {"path loss at zero distance", FreeSpaceLoss(0, 1.2e10), FreeSpaceLoss(0.001, 1.2e10)},
+        {"distance from 0 dB", DistanceFromLoss(0, 1.2e10), 0},
+        {"distance from -5 dB", DistanceFromLoss(-5, 1.2e10), 0},
+        {"distance at negative frequency", DistanceFromLoss(200, -1), 0},
+        {"frequency from 0 dB", FrequencyFromLoss(0, 1000), 0},
+        {"frequency at zero distance", FrequencyFromLoss(200, 0), 0},
+        {"spreading loss saturates with ToDb", SpreadingLoss(1e200), 3000},
+        {"huge spreading loss saturates in FromDb", DistanceFromSpreadingLoss(5000), DistanceFromSpreadingLoss(3000)},
+    });
+}
+
+TEST(Propagation, InversesRoundTrip)
+{
+    for (const double distance : {0.001, 1.0, 35786.05, 384400.0}) {
+        SCOPED_TRACE(distance);
+        for (const double frequency : {1e6, 1.2e10, 3e11}) {
+            const double loss = FreeSpaceLoss(distance, frequency);
+            if (loss <= 0)
+                continue; // outside the inverses' domain
+            // The inverses use 22 dB where the forward formula uses 21.984197 dB.
+            EXPECT_NEAR(FreeSpaceLoss(DistanceFromLoss(loss, frequency), frequency), loss - 0.015803, 1e-9);
+            EXPECT_NEAR(FreeSpaceLoss(distance, FrequencyFromLoss(loss, distance)), loss - 0.015803, 1e-9);
+        }
+        EXPECT_NEAR(DistanceFromSpreadingLoss(SpreadingLoss(distance)), distance, 1e-12 * distance);
+    }
+}
