@@ -25,6 +25,10 @@ public:
     // A typed text that held no usable number: quoted back to the user as typed.
     void NotANumberWarning(const std::string& typed, const std::string& varName);
 
+    // Beeps, then shows the three texts in the modal error dialog and returns when the user
+    // has closed it. The sink itself is not changed.
+    void ShowError() const;
+
     std::string Problem;
     std::string Explanation;
     std::string Suggestion;

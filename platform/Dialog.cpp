@@ -1,0 +1,334 @@
+#include "platform/Dialog.h"
+
+#include "platform/DialogHost.h"
+
+namespace {
+
+DialogHost* g_host = nullptr;
+
+const MessageMapEntry EmptyMessageMap[] = {{0, 0, nullptr}};
+
+} // namespace
+
+void SetDialogHost(DialogHost* host)
+{
+    g_host = host;
+}
+
+DialogHost* GetDialogHost()
+{
+    return g_host;
+}
+
+void MessageBeep(unsigned type)
+{
+    if (g_host)
+        g_host->Beep(type);
+}
+
+const ControlTemplate* DialogTemplate::Find(int controlId) const
+{
+    if (controlId == IDC_STATIC)
+        return nullptr;
+    for (const ControlTemplate& control : controls)
+        if (control.id == controlId)
+            return &control;
+    return nullptr;
+}
+
+bool IsTabStopKind(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::Edit:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+    case ControlKind::DropDownList:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CDialog::CDialog(int templateId)
+    : m_templateId(templateId), m_template(FindDialogTemplate(templateId))
+{
+}
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate)
+    : m_templateId(dialogTemplate.id), m_template(&dialogTemplate)
+{
+}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal()
+{
+    if (!g_host || !m_template)
+        return -1;
+    m_ending = false;
+    m_destroying = false;
+    m_result = -1;
+    m_leaving.clear();
+    return g_host->RunModal(*this);
+}
+
+void CDialog::EndDialog(int result)
+{
+    if (!m_window)
+        return;
+    m_ending = true;
+    m_result = result;
+    m_window->EndModal(result);
+}
+
+bool CDialog::HasControl(int id) const
+{
+    return m_window && m_window->HasControl(id);
+}
+
+bool CDialog::GetItemText(int id, std::string& out) const
+{
+    return m_window && m_window->GetText(id, out);
+}
+
+bool CDialog::SetItemText(int id, const std::string& text)
+{
+    return m_window && m_window->SetText(id, text);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    return m_window && m_window->IsEnabled(id);
+}
+
+bool CDialog::EnableItem(int id, bool enabled)
+{
+    return m_window && m_window->SetEnabled(id, enabled);
+}
+
+bool CDialog::IsItemVisible(int id) const
+{
+    return m_window && m_window->IsVisible(id);
+}
+
+bool CDialog::ShowItem(int id, bool visible)
+{
+    return m_window && m_window->SetVisible(id, visible);
+}
+
+bool CDialog::IsItemChecked(int id) const
+{
+    return m_window && m_window->IsChecked(id);
+}
+
+bool CDialog::CheckItem(int id, bool checked)
+{
+    return m_window && m_window->SetChecked(id, checked);
+}
+
+bool CDialog::ResetList(int id)
+{
+    return m_window && m_window->ResetList(id);
+}
+
+bool CDialog::AddListEntry(int id, const std::string& text)
+{
+    return m_window && m_window->AddListEntry(id, text);
+}
+
+int CDialog::GetListSelection(int id) const
+{
+    return m_window ? m_window->GetListSelection(id) : -1;
+}
+
+bool CDialog::SetListSelection(int id, int index)
+{
+    return m_window && m_window->SetListSelection(id, index);
+}
+
+int CDialog::GetFocusItem() const
+{
+    return m_window ? m_window->GetFocus() : -1;
+}
+
+bool CDialog::SetFocusItem(int id)
+{
+    return m_window && m_window->SetFocus(id);
+}
+
+bool CDialog::SetItemPicture(int id, const unsigned char* png, std::size_t size)
+{
+    return m_window && m_window->SetPicture(id, png, size);
+}
+
+void CDialog::AppendSystemMenu(int command, const std::string& text)
+{
+    m_systemMenu.push_back({command, text});
+}
+
+int CDialog::HostCreate(DialogWindow* window)
+{
+    m_window = window;
+    if (OnCreate() == -1) {
+        m_window = nullptr;
+        return -1;
+    }
+    return 0;
+}
+
+void CDialog::HostInit()
+{
+    if (OnInitDialog() && !m_ending) {
+        const int first = FirstTabStop();
+        if (first != -1)
+            SetFocusItem(first);
+    }
+}
+
+void CDialog::HostDestroy()
+{
+    m_destroying = true;
+    OnDestroy();
+    m_window = nullptr;
+}
+
+void CDialog::Notify(int id, int code)
+{
+    if (!m_window || m_ending || m_destroying)
+        return;
+    if (code == EN_KILLFOCUS) {
+        // A leave handler may show the error dialog, which takes the focus from the very edit
+        // being left; that second loss must not apply the entry again.
+        if (m_leaving.count(id))
+            return;
+        m_leaving.insert(id);
+        if (const MessageMapEntry* entry = FindEntry(id, code))
+            (this->*entry->handler)();
+        m_leaving.erase(id);
+        return;
+    }
+    if (const MessageMapEntry* entry = FindEntry(id, code)) {
+        (this->*entry->handler)();
+        return;
+    }
+    if (code == BN_CLICKED && id == IDOK)
+        OnOK();
+    else if (code == BN_CLICKED && id == IDCANCEL)
+        OnCancel();
+}
+
+void CDialog::KeyEnter()
+{
+    if (!m_window || m_ending)
+        return;
+    const int focus = GetFocusItem();
+    const ControlTemplate* focused = m_template ? m_template->Find(focus) : nullptr;
+    if (focused && focused->kind == ControlKind::PushButton) {
+        Notify(focus, BN_CLICKED);
+        return;
+    }
+    int command = IDOK;
+    if (m_template) {
+        for (const ControlTemplate& control : m_template->controls) {
+            if (control.kind == ControlKind::PushButton && (control.flags & CF_DEFAULT)) {
+                command = control.id;
+                break;
+            }
+        }
+    }
+    // A disabled default button cannot be pressed.
+    if (command != IDOK && !IsItemEnabled(command))
+        return;
+    Close(command);
+}
+
+void CDialog::KeyEscape()
+{
+    if (m_window && !m_ending)
+        Close(IDCANCEL);
+}
+
+void CDialog::CloseBox()
+{
+    if (m_window && !m_ending)
+        Close(IDCANCEL);
+}
+
+void CDialog::Close(int commandId)
+{
+    ApplyFocusedEdit();
+    if (!m_ending)
+        Notify(commandId, BN_CLICKED);
+}
+
+void CDialog::ApplyFocusedEdit()
+{
+    const int focus = GetFocusItem();
+    const ControlTemplate* focused = m_template ? m_template->Find(focus) : nullptr;
+    if (focused && focused->kind == ControlKind::Edit && HasKillFocusHandler(focus))
+        Notify(focus, EN_KILLFOCUS);
+}
+
+void CDialog::KeyHelp()
+{
+}
+
+void CDialog::OnSysCommand(int)
+{
+}
+
+bool CDialog::HasKillFocusHandler(int id) const
+{
+    return FindEntry(id, EN_KILLFOCUS) != nullptr;
+}
+
+int CDialog::FirstTabStop() const
+{
+    if (!m_template || !m_window)
+        return -1;
+    for (const ControlTemplate& control : m_template->controls) {
+        if (control.id == IDC_STATIC || !IsTabStopKind(control.kind))
+            continue;
+        if (m_window->IsEnabled(control.id) && m_window->IsVisible(control.id))
+            return control.id;
+    }
+    return -1;
+}
+
+int CDialog::OnCreate()
+{
+    return 0;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    return TRUE;
+}
+
+void CDialog::OnDestroy()
+{
+}
+
+void CDialog::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+const MessageMapEntry* CDialog::GetMessageMap() const
+{
+    return EmptyMessageMap;
+}
+
+const MessageMapEntry* CDialog::FindEntry(int id, int code) const
+{
+    for (const MessageMapEntry* entry = GetMessageMap(); entry && entry->handler; ++entry)
+        if (entry->id == id && entry->code == code)
+            return entry;
+    return nullptr;
+}

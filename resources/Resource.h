@@ -1,0 +1,91 @@
+// Dialog template ids and control ids.
+#pragma once
+
+// Dialog templates.
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDD_KORTOOLS_DIALOG = 102;
+inline constexpr int IDD_ERRORMSG = 123;
+inline constexpr int IDD_TOOL_PATH = 158;
+inline constexpr int IDD_TOOL_DB = 159;
+inline constexpr int IDD_TOOL_FREQ = 160;
+inline constexpr int IDD_TOOL_TEMP = 165;
+inline constexpr int IDD_TOOL_SPREAD = 218;
+inline constexpr int IDD_TOOL_GTOT = 220;
+
+// Error message dialog.
+inline constexpr int IDC_ERR_PROBLEM = 140;
+inline constexpr int IDC_ERR_EXPLANATION = 141;
+inline constexpr int IDC_ERR_SUGGESTION = 143;
+
+// Launcher buttons and logo.
+inline constexpr int IDC_BUTTON_DB = 1000;
+inline constexpr int IDC_BUTTON_FREQ = 1001;
+inline constexpr int IDC_BUTTON_PATH = 1002;
+inline constexpr int IDC_BUTTON_PERIOD = 1003;
+inline constexpr int IDC_BUTTON_TEMP = 1004;
+inline constexpr int IDC_BUTTON_GMAX = 1005;
+inline constexpr int IDC_BUTTON_GREL = 1006;
+inline constexpr int IDC_BUTTON_THETA3DB = 1007;
+inline constexpr int IDC_BUTTON_CN = 1008;
+inline constexpr int IDC_BUTTON_ANGLES = 1009;
+inline constexpr int IDC_BUTTON_CNI = 1011;
+inline constexpr int IDC_BUTTON_PFD = 1012;
+inline constexpr int IDC_BUTTON_GTOT = 1013;
+inline constexpr int IDC_BUTTON_SPREAD = 1016;
+inline constexpr int IDC_LOGO = 1025;
+// The launcher's menu command that opens the About box.
+inline constexpr int IDM_ABOUTBOX = 0x0010;
+
+// Decibel tool.
+inline constexpr int IDC_DB_ABSOLUTE = 367;
+inline constexpr int IDC_DB_TO_DB = 368;
+inline constexpr int IDC_DB_TO_ABSOLUTE = 369;
+inline constexpr int IDC_DB_DECIBELS = 370;
+
+// Frequency tool.
+inline constexpr int IDC_FREQ_FREQUENCY = 379;
+inline constexpr int IDC_FREQ_WAVELENGTH = 380;
+inline constexpr int IDC_FREQ_TO_WAVELENGTH = 381;
+inline constexpr int IDC_FREQ_TO_FREQUENCY = 382;
+inline constexpr int IDC_FREQ_HZ = 371;
+inline constexpr int IDC_FREQ_GHZ = 372;
+inline constexpr int IDC_FREQ_MHZ = 373;
+inline constexpr int IDC_FREQ_KHZ = 374;
+inline constexpr int IDC_FREQ_KM = 375;
+inline constexpr int IDC_FREQ_M = 376;
+inline constexpr int IDC_FREQ_CM = 377;
+inline constexpr int IDC_FREQ_MM = 378;
+
+// Spreading loss tool.
+inline constexpr int IDC_SPREAD_DISTANCE = 1008;
+inline constexpr int IDC_SPREAD_LOSS = 362;
+inline constexpr int IDC_SPREAD_CALC_DISTANCE = 366;
+inline constexpr int IDC_SPREAD_CALC_LOSS = 369;
+
+// Path loss tool.
+inline constexpr int IDC_PATH_DISTANCE = 367;
+inline constexpr int IDC_PATH_FREQUENCY = 361;
+inline constexpr int IDC_PATH_GHZ = 363;
+inline constexpr int IDC_PATH_MHZ = 364;
+inline constexpr int IDC_PATH_KHZ = 365;
+inline constexpr int IDC_PATH_HZ = 370;
+inline constexpr int IDC_PATH_LOSS = 362;
+inline constexpr int IDC_PATH_CALC_DISTANCE = 366;
+inline constexpr int IDC_PATH_CALC_FREQUENCY = 368;
+inline constexpr int IDC_PATH_CALC_LOSS = 369;
+
+// Noise temperature tool.
+inline constexpr int IDC_TEMP_NOISE = 412;
+inline constexpr int IDC_TEMP_TEMPERATURE = 413;
+inline constexpr int IDC_TEMP_BANDWIDTH = 417;
+inline constexpr int IDC_TEMP_CALC_NOISE = 415;
+inline constexpr int IDC_TEMP_CALC_TEMPERATURE = 414;
+inline constexpr int IDC_TEMP_CALC_BANDWIDTH = 416;
+
+// G/T tool.
+inline constexpr int IDC_GTOT_GAIN = 1017;
+inline constexpr int IDC_GTOT_TEMPERATURE = 1018;
+inline constexpr int IDC_GTOT_GTOT = 1019;
+inline constexpr int IDC_GTOT_CALC_GAIN = 1020;
+inline constexpr int IDC_GTOT_CALC_TEMPERATURE = 1021;
+inline constexpr int IDC_GTOT_CALC_GTOT = 1022;

@@ -1,0 +1,185 @@
+// Every dialog of the program, described once as data. Controls are listed in creation order,
+// which is also their tab order and the order in which screen readers meet them.
+#include "platform/DialogTemplate.h"
+#include "platform/Win.h"
+#include "resources/Resource.h"
+
+#include <iterator>
+
+namespace {
+
+using K = ControlKind;
+constexpr int S = IDC_STATIC;
+constexpr const char* Font = "Segoe UI";
+constexpr unsigned ToolStyle = DS_VISIBLE | DS_SYSMENU;
+
+const ControlTemplate AboutControls[] = {
+    {S, K::Icon, "", 11, 17, 20, 20, 0},
+    {S, K::Label, "KorTools Version 7.10.1.0", 39, 10, 122, 8, CF_NOPREFIX},
+    {S, K::Label, "Copyright (C) 2026 Tessaline Systems Ltd", 39, 19, 169, 8, 0},
+    {IDOK, K::PushButton, "OK", 176, 7, 32, 14, CF_DEFAULT},
+    {S, K::Label, "For more information about the Korvella interference simulation please contact us at:", 39, 31, 150, 18, 0},
+    {S, K::Label, "Tessaline Systems Ltd", 39, 49, 137, 13, 0},
+    {S, K::Label, "Tel: +44 (0)1632 960000", 39, 61, 94, 11, 0},
+    {S, K::Label, "Email: tools@tessaline.example", 39, 73, 100, 11, 0},
+    {S, K::Label, "Web: www.tessaline.example", 39, 85, 95, 11, 0},
+    {S, K::Label, "Contact us with your suggestions for new tools!", 31, 111, 166, 8, 0},
+};
+
+const ControlTemplate LauncherControls[] = {
+    {IDC_BUTTON_DB, K::PushButton, "dB - Abs", 7, 28, 50, 14, 0},
+    {IDC_BUTTON_GMAX, K::PushButton, "GMax", 63, 28, 50, 14, 0},
+    {IDC_BUTTON_FREQ, K::PushButton, "Freq - Wave", 7, 46, 50, 14, 0},
+    {IDC_BUTTON_THETA3DB, K::PushButton, "Theta 3dB", 63, 46, 50, 14, 0},
+    {IDC_BUTTON_SPREAD, K::PushButton, "Spread Loss", 7, 64, 50, 14, 0},
+    {IDC_BUTTON_GREL, K::PushButton, "GRel", 63, 64, 50, 14, 0},
+    {IDC_BUTTON_PATH, K::PushButton, "Path Loss", 7, 82, 50, 14, 0},
+    {IDC_BUTTON_GTOT, K::PushButton, "G/T", 63, 82, 50, 14, 0},
+    {IDC_BUTTON_TEMP, K::PushButton, "Noise Temp", 7, 100, 50, 14, 0},
+    {IDC_BUTTON_CN, K::PushButton, "C/N", 63, 112, 50, 14, 0},
+    {IDC_BUTTON_PERIOD, K::PushButton, "Period", 7, 130, 50, 14, 0},
+    {IDC_BUTTON_CNI, K::PushButton, "C/(N+I)", 63, 130, 50, 14, 0},
+    {IDC_BUTTON_ANGLES, K::PushButton, "Angles", 7, 148, 50, 14, 0},
+    {IDC_BUTTON_PFD, K::PushButton, "PFD", 63, 148, 50, 14, 0},
+    {S, K::Label, "General:", 7, 19, 36, 8, 0},
+    {S, K::Label, "Click on button to open tool.", 7, 7, 108, 10, 0},
+    {S, K::Label, "Antenna:", 63, 19, 36, 8, 0},
+    {S, K::Label, "Link Budget:", 63, 100, 45, 8, 0},
+    {S, K::Label, "Orbits:", 7, 118, 45, 8, 0},
+    {IDC_LOGO, K::Picture, "", 7, 167, 108, 33, CF_HIDDEN},
+};
+
+const ControlTemplate ErrorMsgControls[] = {
+    {IDOK, K::PushButton, "OK", 85, 148, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "Information", 6, 7, 207, 134, 0},
+    {S, K::Label, "Problem:", 21, 23, 43, 12, CF_RIGHT},
+    {IDC_ERR_PROBLEM, K::Edit, "", 69, 19, 131, 21, CF_MULTILINE | CF_DISABLED},
+    {S, K::Label, "Explanation:", 14, 49, 50, 13, CF_RIGHT},
+    {IDC_ERR_EXPLANATION, K::Edit, "", 69, 47, 131, 46, CF_MULTILINE | CF_DISABLED},
+    {S, K::Label, "Suggestion:", 18, 104, 45, 13, CF_RIGHT},
+    {IDC_ERR_SUGGESTION, K::Edit, "", 69, 101, 131, 30, CF_MULTILINE | CF_DISABLED},
+};
+
+const ControlTemplate DbControls[] = {
+    {IDC_DB_ABSOLUTE, K::Edit, "", 15, 31, 88, 14, 0},
+    {IDC_DB_TO_DB, K::PushButton, ">>", 113, 18, 50, 14, 0},
+    {IDC_DB_DECIBELS, K::Edit, "", 172, 31, 88, 14, 0},
+    {IDC_DB_TO_ABSOLUTE, K::PushButton, "<<", 113, 37, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 113, 68, 50, 14, CF_DEFAULT},
+    {S, K::Label, "Absolute:", 43, 21, 32, 8, 0},
+    {S, K::Label, "Decibels:", 200, 21, 32, 8, 0},
+    {S, K::GroupBox, "", 5, 7, 263, 55, 0},
+};
+
+const ControlTemplate FreqControls[] = {
+    {IDC_FREQ_FREQUENCY, K::Edit, "", 11, 40, 88, 14, 0},
+    {IDC_FREQ_TO_WAVELENGTH, K::PushButton, ">>", 115, 30, 50, 14, 0},
+    {IDC_FREQ_WAVELENGTH, K::Edit, "", 173, 40, 87, 14, 0},
+    {IDC_FREQ_TO_FREQUENCY, K::PushButton, "<<", 115, 49, 50, 14, 0},
+    {IDC_FREQ_GHZ, K::RadioButton, "GHz", 41, 74, 28, 10, CF_GROUP},
+    {IDC_FREQ_MHZ, K::RadioButton, "MHz", 41, 84, 29, 10, 0},
+    {IDC_FREQ_KHZ, K::RadioButton, "kHz", 41, 94, 27, 10, 0},
+    {IDC_FREQ_HZ, K::RadioButton, "Hz", 41, 104, 24, 10, 0},
+    {IDC_FREQ_KM, K::RadioButton, "km", 205, 74, 25, 10, CF_GROUP},
+    {IDC_FREQ_M, K::RadioButton, "m", 205, 84, 22, 10, 0},
+    {IDC_FREQ_CM, K::RadioButton, "cm", 205, 94, 25, 10, 0},
+    {IDC_FREQ_MM, K::RadioButton, "mm", 205, 104, 28, 10, 0},
+    {IDCANCEL, K::PushButton, "Close", 115, 143, 50, 14, CF_DEFAULT},
+    {S, K::Label, "Frequency:", 35, 29, 48, 8, 0},
+    {S, K::Label, "Wavelength:", 197, 29, 49, 8, 0},
+    {S, K::GroupBox, "", 5, 4, 267, 134, 0},
+    {S, K::Label, "c=2.998e8 m/s", 114, 17, 52, 10, 0},
+    {S, K::GroupBox, "Units", 30, 61, 56, 62, 0},
+    {S, K::GroupBox, "Units", 194, 62, 56, 62, 0},
+};
+
+const ControlTemplate SpreadControls[] = {
+    {IDC_SPREAD_DISTANCE, K::Edit, "", 72, 22, 88, 12, 0},
+    {IDC_SPREAD_LOSS, K::Edit, "", 72, 40, 88, 12, 0},
+    {IDC_SPREAD_CALC_DISTANCE, K::PushButton, "Calculate", 180, 21, 50, 14, 0},
+    {IDC_SPREAD_CALC_LOSS, K::PushButton, "Calculate", 180, 39, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 96, 66, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "Spreading Loss Calculation", 4, 4, 231, 56, 0},
+    {S, K::Label, "Spreading Loss:", 11, 42, 54, 9, 0},
+    {S, K::Label, "Distance:", 11, 23, 34, 11, 0},
+    {S, K::Label, "km", 166, 23, 11, 10, 0},
+    {S, K::Label, "dB", 166, 41, 10, 10, 0},
+};
+
+const ControlTemplate PathControls[] = {
+    {IDC_PATH_DISTANCE, K::Edit, "", 53, 22, 88, 12, 0},
+    {IDC_PATH_FREQUENCY, K::Edit, "", 53, 38, 88, 12, 0},
+    {IDC_PATH_GHZ, K::RadioButton, "GHz", 79, 68, 33, 10, CF_GROUP},
+    {IDC_PATH_MHZ, K::RadioButton, "MHz", 79, 78, 29, 10, 0},
+    {IDC_PATH_KHZ, K::RadioButton, "kHz", 79, 88, 27, 10, 0},
+    {IDC_PATH_HZ, K::RadioButton, "Hz", 79, 98, 27, 10, 0},
+    {IDC_PATH_LOSS, K::Edit, "", 53, 124, 88, 12, 0},
+    {IDC_PATH_CALC_DISTANCE, K::PushButton, "Calculate", 161, 21, 50, 14, 0},
+    {IDC_PATH_CALC_FREQUENCY, K::PushButton, "Calculate", 161, 37, 50, 14, 0},
+    {IDC_PATH_CALC_LOSS, K::PushButton, "Calculate", 160, 123, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 88, 153, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "Free Space Path Loss Calculation", 4, 4, 216, 143, 0},
+    {S, K::Label, "Frequency:", 12, 39, 37, 11, 0},
+    {S, K::Label, "Path Loss:", 12, 125, 34, 9, 0},
+    {S, K::GroupBox, "Units", 69, 55, 56, 62, 0},
+    {S, K::Label, "Distance:", 12, 22, 34, 11, 0},
+    {S, K::Label, "km", 147, 23, 11, 10, 0},
+    {S, K::Label, "dB", 147, 125, 10, 10, 0},
+};
+
+const ControlTemplate TempControls[] = {
+    {IDC_TEMP_NOISE, K::Edit, "", 63, 28, 88, 14, 0},
+    {IDC_TEMP_TEMPERATURE, K::Edit, "", 63, 46, 88, 14, 0},
+    {IDC_TEMP_BANDWIDTH, K::Edit, "", 63, 64, 88, 14, 0},
+    {IDC_TEMP_CALC_NOISE, K::PushButton, "Calculate", 189, 28, 50, 14, 0},
+    {IDC_TEMP_CALC_TEMPERATURE, K::PushButton, "Calculate", 189, 46, 50, 14, 0},
+    {IDC_TEMP_CALC_BANDWIDTH, K::PushButton, "Calculate", 189, 64, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 103, 93, 50, 14, CF_DEFAULT},
+    {S, K::Label, "Thermal Noise:", 11, 31, 50, 8, 0},
+    {S, K::Label, "Temperature:", 11, 49, 43, 8, 0},
+    {S, K::GroupBox, "", 5, 4, 244, 85, 0},
+    {S, K::Label, "k = - 228.6 dBW/K/Hz", 65, 15, 79, 10, 0},
+    {S, K::Label, "Kelvin", 157, 49, 23, 9, 0},
+    {S, K::Label, "dBW", 157, 30, 29, 10, 0},
+    {S, K::Label, "Bandwidth:", 11, 67, 43, 8, 0},
+    {S, K::Label, "Hz", 157, 67, 23, 9, 0},
+};
+
+const ControlTemplate GtoTControls[] = {
+    {IDC_GTOT_GAIN, K::Edit, "", 67, 22, 88, 14, 0},
+    {IDC_GTOT_TEMPERATURE, K::Edit, "", 67, 46, 88, 14, 0},
+    {IDC_GTOT_GTOT, K::Edit, "", 67, 70, 88, 14, 0},
+    {IDC_GTOT_CALC_GAIN, K::PushButton, "Calculate", 195, 22, 50, 14, 0},
+    {IDC_GTOT_CALC_TEMPERATURE, K::PushButton, "Calculate", 195, 46, 50, 14, 0},
+    {IDC_GTOT_CALC_GTOT, K::PushButton, "Calculate", 195, 70, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 107, 108, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 8, 7, 249, 95, 0},
+    {S, K::Label, "G/T:", 18, 73, 28, 8, CF_VCENTER},
+    {S, K::Label, "Temperature:", 18, 46, 46, 14, CF_VCENTER},
+    {S, K::Label, "Peak Gain:", 18, 22, 46, 14, CF_VCENTER},
+    {S, K::Label, "dB", 157, 72, 21, 9, 0},
+    {S, K::Label, "K", 157, 48, 30, 9, 0},
+    {S, K::Label, "dBi", 157, 25, 30, 9, 0},
+};
+
+const DialogTemplate Templates[] = {
+    {IDD_ABOUTBOX, "About KorTools", 217, 135, Font, 8, DS_SYSMENU, AboutControls},
+    {IDD_KORTOOLS_DIALOG, "KorTools", 121, 207, Font, 8, DS_VISIBLE | DS_SYSMENU | DS_APPWINDOW, LauncherControls},
+    {IDD_ERRORMSG, "Error Message", 221, 169, Font, 8, DS_VISIBLE | DS_SYSMENU, ErrorMsgControls},
+    {IDD_TOOL_PATH, "Calculate Path Loss ", 226, 176, Font, 8, ToolStyle, PathControls},
+    {IDD_TOOL_DB, "Decibel to/from Absolute", 277, 89, Font, 8, ToolStyle, DbControls},
+    {IDD_TOOL_FREQ, "Frequency to/from Wavelength", 281, 162, Font, 8, ToolStyle, FreqControls},
+    {IDD_TOOL_TEMP, "Noise Temperature Calculation", 256, 111, Font, 8, ToolStyle, TempControls},
+    {IDD_TOOL_SPREAD, "Calculate Spreading Loss ", 243, 87, Font, 8, ToolStyle, SpreadControls},
+    {IDD_TOOL_GTOT, "Calculate G/T", 265, 128, Font, 8, ToolStyle, GtoTControls},
+};
+
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    for (const DialogTemplate& dialogTemplate : Templates)
+        if (dialogTemplate.id == id)
+            return &dialogTemplate;
+    return nullptr;
+}

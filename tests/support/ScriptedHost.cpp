@@ -1,0 +1,602 @@
+#include "tests/support/ScriptedHost.h"
+
+#include "platform/Dialog.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Win.h"
+#include "resources/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr unsigned char PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+
+bool IsCheckable(ControlKind kind)
+{
+    return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox;
+}
+
+struct ScriptedControl {
+    explicit ScriptedControl(const ControlTemplate& control)
+        : source(&control), text(control.text ? control.text : ""),
+          enabled((control.flags & CF_DISABLED) == 0), visible((control.flags & CF_HIDDEN) == 0)
+    {
+    }
+
+    const ControlTemplate* source;
+    std::string text;
+    bool enabled;
+    bool visible;
+    bool checked = false;
+    std::vector<std::string> entries;
+    int selection = -1;
+    std::vector<unsigned char> picture;
+
+    ControlKind Kind() const { return source->kind; }
+    int Id() const { return source->id; }
+    bool Reachable() const { return enabled && visible; }
+};
+
+} // namespace
+
+// One dialog's controls in memory, in creation order.
+class ScriptedWindow final : public DialogWindow {
+public:
+    ScriptedWindow(CDialog& dialog, const DialogTemplate& dialogTemplate) : m_dialog(dialog)
+    {
+        for (const ControlTemplate& control : dialogTemplate.controls)
+            controls.emplace_back(control);
+    }
+
+    ScriptedControl* Find(int id)
+    {
+        if (id == IDC_STATIC)
+            return nullptr;
+        for (ScriptedControl& control : controls)
+            if (control.Id() == id)
+                return &control;
+        return nullptr;
+    }
+
+    const ScriptedControl* Find(int id) const { return const_cast<ScriptedWindow*>(this)->Find(id); }
+
+    bool HasControl(int id) const override { return Find(id) != nullptr; }
+
+    bool GetText(int id, std::string& out) const override
+    {
+        const ScriptedControl* control = Find(id);
+        if (!control)
+            return false;
+        if (control->Kind() == ControlKind::DropDownList)
+            out = control->selection >= 0 ? control->entries[control->selection] : std::string();
+        else
+            out = control->text;
+        return true;
+    }
+
+    bool SetText(int id, const std::string& text) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control || control->Kind() == ControlKind::DropDownList)
+            return false;
+        control->text = text;
+        return true;
+    }
+
+    bool IsEnabled(int id) const override
+    {
+        const ScriptedControl* control = Find(id);
+        return control && control->enabled;
+    }
+
+    bool SetEnabled(int id, bool enabled) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control)
+            return false;
+        control->enabled = enabled;
+        if (!enabled)
+            PassFocusOnFrom(id);
+        return true;
+    }
+
+    bool IsVisible(int id) const override
+    {
+        const ScriptedControl* control = Find(id);
+        return control && control->visible;
+    }
+
+    bool SetVisible(int id, bool visible) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control)
+            return false;
+        control->visible = visible;
+        if (!visible)
+            PassFocusOnFrom(id);
+        return true;
+    }
+
+    bool IsChecked(int id) const override
+    {
+        const ScriptedControl* control = Find(id);
+        return control && IsCheckable(control->Kind()) && control->checked;
+    }
+
+    // Like the platform's own check call, this touches one button only; the rest of a radio
+    // group is the caller's business.
+    bool SetChecked(int id, bool checked) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control || !IsCheckable(control->Kind()))
+            return false;
+        control->checked = checked;
+        return true;
+    }
+
+    bool ResetList(int id) override
+    {
+        ScriptedControl* list = FindList(id);
+        if (!list)
+            return false;
+        list->entries.clear();
+        list->selection = -1;
+        return true;
+    }
+
+    bool AddListEntry(int id, const std::string& text) override
+    {
+        ScriptedControl* list = FindList(id);
+        if (!list)
+            return false;
+        list->entries.push_back(text);
+        return true;
+    }
+
+    int GetListSelection(int id) const override
+    {
+        const ScriptedControl* list = const_cast<ScriptedWindow*>(this)->FindList(id);
+        return list ? list->selection : -1;
+    }
+
+    // An index past the entries clears the selection and fails, as the platform's list does.
+    bool SetListSelection(int id, int index) override
+    {
+        ScriptedControl* list = FindList(id);
+        if (!list)
+            return false;
+        if (index < -1 || index >= static_cast<int>(list->entries.size())) {
+            list->selection = -1;
+            return false;
+        }
+        list->selection = index;
+        return true;
+    }
+
+    int GetFocus() const override { return blocked ? -1 : focus; }
+
+    bool SetFocus(int id) override
+    {
+        const ScriptedControl* control = Find(id);
+        if (!control || !IsTabStopKind(control->Kind()) || !control->Reachable())
+            return false;
+        focus = id;
+        return true;
+    }
+
+    bool SetPicture(int id, const unsigned char* png, std::size_t size) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control || control->Kind() != ControlKind::Picture || !png || size < sizeof PngSignature ||
+            std::memcmp(png, PngSignature, sizeof PngSignature) != 0)
+            return false;
+        control->picture.assign(png, png + size);
+        return true;
+    }
+
+    void EndModal(int code) override
+    {
+        ended = true;
+        result = code;
+    }
+
+    // The user moves the focus: it goes first, then the edit left behind hears of it.
+    void MoveFocus(int id)
+    {
+        const int from = focus;
+        if (from == id)
+            return;
+        focus = id;
+        NotifyLeft(from);
+    }
+
+    // The edit `id` lost the focus to another control or another window.
+    void NotifyLeft(int id)
+    {
+        const ScriptedControl* left = Find(id);
+        if (left && left->Kind() == ControlKind::Edit)
+            m_dialog.Notify(id, EN_KILLFOCUS);
+    }
+
+    int NextTabStop(bool forward) const
+    {
+        const std::vector<std::vector<std::size_t>> stops = TabStops();
+        const int count = static_cast<int>(stops.size());
+        if (count == 0)
+            return -1;
+        int current = -1;
+        for (int i = 0; i < count && current == -1; ++i)
+            for (std::size_t at : stops[i])
+                if (controls[at].Id() == focus)
+                    current = i;
+        const int start = current != -1 ? current : (forward ? count - 1 : 0);
+        for (int step = 1; step <= count; ++step) {
+            const int i = forward ? (start + step) % count : (start - step + count) % count;
+            const int target = StopTarget(stops[i]);
+            if (target != -1)
+                return target;
+        }
+        return -1;
+    }
+
+    // The radio buttons of the group `id` belongs to, itself included.
+    std::vector<std::size_t> RadioGroupOf(int id) const
+    {
+        for (const std::vector<std::size_t>& stop : TabStops())
+            for (std::size_t at : stop)
+                if (controls[at].Id() == id)
+                    return stop;
+        return {};
+    }
+
+    CDialog& Dialog() { return m_dialog; }
+
+    std::vector<ScriptedControl> controls;
+    int focus = -1;
+    // A dialog runs above this one.
+    bool blocked = false;
+    bool ended = false;
+    int result = -1;
+
+private:
+    ScriptedControl* FindList(int id)
+    {
+        ScriptedControl* control = Find(id);
+        return control && control->Kind() == ControlKind::DropDownList ? control : nullptr;
+    }
+
+    // Tab stops in creation order, each a list of control positions: a single control, or the
+    // buttons of one radio group, which runs from a button that starts a group up to the next
+    // such button or the next control that is not a radio button.
+    std::vector<std::vector<std::size_t>> TabStops() const
+    {
+        std::vector<std::vector<std::size_t>> stops;
+        bool inGroup = false;
+        for (std::size_t at = 0; at < controls.size(); ++at) {
+            const ScriptedControl& control = controls[at];
+            const bool radio = control.Kind() == ControlKind::RadioButton;
+            if (control.Id() == IDC_STATIC || !IsTabStopKind(control.Kind())) {
+                inGroup = false;
+                continue;
+            }
+            if (radio && inGroup && !(control.source->flags & CF_GROUP))
+                stops.back().push_back(at);
+            else
+                stops.push_back({at});
+            inGroup = radio;
+        }
+        return stops;
+    }
+
+    int StopTarget(const std::vector<std::size_t>& stop) const
+    {
+        for (std::size_t at : stop)
+            if (controls[at].checked && controls[at].Reachable())
+                return controls[at].Id();
+        for (std::size_t at : stop)
+            if (controls[at].Reachable())
+                return controls[at].Id();
+        return -1;
+    }
+
+    // A control that can no longer hold the focus hands it on without anyone being told, as the
+    // platform does when a program disables the focused control.
+    void PassFocusOnFrom(int id)
+    {
+        if (focus != id)
+            return;
+        const int next = NextTabStop(true);
+        focus = next == id ? -1 : next;
+    }
+
+    CDialog& m_dialog;
+};
+
+// --- ScriptedHost ---
+
+ScriptedHost::ScriptedHost() : m_previous(GetDialogHost())
+{
+    SetDialogHost(this);
+}
+
+ScriptedHost::~ScriptedHost()
+{
+    SetDialogHost(m_previous);
+}
+
+void ScriptedHost::OnDialog(int templateId, DialogScript script)
+{
+    m_scripts[templateId].push_back(std::move(script));
+}
+
+std::size_t ScriptedHost::PendingScripts(int templateId) const
+{
+    const auto found = m_scripts.find(templateId);
+    return found == m_scripts.end() ? 0 : found->second.size();
+}
+
+DialogScript ScriptedHost::TakeScript(int templateId)
+{
+    const auto found = m_scripts.find(templateId);
+    if (found == m_scripts.end() || found->second.empty())
+        return nullptr;
+    DialogScript script = std::move(found->second.front());
+    found->second.pop_front();
+    return script;
+}
+
+void ScriptedHost::Beep(unsigned type)
+{
+    m_beeps.push_back(type);
+}
+
+bool ScriptedHost::OwnerWasDisabled(std::size_t runIndex) const
+{
+    return runIndex < m_ownerDisabled.size() && m_ownerDisabled[runIndex];
+}
+
+int ScriptedHost::RunModal(CDialog& dialog)
+{
+    const DialogTemplate* dialogTemplate = dialog.Template();
+    if (!dialogTemplate)
+        return -1;
+    ScriptedWindow window(dialog, *dialogTemplate);
+    if (dialog.HostCreate(&window) == -1)
+        return -1;
+
+    ScriptedWindow* owner = m_running.empty() ? nullptr : m_running.back();
+    // Taken before anything runs, so that a nested run of the same template gets the next one.
+    DialogScript script = TakeScript(dialogTemplate->id);
+    m_runs.push_back(dialogTemplate->id);
+    if (owner)
+        owner->blocked = true;
+    m_ownerDisabled.push_back(owner && owner->blocked);
+    m_running.push_back(&window);
+
+    // Whatever way this run is left, the dialog beneath gets its window back.
+    struct Restore {
+        ScriptedHost& host;
+        ScriptedWindow* owner;
+        ~Restore()
+        {
+            host.m_running.pop_back();
+            if (owner)
+                owner->blocked = false;
+        }
+    } restore{*this, owner};
+
+    dialog.HostInit();
+    if (dialogTemplate->id == IDD_ERRORMSG) {
+        ErrorShown shown;
+        window.GetText(IDC_ERR_PROBLEM, shown.problem);
+        window.GetText(IDC_ERR_EXPLANATION, shown.explanation);
+        window.GetText(IDC_ERR_SUGGESTION, shown.suggestion);
+        m_errors.push_back(std::move(shown));
+    }
+    // This dialog now has the keyboard: an edit focused beneath it has just lost the focus.
+    if (owner)
+        owner->NotifyLeft(owner->focus);
+
+    if (script && !window.ended) {
+        ScriptedDialog view(dialog, window);
+        script(view);
+    }
+    if (!window.ended)
+        dialog.EndDialog(IDCANCEL);
+    // The window hides, taking the focus with it; the ending dialog must not react.
+    window.NotifyLeft(window.focus);
+    dialog.HostDestroy();
+    return window.result;
+}
+
+// --- ScriptedDialog ---
+
+bool ScriptedDialog::CanAct(const char* action) const
+{
+    if (m_window.ended)
+        return false;
+    if (m_window.blocked) {
+        ADD_FAILURE() << action << ": dialog " << m_dialog.TemplateId()
+                      << " is disabled while another dialog runs above it";
+        return false;
+    }
+    return true;
+}
+
+void ScriptedDialog::TypeInto(int editId, const std::string& text)
+{
+    if (!CanAct("TypeInto"))
+        return;
+    ScriptedControl* edit = m_window.Find(editId);
+    if (!edit || edit->Kind() != ControlKind::Edit) {
+        ADD_FAILURE() << "TypeInto: dialog " << m_dialog.TemplateId() << " has no edit " << editId;
+        return;
+    }
+    if (!edit->Reachable()) {
+        ADD_FAILURE() << "TypeInto: edit " << editId << " is " << (edit->enabled ? "hidden" : "disabled");
+        return;
+    }
+    m_window.MoveFocus(editId);
+    // The edit just left may have closed the dialog or taken this edit away from the user;
+    // then the typing goes nowhere.
+    if (m_window.ended || m_window.focus != editId)
+        return;
+    edit->text = text;
+}
+
+void ScriptedDialog::PressTab()
+{
+    if (!CanAct("PressTab"))
+        return;
+    const int next = m_window.NextTabStop(true);
+    if (next != -1)
+        m_window.MoveFocus(next);
+}
+
+void ScriptedDialog::PressShiftTab()
+{
+    if (!CanAct("PressShiftTab"))
+        return;
+    const int previous = m_window.NextTabStop(false);
+    if (previous != -1)
+        m_window.MoveFocus(previous);
+}
+
+void ScriptedDialog::Click(int id)
+{
+    if (!CanAct("Click"))
+        return;
+    ScriptedControl* control = m_window.Find(id);
+    if (!control || !control->Reachable())
+        return;
+    const ControlKind kind = control->Kind();
+    if (!IsTabStopKind(kind))
+        return;
+    m_window.MoveFocus(id);
+    if (kind == ControlKind::Edit || kind == ControlKind::DropDownList)
+        return;
+    // The edit just left may have closed the dialog or disabled this button meanwhile.
+    if (m_window.ended || !control->Reachable())
+        return;
+    if (kind == ControlKind::RadioButton) {
+        for (std::size_t at : m_window.RadioGroupOf(id))
+            m_window.controls[at].checked = false;
+        control->checked = true;
+    } else if (kind == ControlKind::CheckBox) {
+        control->checked = !control->checked;
+    }
+    m_dialog.Notify(id, BN_CLICKED);
+}
+
+void ScriptedDialog::Choose(int listId, int index)
+{
+    if (!CanAct("Choose"))
+        return;
+    ScriptedControl* list = m_window.Find(listId);
+    if (!list || list->Kind() != ControlKind::DropDownList) {
+        ADD_FAILURE() << "Choose: dialog " << m_dialog.TemplateId() << " has no list " << listId;
+        return;
+    }
+    if (!list->Reachable())
+        return;
+    if (index < 0 || index >= static_cast<int>(list->entries.size())) {
+        ADD_FAILURE() << "Choose: list " << listId << " has no entry " << index << " (it has "
+                      << list->entries.size() << ")";
+        return;
+    }
+    m_window.MoveFocus(listId);
+    if (m_window.ended || !list->Reachable() || index >= static_cast<int>(list->entries.size()))
+        return;
+    list->selection = index;
+    m_dialog.Notify(listId, CBN_SELCHANGE);
+}
+
+void ScriptedDialog::PressEnter()
+{
+    if (CanAct("PressEnter"))
+        m_dialog.KeyEnter();
+}
+
+void ScriptedDialog::PressEscape()
+{
+    if (CanAct("PressEscape"))
+        m_dialog.KeyEscape();
+}
+
+void ScriptedDialog::CloseBox()
+{
+    if (CanAct("CloseBox"))
+        m_dialog.CloseBox();
+}
+
+namespace {
+
+const ScriptedControl* Seen(const ScriptedWindow& window, const CDialog& dialog, int id)
+{
+    const ScriptedControl* control = window.Find(id);
+    if (!control)
+        ADD_FAILURE() << "dialog " << dialog.TemplateId() << " has no control " << id;
+    return control;
+}
+
+} // namespace
+
+std::string ScriptedDialog::Text(int id) const
+{
+    std::string text;
+    if (Seen(m_window, m_dialog, id))
+        m_window.GetText(id, text);
+    return text;
+}
+
+bool ScriptedDialog::Enabled(int id) const
+{
+    const ScriptedControl* control = Seen(m_window, m_dialog, id);
+    return control && control->enabled;
+}
+
+bool ScriptedDialog::Visible(int id) const
+{
+    const ScriptedControl* control = Seen(m_window, m_dialog, id);
+    return control && control->visible;
+}
+
+bool ScriptedDialog::Checked(int id) const
+{
+    return Seen(m_window, m_dialog, id) && m_window.IsChecked(id);
+}
+
+std::vector<std::string> ScriptedDialog::ListEntries(int id) const
+{
+    const ScriptedControl* control = Seen(m_window, m_dialog, id);
+    return control ? control->entries : std::vector<std::string>();
+}
+
+int ScriptedDialog::Selection(int id) const
+{
+    return Seen(m_window, m_dialog, id) ? m_window.GetListSelection(id) : -1;
+}
+
+std::vector<unsigned char> ScriptedDialog::Picture(int id) const
+{
+    const ScriptedControl* control = Seen(m_window, m_dialog, id);
+    return control ? control->picture : std::vector<unsigned char>();
+}
+
+int ScriptedDialog::Focus() const
+{
+    return m_window.focus;
+}
+
+bool ScriptedDialog::Ended() const
+{
+    return m_window.ended;
+}
+
+int ScriptedDialog::Result() const
+{
+    return m_window.result;
+}
