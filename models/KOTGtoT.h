@@ -1,0 +1,42 @@
+// Model of the G/T tool. Its setters only store; each quantity is derived from the other two
+// when the user asks for it, so a value typed into one box never silently moves another.
+#pragma once
+
+#include "framework/KorObj.h"
+
+class CKOTGtoT : public CKorObj {
+public:
+    enum : int {
+        VarPeakGain = 2,
+        VarTemperature = 3,
+        VarGtoT = 4,
+        VarTotal = 5
+    };
+
+    CKOTGtoT();
+    ~CKOTGtoT() override;
+
+    void GetTypeName(std::string& out) const override;
+    int GetRealVar(int index, double& out) const override;
+    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
+    void GetVarName(int index, std::string& out) const override;
+    int GetVarUnit(int index) const override;
+    int GetVarKind(int index) const override;
+    int GetVarCount() const override;
+
+    // Defined with the tool's dialog.
+    virtual int RunDialog();
+
+    // Each derives one quantity from the other two and stores it as computed, even where it
+    // lies outside what the setter would accept.
+    void CalcPeakGain();
+    void CalcGtoT();
+    void CalcTemperature();
+    // The peak gain of the shared antenna, handed over by the launcher; G/T follows it.
+    void SetPeakGain(double peakGain);
+
+    // Assigned as they are, without checks, by the saved state.
+    double m_peakGain = 30.0;     // dB
+    double m_temperature = 300.0; // K
+    double m_gtot;                // dB/K
+};

@@ -1,0 +1,41 @@
+// Model of the noise-temperature tool: thermal noise power, temperature and bandwidth, one of
+// which the user picks to be derived from the other two.
+#pragma once
+
+#include "framework/KorObj.h"
+
+class CKOTTemp : public CKorObj {
+public:
+    enum : int {
+        VarNoise = 2,
+        VarTemperature = 3,
+        VarBandwidth = 4,
+        VarTotal = 5
+    };
+
+    CKOTTemp();
+    ~CKOTTemp() override;
+
+    void GetTypeName(std::string& out) const override;
+    int GetRealVar(int index, double& out) const override;
+    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
+    void GetVarName(int index, std::string& out) const override;
+    int GetVarUnit(int index) const override;
+    int GetVarKind(int index) const override;
+    int GetVarCount() const override;
+    int GetCalcVar() const override;
+    int SetCalcVar(int index) override;
+    void Recalculate() override;
+
+    // Defined with the tool's dialog.
+    virtual int RunDialog();
+
+    // Assigned as they are, without checks, by the saved state and by the link budget when it
+    // opens this tool over its receiver.
+    double m_noise;               // dBW
+    double m_temperature = 300.0; // K
+    double m_bandwidth = 1.0;     // Hz
+
+private:
+    int m_calcVar = VarBandwidth;
+};
