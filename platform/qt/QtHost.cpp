@@ -1,0 +1,121 @@
+#include "platform/qt/QtHost.h"
+
+#include "platform/Dialog.h"
+#include "platform/qt/QtDialogWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+
+#include <climits>
+
+namespace {
+
+bool HaveApplication()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+// A click on a button of the owner that left an edit whose handler then ran a nested dialog:
+// the press reaches the button only after the nested run, and its release went to the nested
+// dialog. Without this the button would stay drawn pressed; the click itself stays lost.
+void ReleaseStrandedButtons(QWidget* owner)
+{
+    QTimer::singleShot(0, owner, [owner] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            return;
+        for (QAbstractButton* button : owner->findChildren<QAbstractButton*>())
+            if (button->isDown())
+                button->setDown(false);
+    });
+}
+
+} // namespace
+
+int QtHost::RunModal(CDialog& dialog)
+{
+    const DialogTemplate* dialogTemplate = dialog.Template();
+    if (!dialogTemplate || m_closingAll || !HaveApplication())
+        return -1;
+
+    // The dialog running beneath owns this one, so exec() blocks it for as long as this runs.
+    QWidget* owner = m_running.empty() ? nullptr : m_running.back()->Frame();
+    QtDialogWindow window(dialog, *dialogTemplate, owner);
+    if (dialog.HostCreate(&window) == -1)
+        return -1;
+
+    // Keeps the stack right however the run is left.
+    struct Running {
+        QtHost& host;
+        Running(QtHost& h, QtDialogWindow* w) : host(h) { host.m_running.push_back(w); }
+        ~Running()
+        {
+            host.m_running.pop_back();
+            if (host.m_running.empty())
+                host.m_closingAll = false;
+        }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+    } running(*this, &window);
+
+    dialog.HostInit();
+    const int result = window.Exec();
+    window.BeginTeardown();
+    dialog.HostDestroy();
+    if (owner)
+        ReleaseStrandedButtons(owner);
+    return result;
+}
+
+void QtHost::Beep(unsigned)
+{
+    if (HaveApplication())
+        QApplication::beep();
+}
+
+void QtHost::CloseAll()
+{
+    if (m_running.empty())
+        return;
+    m_closingAll = true;
+    // A menu open over a dialog runs a loop of its own that would keep the dialogs waiting.
+    for (QWidget* popup = QApplication::activePopupWidget(); popup;) {
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        if (next == popup)
+            break;
+        popup = next;
+    }
+    // Counted down from the current size each time: a dialog's handlers run in between.
+    for (std::size_t i = m_running.size(); i-- > 0;) {
+        if (i >= m_running.size())
+            continue;
+        CDialog& dialog = m_running[i]->Dialog();
+        if (!dialog.IsEnding())
+            dialog.CloseBox();
+        if (!dialog.IsEnding())
+            dialog.EndDialog(IDCANCEL);
+    }
+}
+
+bool QtHost::SetApplicationIcon(std::span<const std::span<const unsigned char>> pngImages)
+{
+    QIcon icon;
+    for (const std::span<const unsigned char> png : pngImages) {
+        QPixmap pixmap;
+        if (png.size() <= INT_MAX && pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG"))
+            icon.addPixmap(pixmap);
+    }
+    if (icon.isNull())
+        return false;
+    SetApplicationIcon(icon);
+    return true;
+}
+
+void QtHost::SetApplicationIcon(const QIcon& icon)
+{
+    QApplication::setWindowIcon(icon);
+}

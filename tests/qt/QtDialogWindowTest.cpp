@@ -1,0 +1,265 @@
+// A dialog's window built from its template, examined and used without a modal run.
+#include "tests/qt/QtTestSupport.h"
+
+#include "platform/qt/DialogUnits.h"
+#include "resources/Resource.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <span>
+
+namespace {
+
+constexpr int PatternList = 500;
+
+// A list beside its label, which no program template has yet.
+const ControlTemplate ListControls[] = {
+    {IDC_STATIC, ControlKind::Label, "&Pattern:", 7, 9, 40, 8, 0},
+    {PatternList, ControlKind::DropDownList, "", 50, 7, 100, 60, 0},
+    {IDCANCEL, ControlKind::PushButton, "Close", 50, 40, 50, 14, CF_DEFAULT},
+};
+const DialogTemplate ListTemplate = {9001, "List", 160, 60, "Segoe UI", 8, DS_SYSMENU, ListControls};
+
+// A window over a template, with its dialog attached as a running host would attach it.
+struct OpenWindow {
+    explicit OpenWindow(int templateId) : OpenWindow(templateId, *FindDialogTemplate(templateId)) {}
+    OpenWindow(int templateId, const DialogTemplate& dialogTemplate)
+        : dialog(templateId), window(dialog, dialogTemplate, nullptr)
+    {
+        dialog.HostCreate(&window);
+    }
+    ~OpenWindow()
+    {
+        window.BeginTeardown();
+        dialog.HostDestroy();
+    }
+    void Show()
+    {
+        window.Frame()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
+    }
+
+    RecordingDialog dialog;
+    QtDialogWindow window;
+};
+
+int Expected(int dialogUnits, int base, int divisor)
+{
+    return static_cast<int>(std::lround(dialogUnits * static_cast<double>(base) / divisor));
+}
+
+TEST(DialogUnits, RoundHalfAwayFromZero)
+{
+    const DialogUnits units(7, 15);
+    EXPECT_EQ(units.ToPixelsX(0), 0);
+    EXPECT_EQ(units.ToPixelsX(1), 2); // 1.75
+    EXPECT_EQ(units.ToPixelsX(2), 4); // 3.5
+    EXPECT_EQ(units.ToPixelsX(3), 5); // 5.25
+    EXPECT_EQ(units.ToPixelsY(1), 2); // 1.875
+    EXPECT_EQ(units.ToPixelsY(4), 8); // 7.5
+    EXPECT_EQ(units.ToPixelsY(-4), -8);
+}
+
+TEST(QtDialogWindow, ControlsStandWhereTheirDialogUnitsPutThem)
+{
+    OpenWindow open(IDD_TOOL_GTOT);
+    QDialog* frame = open.window.Frame();
+    if (!QFontDatabase::families().contains(QStringLiteral("Segoe UI"))) {
+        EXPECT_EQ(frame->font(), QApplication::font());
+    }
+
+    const QFontMetrics metrics(frame->font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int baseX = (width / 26 + 1) / 2;
+    const int baseY = metrics.height();
+    ASSERT_GT(baseX, 2);
+    ASSERT_GT(baseY, 6);
+
+    // Edit 1017 at 67, 22, 88 x 14; the dialog 265 x 128.
+    EXPECT_EQ(open.window.Control(IDC_GTOT_GAIN)->geometry(),
+              QRect(Expected(67, baseX, 4), Expected(22, baseY, 8), Expected(88, baseX, 4), Expected(14, baseY, 8)));
+    const QSize size(Expected(265, baseX, 4), Expected(128, baseY, 8));
+    EXPECT_EQ(frame->minimumSize(), size);
+    EXPECT_EQ(frame->maximumSize(), size);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Calculate G/T"));
+
+    // Close looks like the default button; no button takes Enter for itself.
+    EXPECT_TRUE(static_cast<QPushButton*>(open.window.Control(IDCANCEL))->isDefault());
+    for (QPushButton* button : frame->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->autoDefault()) << button->text().toStdString();
+
+    // A list's template height is its open height; closed it keeps its natural one.
+    OpenWindow list(9001, ListTemplate);
+    QWidget* combo = list.window.Control(PatternList);
+    EXPECT_EQ(combo->width(), list.window.Units().ToPixelsX(100));
+    EXPECT_EQ(combo->height(), combo->sizeHint().height());
+}
+
+TEST(QtDialogWindow, InputsAreNamedAfterTheLabelBesideOrAbove)
+{
+    struct Row {
+        int templateId;
+        int control;
+        const char* name;
+    };
+    const Row rows[] = {
+        {IDD_TOOL_GTOT, IDC_GTOT_GAIN, "Peak Gain"},       // beside, vertically centred
+        {IDD_TOOL_GTOT, IDC_GTOT_GTOT, "G/T"},             // beside, shorter than the edit
+        {IDD_TOOL_FREQ, IDC_FREQ_FREQUENCY, "Frequency"},  // above
+        {IDD_TOOL_FREQ, IDC_FREQ_WAVELENGTH, "Wavelength"},
+        {IDD_TOOL_TEMP, IDC_TEMP_NOISE, "Thermal Noise"},  // beside wins over the one above
+        {IDD_TOOL_SPREAD, IDC_SPREAD_DISTANCE, "Distance"}, // not the unit label on its right
+        {IDD_ERRORMSG, IDC_ERR_EXPLANATION, "Explanation"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        OpenWindow open(row.templateId);
+        EXPECT_EQ(open.window.Control(row.control)->accessibleName(), QString::fromUtf8(row.name));
+    }
+    OpenWindow list(9001, ListTemplate);
+    EXPECT_EQ(list.window.Control(PatternList)->accessibleName(), QStringLiteral("Pattern"));
+}
+
+TEST(QtDialogWindow, UnknownControlsAnswerMissing)
+{
+    OpenWindow open(IDD_TOOL_GTOT);
+    QtDialogWindow& window = open.window;
+    std::string text = "untouched";
+    for (const int id : {999, IDC_STATIC}) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(window.HasControl(id));
+        EXPECT_FALSE(window.GetText(id, text));
+        EXPECT_FALSE(window.SetText(id, "x"));
+        EXPECT_FALSE(window.IsEnabled(id));
+        EXPECT_FALSE(window.SetEnabled(id, true));
+        EXPECT_FALSE(window.IsVisible(id));
+        EXPECT_FALSE(window.SetVisible(id, true));
+        EXPECT_FALSE(window.IsChecked(id));
+        EXPECT_FALSE(window.SetChecked(id, true));
+        EXPECT_FALSE(window.ResetList(id));
+        EXPECT_FALSE(window.AddListEntry(id, "x"));
+        EXPECT_EQ(window.GetListSelection(id), -1);
+        EXPECT_FALSE(window.SetListSelection(id, 0));
+        EXPECT_FALSE(window.SetFocus(id));
+        EXPECT_FALSE(window.SetPicture(id, nullptr, 0));
+    }
+    EXPECT_EQ(text, "untouched");
+    // Controls of the wrong kind refuse too.
+    EXPECT_FALSE(window.SetChecked(IDC_GTOT_GAIN, true));
+    EXPECT_FALSE(window.AddListEntry(IDC_GTOT_GAIN, "x"));
+    EXPECT_EQ(window.GetListSelection(IDC_GTOT_GAIN), -1);
+}
+
+TEST(QtDialogWindow, ListIsFilledQuietlyAndNotifiesTheUsersChoice)
+{
+    OpenWindow open(9001, ListTemplate);
+    RecordingDialog& dialog = open.dialog;
+    ASSERT_TRUE(dialog.AddListEntry(PatternList, "ITU-R S.465"));
+    ASSERT_TRUE(dialog.AddListEntry(PatternList, "ITU-R S.580"));
+    ASSERT_TRUE(dialog.AddListEntry(PatternList, "ITU-R S.1428"));
+    EXPECT_EQ(dialog.GetListSelection(PatternList), -1) << "nothing is chosen until the dialog chooses";
+    EXPECT_TRUE(dialog.SetListSelection(PatternList, 1));
+    EXPECT_FALSE(dialog.SetListSelection(PatternList, 3));
+    EXPECT_EQ(dialog.GetListSelection(PatternList), -1);
+    EXPECT_TRUE(dialog.SetListSelection(PatternList, 1));
+    EXPECT_TRUE(dialog.notifications.empty());
+
+    open.Show();
+    auto* combo = static_cast<QComboBox*>(open.window.Control(PatternList));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(dialog.GetListSelection(PatternList), 2);
+    std::string chosen;
+    EXPECT_TRUE(dialog.GetItemText(PatternList, chosen));
+    EXPECT_EQ(chosen, "ITU-R S.1428");
+
+    // Opening the list and taking the entry already chosen changes nothing.
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{{PatternList, CBN_SELCHANGE, "ITU-R S.1428"}}));
+
+    ASSERT_TRUE(dialog.ResetList(PatternList));
+    EXPECT_EQ(dialog.GetListSelection(PatternList), -1);
+}
+
+TEST(QtDialogWindow, PictureIsStretchedOverTheDialogBackground)
+{
+    OpenWindow open(IDD_KORTOOLS_DIALOG);
+    QtDialogWindow& window = open.window;
+    const unsigned char notPng[] = {'G', 'I', 'F', '8', '9', 'a', 0, 1, 2};
+    EXPECT_FALSE(window.SetPicture(IDC_LOGO, notPng, sizeof notPng));
+    EXPECT_FALSE(window.IsVisible(IDC_LOGO));
+
+    const QByteArray png = TwoColourPng(QSize(4, 2), Qt::red, Qt::transparent);
+    ASSERT_TRUE(window.SetPicture(IDC_LOGO, reinterpret_cast<const unsigned char*>(png.data()),
+                                  static_cast<std::size_t>(png.size())));
+    EXPECT_TRUE(window.IsVisible(IDC_LOGO));
+
+    auto* logo = static_cast<QLabel*>(window.Control(IDC_LOGO));
+    const QImage shown = logo->pixmap().toImage();
+    const QSize expected = logo->size() * window.Frame()->devicePixelRatioF();
+    ASSERT_EQ(shown.size(), expected);
+    const int middle = shown.height() / 2;
+    EXPECT_EQ(shown.pixelColor(1, middle), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(shown.width() - 2, middle), window.Frame()->palette().color(QPalette::Window));
+}
+
+TEST(QtDialogWindow, LongErrorTextWrapsInsideItsLockedBox)
+{
+    OpenWindow open(IDD_ERRORMSG);
+    QtDialogWindow& window = open.window;
+    auto* explanation = qobject_cast<QPlainTextEdit*>(window.Control(IDC_ERR_EXPLANATION));
+    ASSERT_NE(explanation, nullptr);
+    EXPECT_TRUE(explanation->isReadOnly());
+    EXPECT_FALSE(window.IsEnabled(IDC_ERR_EXPLANATION));
+    const QSize before = explanation->size();
+
+    const std::string text =
+        "The value -5 entered for Frequency is below the lower limit 0.0001 Hz and was not stored.";
+    ASSERT_TRUE(window.SetText(IDC_ERR_EXPLANATION, text));
+    std::string back;
+    ASSERT_TRUE(window.GetText(IDC_ERR_EXPLANATION, back));
+    EXPECT_EQ(back, text);
+
+    open.Show();
+    EXPECT_EQ(explanation->size(), before);
+    EXPECT_GT(explanation->document()->firstBlock().layout()->lineCount(), 1);
+}
+
+TEST(QtHostIcon, IconIsBuiltFromEveryImageThatDecodes)
+{
+    const QByteArray small = TwoColourPng(QSize(16, 16), Qt::blue, Qt::blue);
+    const QByteArray large = TwoColourPng(QSize(32, 32), Qt::blue, Qt::blue);
+    const unsigned char broken[] = {0x89, 'P', 'N', 'G', 0, 0};
+    const auto bytes = [](const QByteArray& data) {
+        return std::span<const unsigned char>(reinterpret_cast<const unsigned char*>(data.data()),
+                                              static_cast<std::size_t>(data.size()));
+    };
+    const std::span<const unsigned char> onlyBroken[] = {broken};
+    EXPECT_FALSE(QtHost::SetApplicationIcon(onlyBroken));
+
+    const std::span<const unsigned char> images[] = {bytes(small), broken, bytes(large)};
+    ASSERT_TRUE(QtHost::SetApplicationIcon(images));
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+
+}
+
+} // namespace

@@ -1,0 +1,351 @@
+// The Qt host running real modal dialogs, driven with the keyboard and mouse as a user would.
+#include "tests/qt/QtTestSupport.h"
+
+#include "platform/qt/SessionEnd.h"
+#include "resources/Resource.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+Notification Left(int id, const std::string& text = "")
+{
+    return {id, EN_KILLFOCUS, text};
+}
+
+Notification Clicked(int id, const std::string& text = "Calculate")
+{
+    return {id, BN_CLICKED, text};
+}
+
+// The error dialog, closed by its user with Enter, as a leave handler would show it.
+int ShowErrorDialog()
+{
+    RecordingDialog error(IDD_ERRORMSG);
+    return RunScripted(error, [](QtDialogWindow&) { PressKey(Qt::Key_Return); });
+}
+
+TEST(QtHostFocus, FocusStartsOnTheFirstUsableTabStopOnceTheWindowShows)
+{
+    RecordingDialog gtot(IDD_TOOL_GTOT);
+    RunScripted(gtot, [](QtDialogWindow& window) {
+        EXPECT_EQ(QApplication::focusWidget(), window.Control(IDC_GTOT_GAIN));
+    });
+
+    // The dialog's own set-up disables the first edit; the focus moves on to the next.
+    RecordingDialog locked(IDD_TOOL_GTOT);
+    locked.onInit = [](RecordingDialog& dialog) { dialog.EnableItem(IDC_GTOT_GAIN, false); };
+    RunScripted(locked, [](QtDialogWindow& window) {
+        EXPECT_EQ(QApplication::focusWidget(), window.Control(IDC_GTOT_TEMPERATURE));
+    });
+
+    // A dialog that ends while it initialises is never shown.
+    RecordingDialog ended(IDD_TOOL_GTOT);
+    ended.onInit = [](RecordingDialog& self) { self.EndDialog(IDOK); };
+    bool shown = false;
+    EXPECT_EQ(RunScripted(ended, [&](QtDialogWindow&) { shown = true; }), IDOK);
+    EXPECT_FALSE(shown);
+}
+
+TEST(QtHostFocus, TabLeavesEachEditOnceInTemplateOrder)
+{
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        Type("42");
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_TEMPERATURE);
+        PressTab();
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_TEMPERATURE);
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Left(IDC_GTOT_GAIN, "42"),
+                                        Left(IDC_GTOT_TEMPERATURE),
+                                        Left(IDC_GTOT_GTOT),
+                                    }));
+}
+
+TEST(QtHostFocus, MouseClickLeavesTheEditBeforeTheButtonActs)
+{
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        Type("7");
+        Click(window.Control(IDC_GTOT_TEMPERATURE));
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_TEMPERATURE);
+        Type("300");
+        Click(window.Control(IDC_GTOT_CALC_GAIN));
+        // The background, a label and the group box take neither the click nor the focus.
+        ClickAt(window, QPoint(2, 2));
+        Click(window.Control(IDC_GTOT_CALC_GAIN));
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Left(IDC_GTOT_GAIN, "7"),
+                                        Left(IDC_GTOT_TEMPERATURE, "300"),
+                                        Clicked(IDC_GTOT_CALC_GAIN),
+                                        Clicked(IDC_GTOT_CALC_GAIN),
+                                    }));
+}
+
+TEST(QtHostFocus, ProgrammaticChangesNotifyNothing)
+{
+    RecordingDialog gtot(IDD_TOOL_GTOT);
+    RunScripted(gtot, [&](QtDialogWindow&) {
+        gtot.SetItemText(IDC_GTOT_GAIN, "1");
+        gtot.SetItemText(IDC_GTOT_TEMPERATURE, "2");
+        gtot.EnableItem(IDC_GTOT_GTOT, false);
+        gtot.EnableItem(IDC_GTOT_GTOT, true);
+        gtot.SetItemText(IDC_GTOT_CALC_GAIN, "Again");
+    });
+    EXPECT_TRUE(gtot.notifications.empty());
+
+    RecordingDialog freq(IDD_TOOL_FREQ);
+    RunScripted(freq, [&](QtDialogWindow&) {
+        freq.CheckItem(IDC_FREQ_GHZ, true);
+        freq.CheckItem(IDC_FREQ_MHZ, true);
+        EXPECT_FALSE(freq.IsItemChecked(IDC_FREQ_GHZ));
+        // A refresh may leave a group with nothing checked.
+        freq.CheckItem(IDC_FREQ_MHZ, false);
+        EXPECT_FALSE(freq.IsItemChecked(IDC_FREQ_MHZ));
+    });
+    EXPECT_TRUE(freq.notifications.empty());
+}
+
+// Each way of closing applies the focused edit exactly once, even when applying it shows the
+// error dialog (which itself takes the focus from that edit).
+TEST(QtHostClosing, EveryCloseAppliesTheFocusedEditOnce)
+{
+    struct Row {
+        const char* how;
+        std::function<void(QtDialogWindow&)> close;
+    };
+    const Row rows[] = {
+        {"Enter", [](QtDialogWindow&) { PressKey(Qt::Key_Return); }},
+        {"keypad Enter", [](QtDialogWindow&) { PressKey(Qt::Key_Enter, Qt::KeypadModifier); }},
+        {"Escape", [](QtDialogWindow&) { PressKey(Qt::Key_Escape); }},
+        {"close box", [](QtDialogWindow& window) { PressCloseBox(window); }},
+        {"click on Close",
+         [](QtDialogWindow& window) {
+             // The error dialog takes the click; the button must not stay pressed, and a
+             // second click closes without applying again.
+             auto* close = static_cast<QAbstractButton*>(window.Control(IDCANCEL));
+             Click(close);
+             QTest::qWait(0);
+             EXPECT_FALSE(close->isDown());
+             Click(close);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.how);
+        RecordingDialog dialog(IDD_TOOL_GTOT);
+        int errorDialogs = 0;
+        dialog.onNotify = [&](int, int) { errorDialogs += ShowErrorDialog() == IDOK; };
+        const int result = RunScripted(dialog, [&](QtDialogWindow& window) {
+            Type("-5");
+            row.close(window);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(dialog.notifications, std::vector<Notification>{Left(IDC_GTOT_GAIN, "-5")});
+        EXPECT_EQ(errorDialogs, 1);
+    }
+}
+
+TEST(QtHostClosing, EnterPressesAFocusedButtonElseTheDefaultOne)
+{
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    const int result = RunScripted(dialog, [&](QtDialogWindow& window) {
+        window.Control(IDC_GTOT_CALC_GAIN)->setFocus();
+        PressKey(Qt::Key_Return);
+        EXPECT_FALSE(dialog.IsEnding());
+        window.Control(IDC_GTOT_TEMPERATURE)->setFocus();
+        PressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Left(IDC_GTOT_GAIN),
+                                        Clicked(IDC_GTOT_CALC_GAIN),
+                                        Left(IDC_GTOT_TEMPERATURE),
+                                    }));
+}
+
+TEST(QtHostKeys, F1AsksForHelpAndTheBackgroundOffersTheWindowMenu)
+{
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    dialog.AppendSystemMenu(0x10, "&About KorTools...");
+    dialog.AppendSystemMenu(0, "");
+    dialog.AppendSystemMenu(0x20, "&Other");
+
+    QStringList entries;
+    const auto chooseOther = [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            ADD_FAILURE() << "no menu is open";
+            return;
+        }
+        QAction* other = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            if (action->text() == QStringLiteral("&Other"))
+                other = action;
+        }
+        if (other)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(other).center());
+        else
+            menu->close();
+    };
+
+    bool menuOverButton = false;
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        PressKey(Qt::Key_F1);
+        EXPECT_FALSE(dialog.IsEnding());
+
+        QTimer::singleShot(0, [&] {
+            // The menu takes the focus from the edit only for a moment: that is not leaving it.
+            EXPECT_TRUE(dialog.notifications.empty());
+            chooseOther();
+        });
+        ClickAt(window, QPoint(3, 3), Qt::RightButton);
+
+        // A push button is not background.
+        QTimer::singleShot(0, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                menuOverButton = true;
+                popup->close();
+            }
+        });
+        Click(window.Control(IDC_GTOT_CALC_GAIN), Qt::RightButton);
+        QTest::qWait(10);
+    });
+    EXPECT_EQ(dialog.helpPresses, 1);
+    EXPECT_EQ(entries, (QStringList{"&About KorTools...", "-", "&Other"}));
+    EXPECT_EQ(dialog.sysCommands, std::vector<int>{0x20});
+    EXPECT_FALSE(menuOverButton);
+}
+
+TEST(QtHostRadio, GroupsAreExclusiveAndEachIsOneTabStop)
+{
+    RecordingDialog dialog(IDD_TOOL_FREQ);
+    dialog.onInit = [](RecordingDialog& self) {
+        self.CheckItem(IDC_FREQ_GHZ, true);
+        self.CheckItem(IDC_FREQ_KM, true);
+    };
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        // The radio buttons lie under their "Units" group box, which must let the click through.
+        Click(window.Control(IDC_FREQ_MHZ));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_FREQ_MHZ));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_FREQ_GHZ));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_FREQ_KM));
+
+        window.Control(IDC_FREQ_TO_FREQUENCY)->setFocus();
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_FREQ_MHZ);
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_FREQ_KM);
+        // The arrow keys move within the group and choose as they go, wrapping at its end.
+        PressKey(Qt::Key_Up);
+        EXPECT_EQ(window.GetFocus(), IDC_FREQ_MM);
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_FREQ_MM));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_FREQ_KM));
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDCANCEL);
+        PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(window.GetFocus(), IDC_FREQ_MM);
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Clicked(IDC_FREQ_MHZ, "MHz"),
+                                        Clicked(IDC_FREQ_MM, "mm"),
+                                    }));
+}
+
+TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
+{
+    RecordingDialog owner(IDD_TOOL_GTOT);
+    QWidget* ownerFrame = nullptr;
+    int nestedResult = 0;
+    owner.onNotify = [&](int id, int) {
+        if (id != IDC_GTOT_CALC_GAIN)
+            return;
+        RecordingDialog nested(IDD_ERRORMSG);
+        nestedResult = RunScripted(nested, [&](QtDialogWindow& window) {
+            EXPECT_EQ(window.Frame()->parentWidget(), ownerFrame);
+            EXPECT_EQ(Host().Running().size(), 2u);
+            Click(Host().Running().front()->Control(IDC_GTOT_CALC_TEMPERATURE));
+            EXPECT_EQ(owner.notifications.size(), 2u) << "the owner took a click";
+            PressKey(Qt::Key_Escape);
+        });
+    };
+    RunScripted(owner, [&](QtDialogWindow& window) {
+        ownerFrame = window.Frame();
+        Click(window.Control(IDC_GTOT_CALC_GAIN));
+        Click(window.Control(IDC_GTOT_CALC_TEMPERATURE));
+    });
+    EXPECT_EQ(nestedResult, IDCANCEL);
+    EXPECT_EQ(owner.notifications, (std::vector<Notification>{
+                                       Left(IDC_GTOT_GAIN),
+                                       Clicked(IDC_GTOT_CALC_GAIN),
+                                       Clicked(IDC_GTOT_CALC_TEMPERATURE),
+                                   }));
+}
+
+TEST(QtHostSessionEnd, CloseAllEndsEveryDialogInnermostFirst)
+{
+    std::vector<int> destroyed;
+    RecordingDialog owner(IDD_TOOL_GTOT);
+    owner.destroyLog = &destroyed;
+    owner.refuseCancel = true;
+    int nestedResult = 0;
+    int laterResult = 0;
+    owner.onNotify = [&](int id, int) {
+        if (id != IDC_GTOT_CALC_GAIN)
+            return;
+        RecordingDialog nested(IDD_ERRORMSG);
+        nested.destroyLog = &destroyed;
+        nestedResult = RunScripted(nested, [](QtDialogWindow&) { Host().CloseAll(); });
+        // While the session ends, nothing new opens.
+        RecordingDialog later(IDD_ERRORMSG);
+        laterResult = later.DoModal();
+    };
+    const int ownerResult = RunScripted(owner, [&](QtDialogWindow& window) {
+        // A dialog that refuses its close box stays open.
+        PressCloseBox(window);
+        EXPECT_EQ(owner.refusedCancels, 1);
+        EXPECT_TRUE(window.Frame()->isVisible());
+        Click(window.Control(IDC_GTOT_CALC_GAIN));
+    });
+    EXPECT_EQ(nestedResult, IDCANCEL);
+    EXPECT_EQ(laterResult, -1);
+    // The owner refused again and was ended anyway.
+    EXPECT_EQ(owner.refusedCancels, 2);
+    EXPECT_EQ(ownerResult, IDCANCEL);
+    EXPECT_EQ(destroyed, (std::vector<int>{IDD_ERRORMSG, IDD_TOOL_GTOT}));
+
+    // Once every dialog is gone, dialogs run again.
+    RecordingDialog next(IDD_ERRORMSG);
+    EXPECT_EQ(RunScripted(next, [](QtDialogWindow&) { PressKey(Qt::Key_Escape); }), IDCANCEL);
+}
+
+TEST(QtHostSessionEnd, TerminationSignalClosesTheDialogApplyingWhatWasTyped)
+{
+    InstallSessionEndHandlers(Host());
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    const int result = RunScripted(dialog, [&](QtDialogWindow&) {
+        Type("12");
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnding(); }, 5000));
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.notifications, std::vector<Notification>{Left(IDC_GTOT_GAIN, "12")});
+}
+
+} // namespace
