@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
 
+# Qt with its X11 plugin builds and shows the program; Xvfb, xdotool and xclip let the
+# end-to-end test drive it on a private screen as a person would.
 ensure_packages build-essential cmake g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
-    libbenchmark-dev locales
+    libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
+    fonts-dejavu-core
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)
@@ -16,6 +19,9 @@ echo "== Build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Start the program and use it end to end"
+tests/e2e/launcher_e2e.sh build/kortools
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON

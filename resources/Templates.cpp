@@ -21,8 +21,8 @@ const ControlTemplate AboutControls[] = {
     {S, K::Label, "For more information about the Korvella interference simulation please contact us at:", 39, 31, 150, 18, 0},
     {S, K::Label, "Tessaline Systems Ltd", 39, 49, 137, 13, 0},
     {S, K::Label, "Tel: +44 (0)1632 960000", 39, 61, 94, 11, 0},
-    {S, K::Label, "Email: tools@tessaline.example", 39, 73, 100, 11, 0},
-    {S, K::Label, "Web: www.tessaline.example", 39, 85, 95, 11, 0},
+    {S, K::Label, "Email: kt@tessaline.example", 39, 73, 100, 11, 0},
+    {S, K::Label, "Web: tessaline.example", 39, 85, 95, 11, 0},
     {S, K::Label, "Contact us with your suggestions for new tools!", 31, 111, 166, 8, 0},
 };
 

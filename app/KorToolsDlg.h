@@ -1,0 +1,42 @@
+// The launcher: the program's main window, one button per tool and the maker's logo.
+#pragma once
+
+#include "platform/Dialog.h"
+
+#include <span>
+
+struct ToolModels;
+
+class CKorToolsDlg : public CDialog {
+public:
+    // The models are not owned; every tool opened here runs over them.
+    explicit CKorToolsDlg(ToolModels& models);
+    ~CKorToolsDlg() override;
+
+    // The buttons of tools that are not in the program yet. They stay on the launcher, so its
+    // layout is the finished one, but disabled.
+    static std::span<const int> PendingToolButtons();
+
+    // The About item, and F1, open the About box.
+    void OnSysCommand(int command) override;
+    void KeyHelp() override;
+
+protected:
+    int OnCreate() override;
+    BOOL OnInitDialog() override;
+    void OnDestroy() override;
+    const MessageMapEntry* GetMessageMap() const override;
+
+private:
+    void ShowLogo();
+    void ShowAbout();
+
+    void OnDb();
+    void OnFreq();
+    void OnSpread();
+    void OnPath();
+    void OnTemp();
+    void OnGtoT();
+
+    ToolModels& m_models;
+};

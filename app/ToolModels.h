@@ -1,0 +1,27 @@
+// The tool models that live for the whole run, one per tool, so each tool opens on the values
+// it was left with.
+#pragma once
+
+#include "models/KOTDB.h"
+#include "models/KOTFreq.h"
+#include "models/KOTGtoT.h"
+#include "models/KOTPath.h"
+#include "models/KOTSpread.h"
+#include "models/KOTTemp.h"
+
+// Members are constructed in declaration order and destroyed in reverse. The order is also that
+// of the models' records in kortools.dat, so a tool that arrives later takes the slot its
+// number gives:
+//    1 CKOTDB      2 CKOTFreq    3 CKOTPath    4 CKOTSpread  5 CKOTFOV1    6 CKOTFOV2
+//    7 CKOTTemp    8 CKOTGain    9 CKOTOff    10 CKOTGtoT   11 CKOTT3dB   12 CKOTPFD
+//   13 CKOTLink   14 CKOTCtoNI
+// The path-loss model takes its starting frequency from the program defaults, which therefore
+// exist before any instance of this struct.
+struct ToolModels {
+    CKOTDB db;         // 1
+    CKOTFreq freq;     // 2
+    CKOTPath path;     // 3
+    CKOTSpread spread; // 4
+    CKOTTemp temp;     // 7
+    CKOTGtoT gtot;     // 10
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds KorTools and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+. tools/packages.sh
+
+# Compilers and CMake, Qt's widgets with the X11 platform plugin that puts a window on the
+# screen, and a font for the dialogs' text.
+ensure_packages build-essential cmake g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
+cmake --build build-release -j "$(nproc)"
+exec ./build-release/kortools

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# End to end, as an engineer would: start KorTools on a private X server, click "dB - Abs" on
+# the launcher, type 100 into the absolute edit, press ">>", copy what the decibel edit shows
+# (20.0) and close the tool with Escape; open and close each other tool the same way; open
+# the About box from the window menu and from F1; close the launcher with Escape, and expect
+# the program to exit with 0.
+#
+# Usage: tests/e2e/launcher_e2e.sh [path to kortools]   (default: build/kortools)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$(realpath "${1:-$here/../../build/kortools}")
+# shellcheck source=tests/e2e/x11.sh
+. "$here/x11.sh"
+
+log=$(mktemp)
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid" 2>/dev/null || true
+        sleep 0.2
+        kill -9 "$app_pid" 2>/dev/null || true
+    fi
+    stop_x
+    rm -f "$log"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "launcher e2e: FAILED: $*" >&2
+    echo "launcher e2e: windows on screen:" >&2
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+        echo "  $(xdotool getwindowname "$id" 2>/dev/null || true)" >&2
+    done
+    if [ -s "$log" ]; then
+        echo "launcher e2e: the program's output:" >&2
+        sed 's/^/  /' "$log" >&2
+    fi
+    exit 1
+}
+step() { echo "launcher e2e: $*"; }
+click() { click_control "$@" || fail "could not click on window $1: it has no geometry"; }
+
+[ -x "$program" ] || fail "no program at $program"
+for tool in Xvfb xdotool xclip; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+start_x || fail "Xvfb did not start"
+step "X server on $DISPLAY"
+
+QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
+app_pid=$!
+
+launcher=$(wait_for_window "KorTools" 20) || fail "the launcher window did not appear within 20 s"
+step "launcher is up (window $launcher, $(window_size "$launcher") px)"
+
+# "dB - Abs": 7, 28, 50 x 14 on the 121 x 207 launcher.
+click "$launcher" 121 207 7 28 50 14
+tool=$(wait_for_window "Decibel to/from Absolute" 10) || fail "clicking \"dB - Abs\" did not open the decibel tool"
+step "decibel tool is open (window $tool)"
+
+# Absolute edit: 15, 31, 88 x 14; ">>": 113, 18, 50 x 14; decibel edit: 172, 31, 88 x 14, all
+# on the 277 x 89 tool.
+click "$tool" 277 89 15 31 88 14
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "100"
+click "$tool" 277 89 113 18 50 14
+# Copied again until the program has caught up with the clicks and keys, for up to 10 s; a
+# wrong value still fails once the time is up.
+shown=
+for _ in $(seq 20); do
+    click "$tool" 277 89 172 31 88 14
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.5
+    shown=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$shown" = "20.0" ] && break
+done
+[ "$shown" = "20.0" ] || fail "after typing 100 and pressing \">>\" the decibel edit shows '$shown', expected '20.0'"
+step "100 is 20.0 dB"
+
+xdotool key Escape
+wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
+step "decibel tool closed"
+
+# The other tools open from their buttons and close with Escape. Button rectangles in dialog
+# units on the launcher, then each tool's caption (two of them end in a space).
+while IFS='|' read -r x y caption; do
+    click "$launcher" 121 207 "$x" "$y" 50 14
+    window=$(wait_for_window "$caption" 10) || fail "the button at $x,$y did not open \"$caption\""
+    # Stands in for the window manager, which would give the new dialog the keyboard.
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key Escape
+    wait_for_no_window "$caption" 10 || fail "Escape did not close \"$caption\""
+    step "opened and closed \"$caption\""
+done <<'TOOLS'
+7|46|Frequency to/from Wavelength
+7|64|Calculate Spreading Loss 
+7|82|Calculate Path Loss 
+7|100|Noise Temperature Calculation
+63|82|Calculate G/T
+TOOLS
+
+# The About box, from the launcher's window menu (a right-click on the launcher's own
+# background: the top label, 7, 7, 108 x 10, lets clicks through) and from F1.
+wait_for_window "KorTools" 5 >/dev/null || fail "the launcher did not come back after the tools closed"
+click "$launcher" 121 207 7 7 108 10 3
+# The menu is a window of its own: wait for the program to show a second one.
+menu_open=
+for _ in $(seq 100); do
+    if [ "$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l)" -ge 2 ]; then
+        menu_open=yes
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$menu_open" ] || fail "a right-click on the launcher did not open its window menu"
+xdotool key Down Return
+wait_for_window "About KorTools" 10 >/dev/null || fail "the window menu's About item did not open the About box"
+xdotool key Escape
+wait_for_no_window "About KorTools" 10 || fail "Escape did not close the About box"
+xdotool windowfocus --sync "$launcher" 2>/dev/null || true
+xdotool key F1
+about=$(wait_for_window "About KorTools" 10) || fail "F1 on the launcher did not open the About box"
+xdotool windowfocus --sync "$about" 2>/dev/null || true
+xdotool key Return
+wait_for_no_window "About KorTools" 10 || fail "Enter (OK) did not close the About box"
+step "About box opened from the window menu and from F1"
+
+# The launcher gets the keyboard back once the About box has gone.
+xdotool windowfocus --sync "$launcher" 2>/dev/null || true
+xdotool key Escape
+wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the program within 10 s"
+app_pid=
+[ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
+step "launcher closed, exit status 0"
+echo "launcher e2e: passed"

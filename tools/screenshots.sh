@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program on a private X server: the launcher,
+# and the decibel tool after converting 100 to decibels. Needs ImageMagick's import (not part
+# of the build or the tests).
+#
+# Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$root/build-release/kortools}")
+# shellcheck source=tests/e2e/x11.sh
+. "$root/tests/e2e/x11.sh"
+command -v import >/dev/null || { echo "screenshots: needs ImageMagick's import" >&2; exit 1; }
+
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    stop_x
+}
+trap cleanup EXIT
+start_x
+
+mkdir -p "$root/docs"
+"$program" >/dev/null 2>&1 &
+app_pid=$!
+launcher=$(wait_for_window "KorTools" 20)
+sleep 0.5
+import -window "$launcher" "$root/docs/launcher.png"
+
+click_control "$launcher" 121 207 7 28 50 14
+tool=$(wait_for_window "Decibel to/from Absolute" 10)
+click_control "$tool" 277 89 15 31 88 14
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "100"
+click_control "$tool" 277 89 113 18 50 14
+sleep 0.5
+import -window "$tool" "$root/docs/decibel-tool.png"
+echo "Wrote docs/launcher.png and docs/decibel-tool.png"
