@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 # end-to-end test drive it on a private screen as a person would.
 ensure_packages build-essential cmake g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 
 namespace {
 
@@ -60,12 +61,17 @@ QSize DialogUnits::ToPixels(const DialogTemplate& dialogTemplate) const
 
 QFont DialogFont(const DialogTemplate& dialogTemplate)
 {
-    if (dialogTemplate.fontName && *dialogTemplate.fontName && dialogTemplate.fontPoints > 0) {
-        const QString family = QString::fromUtf8(dialogTemplate.fontName);
-        if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-            return QFont(family, dialogTemplate.fontPoints);
-    }
-    // A look-alike substitute would be measured differently from what the user's other
-    // programs show; the desktop's own font keeps the dialogs in step with them.
+    const int points = dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8;
+    // The layouts were drawn for a narrow sans face: a wider one overflows the labels (say
+    // "Path Loss:" wrapping into a box one line high). Where the template's face is missing,
+    // a metric-compatible narrow face keeps every label whole.
+    QStringList families;
+    if (dialogTemplate.fontName && *dialogTemplate.fontName)
+        families << QString::fromUtf8(dialogTemplate.fontName);
+    families << QStringLiteral("Liberation Sans") << QStringLiteral("Arimo") << QStringLiteral("Arial");
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return QFont(family, points);
     return QApplication::font();
 }

@@ -358,6 +358,28 @@ void QtDialogWindow::ShowLabelText(Entry& entry)
         label->setText(FromUtf8(entry.text));
     else
         label->setText(FromUtf8(StripMnemonic(entry.text)));
+    KeepLabelWhole(entry);
+}
+
+// Label boxes were sized for one face; on another a one-line label can come out a few pixels
+// short, and wrapping would push its last word below the box where nobody sees it. A label
+// one line high therefore stays on one line and grows away from its aligned edge to fit.
+void QtDialogWindow::KeepLabelWhole(Entry& entry)
+{
+    auto* label = static_cast<QLabel*>(entry.widget);
+    QRect box = m_units.ToPixels(*entry.control);
+    const QFontMetrics metrics(label->font());
+    if (box.height() >= 2 * metrics.lineSpacing())
+        return;
+    label->setWordWrap(false);
+    const int needed = metrics.horizontalAdvance(label->text().remove(QLatin1Char('&'))) + 1;
+    if (needed > box.width()) {
+        if (entry.control->flags & CF_RIGHT)
+            box.setLeft(box.right() - needed + 1);
+        else
+            box.setWidth(needed);
+    }
+    label->setGeometry(box);
 }
 
 void QtDialogWindow::NameInputsForScreenReaders()

@@ -88,6 +88,7 @@ private:
     void BuildRadioGroups();
     void AttachLabelBuddies();
     void NameInputsForScreenReaders();
+    void KeepLabelWhole(Entry& entry);
     void ShowLabelText(Entry& entry);
     void UpdateRadioTabStop(int group);
     bool MoveInRadioGroup(QObject* target, int step);

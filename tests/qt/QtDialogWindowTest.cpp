@@ -80,9 +80,15 @@ TEST(QtDialogWindow, ControlsStandWhereTheirDialogUnitsPutThem)
 {
     OpenWindow open(IDD_TOOL_GTOT);
     QDialog* frame = open.window.Frame();
-    if (!QFontDatabase::families().contains(QStringLiteral("Segoe UI"))) {
-        EXPECT_EQ(frame->font(), QApplication::font());
+    // The template's face where installed, else the first narrow stand-in, else the desktop's.
+    QString face = QApplication::font().family();
+    for (const char* candidate : {"Segoe UI", "Liberation Sans", "Arimo", "Arial"}) {
+        if (QFontDatabase::families().contains(QLatin1String(candidate), Qt::CaseInsensitive)) {
+            face = QLatin1String(candidate);
+            break;
+        }
     }
+    EXPECT_EQ(frame->font().family().toLower(), face.toLower());
 
     const QFontMetrics metrics(frame->font());
     const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
@@ -109,6 +115,23 @@ TEST(QtDialogWindow, ControlsStandWhereTheirDialogUnitsPutThem)
     QWidget* combo = list.window.Control(PatternList);
     EXPECT_EQ(combo->width(), list.window.Units().ToPixelsX(100));
     EXPECT_EQ(combo->height(), combo->sizeHint().height());
+}
+
+TEST(QtDialogWindow, OneLineLabelsShowTheirWholeText)
+{
+    // "Path Loss:" fills its box almost to the pixel; on a slightly wider face it used to wrap
+    // its second word out of sight.
+    OpenWindow open(IDD_TOOL_PATH);
+    int checked = 0;
+    for (QLabel* label : open.window.Frame()->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_FALSE(label->wordWrap());
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5);
 }
 
 TEST(QtDialogWindow, InputsAreNamedAfterTheLabelBesideOrAbove)
