@@ -8,6 +8,9 @@ inline constexpr double EarthRadius = 6378.145;
 inline constexpr double SpeedOfLight = 299800.0;
 // Boltzmann's constant, dBW/K/Hz.
 inline constexpr double BoltzmannDb = -228.6;
+// Height of the geostationary orbit above the equator, km: where the distance and orbit tools
+// start, since that is the link most of our users work on.
+inline constexpr double GeostationaryHeight = 35786.05;
 
 // The multiples are typed out so that every formula uses exactly these doubles and results
 // match reference values to the last digit.

@@ -1,9 +1,9 @@
 // Model of the decibel/absolute tool: one ratio held both as a plain number and in decibels.
 #pragma once
 
-#include "framework/KorObj.h"
+#include "framework/VarTable.h"
 
-class CKOTDB : public CKorObj {
+class CKOTDB : public CKorTableObj<CKOTDB> {
 public:
     enum : int {
         VarAbsolute = 2,
@@ -13,16 +13,12 @@ public:
 
     CKOTDB() = default;
     ~CKOTDB() override;
+    static VarRows<CKOTDB> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     // Whichever of the two is written, the other follows at once; there is no calculated
     // variable to choose.
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
 
     // Defined with the tool's dialog.
     virtual int RunDialog();

@@ -1,10 +1,9 @@
 // Model of the frequency/wavelength tool: setting either quantity recomputes the other.
 #pragma once
 
-#include "framework/KorObj.h"
-#include "framework/Units.h"
+#include "framework/VarTable.h"
 
-class CKOTFreq : public CKorObj {
+class CKOTFreq : public CKorTableObj<CKOTFreq> {
 public:
     enum : int {
         VarFrequency = 2,
@@ -14,17 +13,11 @@ public:
 
     CKOTFreq();
     ~CKOTFreq() override;
+    // Frequency shown in Hz, kHz, MHz or GHz; wavelength in km, m, cm or mm.
+    static VarRows<CKOTFreq> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetDisplayUnit(int index) const override;
-    // Frequency: Hz, kHz, MHz or GHz; wavelength: km, m, cm or mm.
-    int SetDisplayUnit(int index, int unit) override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
 
     // Defined with the tool's dialog.
     virtual int RunDialog();

@@ -2,9 +2,9 @@
 // when the user asks for it, so a value typed into one box never silently moves another.
 #pragma once
 
-#include "framework/KorObj.h"
+#include "framework/VarTable.h"
 
-class CKOTGtoT : public CKorObj {
+class CKOTGtoT : public CKorTableObj<CKOTGtoT> {
 public:
     enum : int {
         VarPeakGain = 2,
@@ -15,14 +15,10 @@ public:
 
     CKOTGtoT();
     ~CKOTGtoT() override;
+    static VarRows<CKOTGtoT> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
 
     // Defined with the tool's dialog.
     virtual int RunDialog();

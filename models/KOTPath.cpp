@@ -1,25 +1,29 @@
 #include "models/KOTPath.h"
 
+#include "formulas/Constants.h"
 #include "formulas/Propagation.h"
 #include "framework/KorDefaults.h"
-#include "framework/RealVarTable.h"
 
 namespace {
 
-// Geostationary altitude.
-constexpr double DefaultDistance = 35786.05;
-
-constexpr RealVarTable<CKOTPath> Vars({
-    {"Free space loss", UnitDb, -200.0, 500.0, &CKOTPath::m_loss},
-    {"Distance", UnitKm, 0.001, 1e11, &CKOTPath::m_distance},
-    {"Frequency", UnitHz, 0.0001, 3e15, &CKOTPath::m_frequency},
-});
+constexpr VarRow<CKOTPath> Rows[] = {
+    RealVar("Free space loss", UnitDb, -200.0, 500.0, &CKOTPath::m_loss),
+    RealVar("Distance", UnitKm, 0.001, 1e11, &CKOTPath::m_distance),
+    RealVarShownIn("Frequency", UnitHz, &CKOTPath::m_frequencyDisplay, FrequencyUnits, 0.0001, 3e15,
+                   &CKOTPath::m_frequency),
+};
+static_assert(CoversEveryVar(Rows));
 
 } // namespace
 
+VarRows<CKOTPath> CKOTPath::Vars()
+{
+    return Rows;
+}
+
 CKOTPath::CKOTPath()
     : m_standAlone(1)
-    , m_distance(DefaultDistance)
+    , m_distance(GeostationaryHeight)
     , m_frequency(KorDefaults().m_defaultFrequency)
     , m_frequencyDisplay(UnitGHz)
 {
@@ -42,49 +46,11 @@ void CKOTPath::GetTypeName(std::string& out) const
     out = "Path Tool";
 }
 
-int CKOTPath::GetRealVar(int index, double& out) const
-{
-    return Vars.Get(*this, index, out);
-}
-
 int CKOTPath::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
     // Over a link budget the frequency is the link's, and refused like the calculated variable.
     const bool linkFrequency = index == VarFrequency && !m_standAlone;
-    return Vars.SetAndRecalculate(*this, index, value, sink, linkFrequency);
-}
-
-void CKOTPath::GetVarName(int index, std::string& out) const
-{
-    Vars.Name(*this, index, out);
-}
-
-int CKOTPath::GetVarUnit(int index) const
-{
-    return Vars.Unit(index);
-}
-
-int CKOTPath::GetDisplayUnit(int index) const
-{
-    return index == VarFrequency ? m_frequencyDisplay : GetVarUnit(index);
-}
-
-int CKOTPath::SetDisplayUnit(int index, int unit)
-{
-    if (index != VarFrequency || unit < UnitHz || unit > UnitGHz)
-        return 0;
-    m_frequencyDisplay = unit;
-    return 1;
-}
-
-int CKOTPath::GetVarKind(int index) const
-{
-    return Vars.Kind(index);
-}
-
-int CKOTPath::GetVarCount() const
-{
-    return VarTotal;
+    return SetAndRecalculate(index, value, sink, linkFrequency);
 }
 
 int CKOTPath::GetCalcVar() const

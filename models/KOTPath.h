@@ -2,10 +2,9 @@
 // picks to be derived from the other two.
 #pragma once
 
-#include "framework/KorObj.h"
-#include "framework/Units.h"
+#include "framework/VarTable.h"
 
-class CKOTPath : public CKorObj {
+class CKOTPath : public CKorTableObj<CKOTPath> {
 public:
     enum : int {
         VarLoss = 2,
@@ -20,17 +19,11 @@ public:
     // neither set nor calculated here.
     CKOTPath(double distance, double frequency, int frequencyDisplayUnit);
     ~CKOTPath() override;
+    // Only the frequency has a choice of unit: Hz, kHz, MHz or GHz.
+    static VarRows<CKOTPath> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetDisplayUnit(int index) const override;
-    // Only the frequency has a choice: Hz, kHz, MHz or GHz.
-    int SetDisplayUnit(int index, int unit) override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
     int GetCalcVar() const override;
     int SetCalcVar(int index) override;
     void Recalculate() override;

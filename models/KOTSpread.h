@@ -1,9 +1,9 @@
 // Model of the spreading-loss tool: setting either the loss or the distance recomputes the other.
 #pragma once
 
-#include "framework/KorObj.h"
+#include "framework/VarTable.h"
 
-class CKOTSpread : public CKorObj {
+class CKOTSpread : public CKorTableObj<CKOTSpread> {
 public:
     enum : int {
         VarLoss = 2,
@@ -13,14 +13,10 @@ public:
 
     CKOTSpread();
     ~CKOTSpread() override;
+    static VarRows<CKOTSpread> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
 
     // Defined with the tool's dialog.
     virtual int RunDialog();

@@ -1,19 +1,23 @@
 #include "models/KOTTemp.h"
 
 #include "formulas/Noise.h"
-#include "framework/RealVarTable.h"
-#include "framework/Units.h"
 
 namespace {
 
-constexpr RealVarTable<CKOTTemp> Vars({
+constexpr VarRow<CKOTTemp> Rows[] = {
     // kT at 0.001 K and at 1e9 K, over the bandwidth of 1 Hz.
-    {"Noise", UnitDbw, -258.6, -138.6, &CKOTTemp::m_noise},
-    {"Temperature", UnitK, 0.001, 1e9, &CKOTTemp::m_temperature},
-    {"Bandwidth", UnitHz, 0.0001, NoUpperLimit, &CKOTTemp::m_bandwidth},
-});
+    RealVar("Noise", UnitDbw, -258.6, -138.6, &CKOTTemp::m_noise),
+    RealVar("Temperature", UnitK, 0.001, 1e9, &CKOTTemp::m_temperature),
+    RealVar("Bandwidth", UnitHz, 0.0001, NoUpperLimit, &CKOTTemp::m_bandwidth),
+};
+static_assert(CoversEveryVar(Rows));
 
 } // namespace
+
+VarRows<CKOTTemp> CKOTTemp::Vars()
+{
+    return Rows;
+}
 
 CKOTTemp::CKOTTemp()
 {
@@ -28,34 +32,9 @@ void CKOTTemp::GetTypeName(std::string& out) const
     out = "Temp Tool";
 }
 
-int CKOTTemp::GetRealVar(int index, double& out) const
-{
-    return Vars.Get(*this, index, out);
-}
-
 int CKOTTemp::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
-    return Vars.SetAndRecalculate(*this, index, value, sink);
-}
-
-void CKOTTemp::GetVarName(int index, std::string& out) const
-{
-    Vars.Name(*this, index, out);
-}
-
-int CKOTTemp::GetVarUnit(int index) const
-{
-    return Vars.Unit(index);
-}
-
-int CKOTTemp::GetVarKind(int index) const
-{
-    return Vars.Kind(index);
-}
-
-int CKOTTemp::GetVarCount() const
-{
-    return VarTotal;
+    return SetAndRecalculate(index, value, sink);
 }
 
 int CKOTTemp::GetCalcVar() const

@@ -2,9 +2,9 @@
 // which the user picks to be derived from the other two.
 #pragma once
 
-#include "framework/KorObj.h"
+#include "framework/VarTable.h"
 
-class CKOTTemp : public CKorObj {
+class CKOTTemp : public CKorTableObj<CKOTTemp> {
 public:
     enum : int {
         VarNoise = 2,
@@ -15,14 +15,10 @@ public:
 
     CKOTTemp();
     ~CKOTTemp() override;
+    static VarRows<CKOTTemp> Vars();
 
     void GetTypeName(std::string& out) const override;
-    int GetRealVar(int index, double& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
-    void GetVarName(int index, std::string& out) const override;
-    int GetVarUnit(int index) const override;
-    int GetVarKind(int index) const override;
-    int GetVarCount() const override;
     int GetCalcVar() const override;
     int SetCalcVar(int index) override;
     void Recalculate() override;
