@@ -42,7 +42,7 @@ const MessageMapEntry* CKorToolsDlg::GetMessageMap() const
         OnNotify<CKorToolsDlg>(IDC_BUTTON_PATH, BN_CLICKED, &CKorToolsDlg::OnPath),
         OnNotify<CKorToolsDlg>(IDC_BUTTON_TEMP, BN_CLICKED, &CKorToolsDlg::OnTemp),
         OnNotify<CKorToolsDlg>(IDC_BUTTON_GTOT, BN_CLICKED, &CKorToolsDlg::OnGtoT),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

@@ -37,7 +37,7 @@ const MessageMapEntry* CToolFreq::GetMessageMap() const
         OnNotify<CToolFreq>(IDC_FREQ_M, BN_CLICKED, &CToolFreq::OnM),
         OnNotify<CToolFreq>(IDC_FREQ_CM, BN_CLICKED, &CToolFreq::OnCm),
         OnNotify<CToolFreq>(IDC_FREQ_MM, BN_CLICKED, &CToolFreq::OnMm),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

@@ -32,7 +32,7 @@ const MessageMapEntry* CToolGtoT::GetMessageMap() const
         OnNotify<CToolGtoT>(IDC_GTOT_CALC_GAIN, BN_CLICKED, &CToolGtoT::OnCalcPeakGain),
         OnNotify<CToolGtoT>(IDC_GTOT_CALC_TEMPERATURE, BN_CLICKED, &CToolGtoT::OnCalcTemperature),
         OnNotify<CToolGtoT>(IDC_GTOT_CALC_GTOT, BN_CLICKED, &CToolGtoT::OnCalcGtoT),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

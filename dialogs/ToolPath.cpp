@@ -34,7 +34,7 @@ const MessageMapEntry* CToolPath::GetMessageMap() const
         OnNotify<CToolPath>(IDC_PATH_MHZ, BN_CLICKED, &CToolPath::OnMHz),
         OnNotify<CToolPath>(IDC_PATH_KHZ, BN_CLICKED, &CToolPath::OnKHz),
         OnNotify<CToolPath>(IDC_PATH_HZ, BN_CLICKED, &CToolPath::OnHz),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

@@ -28,7 +28,7 @@ const MessageMapEntry* CToolSpread::GetMessageMap() const
     static const MessageMapEntry map[] = {
         OnNotify<CToolSpread>(IDC_SPREAD_CALC_DISTANCE, BN_CLICKED, &CToolSpread::OnCalcDistance),
         OnNotify<CToolSpread>(IDC_SPREAD_CALC_LOSS, BN_CLICKED, &CToolSpread::OnCalcLoss),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

@@ -29,7 +29,7 @@ const MessageMapEntry* CToolTemp::GetMessageMap() const
         OnNotify<CToolTemp>(IDC_TEMP_CALC_NOISE, BN_CLICKED, &CToolTemp::OnCalcNoise),
         OnNotify<CToolTemp>(IDC_TEMP_CALC_TEMPERATURE, BN_CLICKED, &CToolTemp::OnCalcTemperature),
         OnNotify<CToolTemp>(IDC_TEMP_CALC_BANDWIDTH, BN_CLICKED, &CToolTemp::OnCalcBandwidth),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

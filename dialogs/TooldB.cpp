@@ -29,7 +29,7 @@ const MessageMapEntry* CTooldB::GetMessageMap() const
     static const MessageMapEntry map[] = {
         OnNotify<CTooldB>(IDC_DB_TO_DB, BN_CLICKED, &CTooldB::OnToDecibels),
         OnNotify<CTooldB>(IDC_DB_TO_ABSOLUTE, BN_CLICKED, &CTooldB::OnToAbsolute),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }

@@ -6,7 +6,7 @@ namespace {
 
 DialogHost* g_host = nullptr;
 
-const MessageMapEntry EmptyMessageMap[] = {{0, 0, nullptr}};
+const MessageMapEntry EmptyMessageMap[] = {MessageMapEnd};
 
 } // namespace
 
@@ -69,7 +69,7 @@ int CDialog::DoModal()
     m_ending = false;
     m_destroying = false;
     m_result = -1;
-    m_leaving.clear();
+    m_leaving = false;
     return g_host->RunModal(*this);
 }
 
@@ -198,18 +198,19 @@ void CDialog::Notify(int id, int code)
     if (!m_window || m_ending || m_destroying)
         return;
     if (code == EN_KILLFOCUS) {
-        // A leave handler may show the error dialog, which takes the focus from the very edit
-        // being left; that second loss must not apply the entry again.
-        if (m_leaving.count(id))
+        // A leave handler may show the error dialog, which takes the focus from the edit being
+        // left, or from the one the user had just moved to; neither is applied from in there.
+        if (m_leaving)
             return;
-        m_leaving.insert(id);
-        if (const MessageMapEntry* entry = FindEntry(id, code))
-            (this->*entry->handler)();
-        m_leaving.erase(id);
+        if (const MessageMapEntry* entry = FindEntry(id, code)) {
+            m_leaving = true;
+            Dispatch(*entry, id);
+            m_leaving = false;
+        }
         return;
     }
     if (const MessageMapEntry* entry = FindEntry(id, code)) {
-        (this->*entry->handler)();
+        Dispatch(*entry, id);
         return;
     }
     if (code == BN_CLICKED && id == IDOK)
@@ -327,8 +328,16 @@ const MessageMapEntry* CDialog::GetMessageMap() const
 
 const MessageMapEntry* CDialog::FindEntry(int id, int code) const
 {
-    for (const MessageMapEntry* entry = GetMessageMap(); entry && entry->handler; ++entry)
-        if (entry->id == id && entry->code == code)
+    for (const MessageMapEntry* entry = GetMessageMap(); entry && !entry->IsEnd(); ++entry)
+        if (entry->code == code && entry->Covers(id))
             return entry;
     return nullptr;
+}
+
+void CDialog::Dispatch(const MessageMapEntry& entry, int id)
+{
+    if (entry.idHandler)
+        (this->*entry.idHandler)(id);
+    else
+        (this->*entry.handler)();
 }

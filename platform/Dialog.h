@@ -6,7 +6,7 @@
 #include "platform/Object.h"
 #include "platform/Win.h"
 
-#include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,18 +14,59 @@ class CDialog;
 class DialogWindow;
 
 using DialogHandler = void (CDialog::*)();
+// A handler shared by several controls, told which one fired.
+using DialogIdHandler = void (CDialog::*)(int id);
 
+// One row of a dialog's message map: the notification `code` from one control, from a range of
+// ids, or from a list of them, and the handler it runs. A map ends with MessageMapEnd.
 struct MessageMapEntry {
-    int id;
+    int firstId;
+    int lastId;
+    std::span<const int> ids; // when not empty, these ids and not the range
     int code;
     DialogHandler handler;
+    DialogIdHandler idHandler;
+
+    constexpr bool Covers(int id) const
+    {
+        if (!ids.empty()) {
+            for (int each : ids)
+                if (each == id)
+                    return true;
+            return false;
+        }
+        return id >= firstId && id <= lastId;
+    }
+    constexpr bool IsEnd() const { return !handler && !idHandler; }
 };
 
-// A message-map row for a handler of a class derived from CDialog.
+inline constexpr MessageMapEntry MessageMapEnd{0, 0, {}, 0, nullptr, nullptr};
+
+// Message-map rows for handlers of a class derived from CDialog.
 template <class Derived>
 constexpr MessageMapEntry OnNotify(int id, int code, void (Derived::*handler)())
 {
-    return {id, code, static_cast<DialogHandler>(handler)};
+    return {id, id, {}, code, static_cast<DialogHandler>(handler), nullptr};
+}
+
+template <class Derived>
+constexpr MessageMapEntry OnNotify(int id, int code, void (Derived::*handler)(int))
+{
+    return {id, id, {}, code, nullptr, static_cast<DialogIdHandler>(handler)};
+}
+
+// Every id from first to last, inclusive.
+template <class Derived>
+constexpr MessageMapEntry OnNotifyRange(int firstId, int lastId, int code, void (Derived::*handler)(int))
+{
+    return {firstId, lastId, {}, code, nullptr, static_cast<DialogIdHandler>(handler)};
+}
+
+// The ids listed, which must outlive the map (a constant array beside it).
+template <class Derived>
+constexpr MessageMapEntry OnNotifyEach(std::span<const int> ids, int code, void (Derived::*handler)(int))
+{
+    return {0, -1, ids, code, nullptr, static_cast<DialogIdHandler>(handler)};
 }
 
 // An entry of the window's own menu (the system menu on some desktops, a context menu here).
@@ -85,8 +126,10 @@ public:
     // Sends OnDestroy and detaches the window. No notification is delivered after this starts.
     void HostDestroy();
 
-    // A control's notification. Ignored once the dialog is ending; an edit's EN_KILLFOCUS is
-    // never delivered again while its own handler is still running.
+    // A control's notification. Ignored once the dialog is ending. While one edit's leave
+    // handler runs (with the error dialog it may show) no other EN_KILLFOCUS is delivered: the
+    // error dialog takes the focus from whatever edit the user had just moved to, and that edit
+    // is applied when the user leaves it, not behind the user's back.
     void Notify(int id, int code);
     // Enter: a focused push button is pressed; otherwise the default button (or OK).
     void KeyEnter();
@@ -111,11 +154,12 @@ protected:
     virtual void OnDestroy();
     virtual void OnOK();
     virtual void OnCancel();
-    // The dialog's message map, ended by a row whose handler is null.
+    // The dialog's message map, ended by MessageMapEnd.
     virtual const MessageMapEntry* GetMessageMap() const;
 
 private:
     const MessageMapEntry* FindEntry(int id, int code) const;
+    void Dispatch(const MessageMapEntry& entry, int id);
     // Before a dialog closes from the keyboard or its close box, the edit that has the focus
     // is applied exactly as leaving it would, so nothing typed and left is silently lost.
     void ApplyFocusedEdit();
@@ -127,6 +171,6 @@ private:
     bool m_ending = false;
     bool m_destroying = false;
     int m_result = -1;
-    std::set<int> m_leaving;
+    bool m_leaving = false;
     std::vector<SystemMenuItem> m_systemMenu;
 };

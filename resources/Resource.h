@@ -8,9 +8,14 @@ inline constexpr int IDD_ERRORMSG = 123;
 inline constexpr int IDD_TOOL_PATH = 158;
 inline constexpr int IDD_TOOL_DB = 159;
 inline constexpr int IDD_TOOL_FREQ = 160;
+inline constexpr int IDD_TOOL_GAIN = 161;
+inline constexpr int IDD_TOOL_T3DB = 162;
 inline constexpr int IDD_TOOL_TEMP = 165;
+inline constexpr int IDD_TOOL_FOV1 = 216;
+inline constexpr int IDD_TOOL_FOV2 = 217;
 inline constexpr int IDD_TOOL_SPREAD = 218;
 inline constexpr int IDD_TOOL_GTOT = 220;
+inline constexpr int IDD_TOOL_OFFAXIS = 221;
 
 // Error message dialog.
 inline constexpr int IDC_ERR_PROBLEM = 140;
@@ -89,3 +94,57 @@ inline constexpr int IDC_GTOT_GTOT = 1019;
 inline constexpr int IDC_GTOT_CALC_GAIN = 1020;
 inline constexpr int IDC_GTOT_CALC_TEMPERATURE = 1021;
 inline constexpr int IDC_GTOT_CALC_GTOT = 1022;
+
+// Peak gain tool.
+inline constexpr int IDC_GAIN_FREQUENCY = 387;
+inline constexpr int IDC_GAIN_GHZ = 388;
+inline constexpr int IDC_GAIN_MHZ = 389;
+inline constexpr int IDC_GAIN_KHZ = 390;
+inline constexpr int IDC_GAIN_HZ = 391;
+inline constexpr int IDC_GAIN_DISH = 380;
+inline constexpr int IDC_GAIN_EFFICIENCY = 381;
+inline constexpr int IDC_GAIN_GAIN = 382;
+inline constexpr int IDC_GAIN_CALC_FREQUENCY = 383;
+inline constexpr int IDC_GAIN_CALC_DISH = 384;
+inline constexpr int IDC_GAIN_CALC_EFFICIENCY = 385;
+inline constexpr int IDC_GAIN_CALC_GAIN = 386;
+
+// Half power beamwidth tool.
+inline constexpr int IDC_T3DB_GAIN = 399;
+inline constexpr int IDC_T3DB_EFFICIENCY = 398;
+inline constexpr int IDC_T3DB_BEAMWIDTH = 400;
+inline constexpr int IDC_T3DB_CALC_GAIN = 403;
+inline constexpr int IDC_T3DB_CALC_EFFICIENCY = 402;
+inline constexpr int IDC_T3DB_CALC_BEAMWIDTH = 401;
+
+// Off-axis gain tool.
+inline constexpr int IDC_OFF_PATTERN = 1023;
+inline constexpr int IDC_OFF_GAIN = 410;
+inline constexpr int IDC_OFF_BEAMWIDTH = 405;
+inline constexpr int IDC_OFF_ANGLE = 404;
+inline constexpr int IDC_OFF_RELATIVE = 406;
+inline constexpr int IDC_OFF_CALC_BEAMWIDTH = 408;
+inline constexpr int IDC_OFF_CALC_ANGLE = 407;
+inline constexpr int IDC_OFF_CALC_RELATIVE = 409;
+
+// Orbit period tool.
+inline constexpr int IDC_FOV1_HEIGHT = 1127;
+inline constexpr int IDC_FOV1_RADIUS = 1128;
+inline constexpr int IDC_FOV1_PERIOD = 1130;
+inline constexpr int IDC_FOV1_HEIGHT_UNIT = 1124;
+inline constexpr int IDC_FOV1_RADIUS_UNIT = 1125;
+inline constexpr int IDC_FOV1_PERIOD_UNIT = 1131;
+
+// Orbit field-of-view tool.
+inline constexpr int IDC_FOV2_HEIGHT = 1127;
+inline constexpr int IDC_FOV2_ELEVATION = 1001;
+inline constexpr int IDC_FOV2_NADIR = 1130;
+inline constexpr int IDC_FOV2_DISTANCE = 1129;
+inline constexpr int IDC_FOV2_FIX_HEIGHT = 1003;
+inline constexpr int IDC_FOV2_FIX_ELEVATION = 1004;
+inline constexpr int IDC_FOV2_FIX_NADIR = 1005;
+inline constexpr int IDC_FOV2_FIX_DISTANCE = 1006;
+inline constexpr int IDC_FOV2_HEIGHT_UNIT = 1124;
+inline constexpr int IDC_FOV2_ELEVATION_UNIT = 1002;
+inline constexpr int IDC_FOV2_NADIR_UNIT = 1131;
+inline constexpr int IDC_FOV2_DISTANCE_UNIT = 1126;

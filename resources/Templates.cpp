@@ -162,6 +162,105 @@ const ControlTemplate GtoTControls[] = {
     {S, K::Label, "dBi", 157, 25, 30, 9, 0},
 };
 
+const ControlTemplate GainControls[] = {
+    {IDC_GAIN_FREQUENCY, K::Edit, "", 60, 22, 88, 14, 0},
+    {IDC_GAIN_GHZ, K::RadioButton, "GHz", 72, 54, 28, 10, CF_GROUP},
+    {IDC_GAIN_MHZ, K::RadioButton, "MHz", 72, 64, 29, 10, 0},
+    {IDC_GAIN_KHZ, K::RadioButton, "kHz", 72, 74, 27, 10, 0},
+    {IDC_GAIN_HZ, K::RadioButton, "Hz", 72, 84, 24, 10, 0},
+    {IDC_GAIN_DISH, K::Edit, "", 60, 111, 88, 14, 0},
+    {IDC_GAIN_EFFICIENCY, K::Edit, "", 60, 132, 88, 14, 0},
+    {IDC_GAIN_GAIN, K::Edit, "", 60, 153, 88, 14, 0},
+    {IDC_GAIN_CALC_FREQUENCY, K::PushButton, "Calculate", 175, 22, 50, 14, 0},
+    {IDC_GAIN_CALC_DISH, K::PushButton, "Calculate", 175, 111, 50, 14, 0},
+    {IDC_GAIN_CALC_EFFICIENCY, K::PushButton, "Calculate", 175, 132, 50, 14, 0},
+    {IDC_GAIN_CALC_GAIN, K::PushButton, "Calculate", 175, 153, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 101, 181, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 8, 7, 231, 169, 0},
+    {S, K::Label, "Frequency:", 16, 25, 39, 8, 0},
+    {S, K::GroupBox, "Units", 60, 41, 56, 62, 0},
+    {S, K::Label, "Dish Size:", 16, 114, 35, 8, 0},
+    {S, K::Label, "m", 156, 114, 8, 8, 0},
+    {S, K::Label, "Efficiency:", 16, 135, 35, 8, 0},
+    {S, K::Label, "Peak Gain:", 16, 156, 37, 8, 0},
+    {S, K::Label, "dBi", 154, 156, 12, 8, 0},
+};
+
+const ControlTemplate T3dBControls[] = {
+    {IDC_T3DB_GAIN, K::Edit, "", 67, 23, 88, 14, 0},
+    {IDC_T3DB_EFFICIENCY, K::Edit, "", 67, 45, 88, 14, 0},
+    {IDC_T3DB_BEAMWIDTH, K::Edit, "", 67, 67, 88, 14, 0},
+    {IDC_T3DB_CALC_GAIN, K::PushButton, "Calculate", 194, 23, 50, 14, 0},
+    {IDC_T3DB_CALC_EFFICIENCY, K::PushButton, "Calculate", 194, 45, 50, 14, 0},
+    {IDC_T3DB_CALC_BEAMWIDTH, K::PushButton, "Calculate", 194, 67, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 104, 105, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 5, 7, 248, 92, 0},
+    {S, K::Label, "Half Power Beamwidth:", 18, 65, 45, 19, 0},
+    {S, K::Label, "Efficiency:", 18, 48, 35, 8, 0},
+    {S, K::Label, "Peak Gain:", 18, 25, 37, 10, 0},
+    {S, K::Label, "dBi", 160, 26, 12, 8, 0},
+    {S, K::Label, "degrees", 161, 69, 30, 9, 0},
+};
+
+const ControlTemplate OffaxisControls[] = {
+    {IDC_OFF_PATTERN, K::DropDownList, "", 67, 26, 88, 46, 0},
+    {IDC_OFF_GAIN, K::Edit, "", 67, 48, 88, 14, 0},
+    {IDC_OFF_BEAMWIDTH, K::Edit, "", 67, 67, 88, 14, 0},
+    {IDC_OFF_ANGLE, K::Edit, "", 67, 86, 88, 14, 0},
+    {IDC_OFF_RELATIVE, K::Edit, "", 67, 105, 88, 14, 0},
+    {IDC_OFF_CALC_BEAMWIDTH, K::PushButton, "Calculate", 193, 67, 50, 14, 0},
+    {IDC_OFF_CALC_ANGLE, K::PushButton, "Calculate", 193, 86, 50, 14, 0},
+    {IDC_OFF_CALC_RELATIVE, K::PushButton, "Calculate", 193, 105, 50, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 107, 137, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 8, 7, 249, 125, 0},
+    {S, K::Label, "Relative gain:", 12, 107, 49, 8, 0},
+    {S, K::Label, "Half Power Beamwidth:", 12, 66, 46, 16, 0},
+    {S, K::Label, "Offaxis Angle:", 12, 89, 52, 9, 0},
+    {S, K::Label, "dB", 159, 108, 21, 9, 0},
+    {S, K::Label, "degrees", 159, 70, 30, 9, 0},
+    {S, K::Label, "degrees", 159, 89, 30, 9, 0},
+    {S, K::Label, "Pattern:", 12, 28, 34, 9, 0},
+    {S, K::Label, "Peak Gain:", 12, 50, 46, 11, 0},
+    {S, K::Label, "dBi", 159, 51, 21, 9, 0},
+};
+
+// The unit labels carry a text here, but every refresh writes the variable's own unit there.
+const ControlTemplate Fov1Controls[] = {
+    {IDC_FOV1_HEIGHT, K::Edit, "", 113, 22, 70, 14, 0},
+    {IDC_FOV1_RADIUS, K::Edit, "", 113, 45, 69, 14, 0},
+    {IDC_FOV1_PERIOD, K::Edit, "", 113, 68, 69, 14, 0},
+    {IDCANCEL, K::PushButton, "Close", 109, 98, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 5, 7, 256, 86, 0},
+    {S, K::Label, "Period of Circular Orbit:", 26, 71, 86, 8, 0},
+    {S, K::Label, "Radius of Orbit:", 26, 48, 72, 8, 0},
+    {S, K::Label, "Station Height:", 26, 25, 68, 8, 0},
+    {IDC_FOV1_HEIGHT_UNIT, K::Label, "km", 187, 25, 28, 8, 0},
+    {IDC_FOV1_RADIUS_UNIT, K::Label, "km", 187, 48, 28, 8, 0},
+    {IDC_FOV1_PERIOD_UNIT, K::Label, "km", 187, 71, 28, 8, 0},
+};
+
+const ControlTemplate Fov2Controls[] = {
+    {IDC_FOV2_HEIGHT, K::Edit, "", 104, 34, 70, 14, 0},
+    {IDC_FOV2_ELEVATION, K::Edit, "", 104, 51, 69, 14, 0},
+    {IDC_FOV2_NADIR, K::Edit, "", 104, 68, 69, 14, 0},
+    {IDC_FOV2_DISTANCE, K::Edit, "", 104, 85, 69, 14, 0},
+    {IDC_FOV2_FIX_HEIGHT, K::RadioButton, "", 212, 36, 16, 10, CF_GROUP},
+    {IDC_FOV2_FIX_ELEVATION, K::RadioButton, "", 212, 53, 16, 10, 0},
+    {IDC_FOV2_FIX_NADIR, K::RadioButton, "", 212, 70, 16, 10, 0},
+    {IDC_FOV2_FIX_DISTANCE, K::RadioButton, "", 212, 87, 16, 10, 0},
+    {IDCANCEL, K::PushButton, "Close", 99, 110, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "", 8, 7, 230, 100, 0},
+    {S, K::Label, "Angle at Satellite:", 14, 71, 70, 8, 0},
+    {S, K::Label, "Elevation Angle on Earth:", 14, 54, 87, 8, 0},
+    {S, K::Label, "Satellite Height:", 14, 37, 73, 8, 0},
+    {IDC_FOV2_HEIGHT_UNIT, K::Label, "km", 178, 37, 22, 8, 0},
+    {IDC_FOV2_ELEVATION_UNIT, K::Label, "deg", 178, 54, 22, 8, 0},
+    {IDC_FOV2_NADIR_UNIT, K::Label, "deg", 178, 71, 22, 8, 0},
+    {S, K::Label, "Distance to Earth:", 14, 88, 72, 8, 0},
+    {IDC_FOV2_DISTANCE_UNIT, K::Label, "km", 178, 88, 22, 8, 0},
+    {S, K::Label, "Fixed:", 207, 18, 21, 8, 0},
+};
+
 const DialogTemplate Templates[] = {
     {IDD_ABOUTBOX, "About KorTools", 217, 135, Font, 8, DS_SYSMENU, AboutControls},
     {IDD_KORTOOLS_DIALOG, "KorTools", 121, 207, Font, 8, DS_VISIBLE | DS_SYSMENU | DS_APPWINDOW, LauncherControls},
@@ -172,6 +271,11 @@ const DialogTemplate Templates[] = {
     {IDD_TOOL_TEMP, "Noise Temperature Calculation", 256, 111, Font, 8, ToolStyle, TempControls},
     {IDD_TOOL_SPREAD, "Calculate Spreading Loss ", 243, 87, Font, 8, ToolStyle, SpreadControls},
     {IDD_TOOL_GTOT, "Calculate G/T", 265, 128, Font, 8, ToolStyle, GtoTControls},
+    {IDD_TOOL_GAIN, "Calculate Peak Gain", 253, 202, Font, 8, ToolStyle, GainControls},
+    {IDD_TOOL_T3DB, "Calculate Half Power Beamwidth", 259, 128, Font, 8, ToolStyle, T3dBControls},
+    {IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain", 265, 158, Font, 8, ToolStyle, OffaxisControls},
+    {IDD_TOOL_FOV1, "Orbit Period Tool", 269, 117, Font, 8, ToolStyle, Fov1Controls},
+    {IDD_TOOL_FOV2, "Orbit Field of View Tool", 247, 130, Font, 8, ToolStyle, Fov2Controls},
 };
 
 } // namespace

@@ -72,7 +72,7 @@ protected:
             OnNotify<BoundDialog>(M, BN_CLICKED, &BoundDialog::ChangeUnit),
             OnNotify<BoundDialog>(Cm, BN_CLICKED, &BoundDialog::ChangeUnit),
             OnNotify<BoundDialog>(Pattern, CBN_SELCHANGE, &BoundDialog::ChangePattern),
-            {0, 0, nullptr},
+            MessageMapEnd,
         };
         return map;
     }

@@ -62,7 +62,7 @@ protected:
             OnNotify<RecordingDialog>(RadioZ, BN_CLICKED, &RecordingDialog::ClickZ),
             OnNotify<RecordingDialog>(Check, BN_CLICKED, &RecordingDialog::ClickCheck),
             OnNotify<RecordingDialog>(List, CBN_SELCHANGE, &RecordingDialog::SelectList),
-            {0, 0, nullptr},
+            MessageMapEnd,
         };
         return map;
     }
@@ -215,6 +215,74 @@ TEST(Dialog, ErrorShownWhileLeavingAnEditDoesNotLeaveItAgain)
     EXPECT_EQ(host.DialogsRun(), (std::vector<int>{TestTemplate, IDD_ERRORMSG}));
     EXPECT_FALSE(host.OwnerWasDisabled(0));
     EXPECT_TRUE(host.OwnerWasDisabled(1));
+}
+
+// One handler for several controls, told which one fired: both edits share a leave handler,
+// the radio buttons a click handler over their id range.
+class SharedHandlerDialog : public CDialog {
+public:
+    SharedHandlerDialog() : CDialog(Described) {}
+
+    std::vector<std::string> log;
+
+protected:
+    const MessageMapEntry* GetMessageMap() const override
+    {
+        static constexpr int Edits[] = {EditA, EditB};
+        static const MessageMapEntry map[] = {
+            OnNotifyEach<SharedHandlerDialog>(Edits, EN_KILLFOCUS, &SharedHandlerDialog::Leave),
+            OnNotifyRange<SharedHandlerDialog>(RadioX, RadioZ, BN_CLICKED, &SharedHandlerDialog::Choose),
+            OnNotify<SharedHandlerDialog>(Apply, BN_CLICKED, &SharedHandlerDialog::ClickApply),
+            MessageMapEnd,
+        };
+        return map;
+    }
+
+private:
+    void Leave(int id)
+    {
+        std::string text;
+        GetItemText(id, text);
+        log.push_back("leave " + std::to_string(id) + " " + text);
+        if (text == "bad")
+            ErrorSink().ShowError();
+    }
+    void Choose(int id) { log.push_back("radio " + std::to_string(id)); }
+    void ClickApply() { log.push_back("Apply"); }
+};
+
+TEST(Dialog, OneHandlerServesAListOrARangeOfControlsAndHearsWhichFired)
+{
+    ScriptedHost host;
+    SharedHandlerDialog dialog;
+    host.OnDialog(TestTemplate, [&](ScriptedDialog& d) {
+        d.TypeInto(EditA, "1");
+        d.TypeInto(EditB, "2");
+        d.Click(RadioX);
+        d.Click(RadioZ);
+        d.Click(Check); // in no row
+        d.Click(Apply);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(dialog.log, (Log{"leave 11 1", "leave 12 2", "radio 13", "radio 15", "Apply"}));
+}
+
+// The error dialog of a refused entry takes the focus from the edit the user has just moved
+// to. That edit is not applied behind the user's back; it is applied when the user leaves it.
+TEST(Dialog, NoOtherEditIsLeftWhileALeaveHandlerRuns)
+{
+    ScriptedHost host;
+    SharedHandlerDialog dialog;
+    host.OnDialog(TestTemplate, [&](ScriptedDialog& d) {
+        d.TypeInto(EditA, "bad");
+        d.TypeInto(EditB, "new"); // leaves A: the error dialog opens and closes
+        EXPECT_EQ(d.Focus(), EditB);
+        EXPECT_EQ(dialog.log, (Log{"leave 11 bad"}));
+        d.PressTab();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(dialog.log, (Log{"leave 11 bad", "leave 12 new"}));
+    EXPECT_EQ(host.ErrorsShown().size(), 1u);
 }
 
 TEST(Dialog, NestedRunsTakeTheirScriptsInOrderAndCloseAtOnceWithoutOne)

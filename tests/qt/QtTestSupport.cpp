@@ -212,7 +212,7 @@ const MessageMapEntry* RecordingDialog::GetMessageMap() const
         OnNotify<D>(IDC_FREQ_CM, BN_CLICKED, &D::Record<IDC_FREQ_CM, BN_CLICKED>),
         OnNotify<D>(IDC_FREQ_MM, BN_CLICKED, &D::Record<IDC_FREQ_MM, BN_CLICKED>),
         OnNotify<D>(500, CBN_SELCHANGE, &D::Record<500, CBN_SELCHANGE>),
-        {0, 0, nullptr},
+        MessageMapEnd,
     };
     return map;
 }
