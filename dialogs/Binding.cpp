@@ -157,3 +157,62 @@ int SetControlText(CDialog* dialog, const std::string& text, int id)
     dialog->SetItemText(id, text);
     return 1;
 }
+
+void ShowBoundVars(CDialog* dialog, const CKorObj* model, std::span<const EditBinding> edits,
+                   std::span<const UnitRadioBinding> units)
+{
+    for (const EditBinding& edit : edits)
+        ShowVar(dialog, model, edit.var, edit.id, edit.unitLabel);
+    for (const UnitRadioBinding& radio : units)
+        SetUnitRadio(dialog, model, radio.var, radio.unit, radio.id);
+}
+
+void ApplyUnitRadios(CDialog* dialog, CKorObj* model, std::span<const UnitRadioBinding> units)
+{
+    for (const UnitRadioBinding& radio : units)
+        SetUnitIfChecked(dialog, model, radio.var, radio.unit, radio.id);
+}
+
+int ApplyUnitRadio(CDialog* dialog, CKorObj* model, std::span<const UnitRadioBinding> units, int radioId)
+{
+    const UnitRadioBinding* radio = FindBinding(units, radioId);
+    return radio ? SetUnitIfChecked(dialog, model, radio->var, radio->unit, radio->id) : 0;
+}
+
+int ApplyBoundEdit(CDialog* dialog, CKorObj* model, std::span<const EditBinding> edits, int editId)
+{
+    const EditBinding* edit = FindBinding(edits, editId);
+    return edit ? SetVarFromEdit(dialog, model, edit->var, edit->id) : 0;
+}
+
+int ApplyFromButton(CDialog* dialog, CKorObj* model, std::span<const ApplyBinding> buttons, int buttonId)
+{
+    const ApplyBinding* button = FindBinding(buttons, buttonId);
+    return button ? SetVarFromEdit(dialog, model, button->var, button->editId) : 0;
+}
+
+void DisableControls(CDialog* dialog, std::span<const int> ids)
+{
+    for (int id : ids)
+        DisableControl(dialog, id);
+}
+
+bool CalculateFromButton(CDialog* dialog, CKorObj* model, std::span<const CalcBinding> buttons, int buttonId,
+                         std::span<const EditBinding> applyOrder, std::span<const UnitRadioBinding> units,
+                         int lockedVar)
+{
+    const CalcBinding* button = FindBinding(buttons, buttonId);
+    if (!dialog || !model || !button || button->var == lockedVar)
+        return false;
+    // Whether the model takes the choice is not looked at: a refused choice leaves its own
+    // calculated variable, which every accepted entry below then recomputes.
+    model->SetCalcVar(button->var);
+    for (const EditBinding& edit : applyOrder) {
+        if (edit.var == button->var || edit.var == lockedVar)
+            continue;
+        if (!SetVarFromEdit(dialog, model, edit.var, edit.id))
+            return false;
+    }
+    ApplyUnitRadios(dialog, model, units);
+    return true;
+}

@@ -4,8 +4,15 @@
 //
 // Each helper returns 0 and does nothing when the dialog or model is null or the control is not
 // in the dialog, so a dialog bound to the wrong template stays quiet instead of crashing.
+//
+// Below the helpers, the tables a dialog declares its bindings in, once, in its own source file,
+// and the helpers that walk them, so that one handler serves every "Calculate" button and every
+// unit radio button of a dialog.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 
 class CDialog;
@@ -37,3 +44,77 @@ int IsChecked(CDialog* dialog, int id);
 int EnableControl(CDialog* dialog, int id, int flag);
 int DisableControl(CDialog* dialog, int id);
 int SetControlText(CDialog* dialog, const std::string& text, int id);
+
+// --- Bindings as tables ---
+
+// An edit box that shows a variable, with the label beside it that shows the variable's display
+// unit (-1 when the unit is fixed text of the template).
+struct EditBinding {
+    int id;
+    int var;
+    int unitLabel = -1;
+};
+
+// A radio button that makes `unit` the variable's display unit.
+struct UnitRadioBinding {
+    int id;
+    int var;
+    int unit;
+};
+
+// A "Calculate" button and the variable it derives.
+struct CalcBinding {
+    int id;
+    int var;
+};
+
+// A push button that applies one edit's entry to its variable (the arrow buttons, and the
+// "Calculate" buttons of tools without a calculated variable).
+struct ApplyBinding {
+    int id;
+    int var;
+    int editId;
+};
+
+// The control ids of a table, for a message-map row that covers them all.
+template <class Binding, std::size_t N>
+constexpr std::array<int, N> ControlIds(const Binding (&rows)[N])
+{
+    std::array<int, N> ids{};
+    for (std::size_t i = 0; i < N; ++i)
+        ids[i] = rows[i].id;
+    return ids;
+}
+
+// The row of the control `id`, or null.
+template <class Binding>
+const Binding* FindBinding(std::span<const Binding> rows, int id)
+{
+    for (const Binding& row : rows)
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
+
+// ShowVar for every edit, in the table's order, then SetUnitRadio for every unit radio button.
+void ShowBoundVars(CDialog* dialog, const CKorObj* model, std::span<const EditBinding> edits,
+                   std::span<const UnitRadioBinding> units = {});
+// SetUnitIfChecked for every unit radio button, in the table's order.
+void ApplyUnitRadios(CDialog* dialog, CKorObj* model, std::span<const UnitRadioBinding> units);
+// A unit radio button's own handler: SetUnitIfChecked for its row. 0 for an id not in the table.
+int ApplyUnitRadio(CDialog* dialog, CKorObj* model, std::span<const UnitRadioBinding> units, int radioId);
+// SetVarFromEdit for the edit's row. 0 for an id not in the table.
+int ApplyBoundEdit(CDialog* dialog, CKorObj* model, std::span<const EditBinding> edits, int editId);
+// SetVarFromEdit for the button's row. 0 for an id not in the table.
+int ApplyFromButton(CDialog* dialog, CKorObj* model, std::span<const ApplyBinding> buttons, int buttonId);
+// Disables each control of the list.
+void DisableControls(CDialog* dialog, std::span<const int> ids);
+
+// The "Calculate" button `buttonId`: picks its variable X as the one the model derives, applies
+// the other entries in `applyOrder` and stops at the first refused one, then applies the unit
+// radio buttons. `lockedVar` is a variable that belongs to another tool (-1 for none): its
+// button does nothing at all, and its edit is never applied. True when every entry was taken and
+// the dialog should refresh; false leaves the user's texts in place for correction.
+bool CalculateFromButton(CDialog* dialog, CKorObj* model, std::span<const CalcBinding> buttons, int buttonId,
+                         std::span<const EditBinding> applyOrder, std::span<const UnitRadioBinding> units = {},
+                         int lockedVar = -1);

@@ -5,113 +5,69 @@
 #include "models/KOTFreq.h"
 #include "resources/Resource.h"
 
+namespace {
+
+constexpr EditBinding Shown[] = {
+    {IDC_FREQ_FREQUENCY, CKOTFreq::VarFrequency},
+    {IDC_FREQ_WAVELENGTH, CKOTFreq::VarWavelength},
+};
+
+constexpr UnitRadioBinding UnitRadios[] = {
+    {IDC_FREQ_GHZ, CKOTFreq::VarFrequency, UnitGHz},
+    {IDC_FREQ_MHZ, CKOTFreq::VarFrequency, UnitMHz},
+    {IDC_FREQ_KHZ, CKOTFreq::VarFrequency, UnitKHz},
+    {IDC_FREQ_HZ, CKOTFreq::VarFrequency, UnitHz},
+    {IDC_FREQ_KM, CKOTFreq::VarWavelength, UnitKm},
+    {IDC_FREQ_M, CKOTFreq::VarWavelength, UnitM},
+    {IDC_FREQ_CM, CKOTFreq::VarWavelength, UnitCm},
+    {IDC_FREQ_MM, CKOTFreq::VarWavelength, UnitMm},
+};
+constexpr auto UnitRadioIds = ControlIds(UnitRadios);
+
+constexpr ApplyBinding Arrows[] = {
+    {IDC_FREQ_TO_WAVELENGTH, CKOTFreq::VarFrequency, IDC_FREQ_FREQUENCY},
+    {IDC_FREQ_TO_FREQUENCY, CKOTFreq::VarWavelength, IDC_FREQ_WAVELENGTH},
+};
+constexpr auto ArrowIds = ControlIds(Arrows);
+
+} // namespace
+
 int CKOTFreq::RunDialog()
 {
-    CToolFreq dialog(this);
-    return dialog.DoModal() == -1 ? 0 : 1;
+    return RunToolDialog<CToolFreq>(this);
 }
 
-CToolFreq::CToolFreq(CKOTFreq* model) : CDialog(IDD_TOOL_FREQ), m_model(model)
+CToolFreq::CToolFreq(CKOTFreq* model) : CToolDialog(IDD_TOOL_FREQ), m_model(model)
 {
 }
 
 CToolFreq::~CToolFreq() = default;
 
-BOOL CToolFreq::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    Refresh();
-    return TRUE;
-}
-
 const MessageMapEntry* CToolFreq::GetMessageMap() const
 {
     static const MessageMapEntry map[] = {
-        OnNotify<CToolFreq>(IDC_FREQ_TO_WAVELENGTH, BN_CLICKED, &CToolFreq::OnToWavelength),
-        OnNotify<CToolFreq>(IDC_FREQ_TO_FREQUENCY, BN_CLICKED, &CToolFreq::OnToFrequency),
-        OnNotify<CToolFreq>(IDC_FREQ_GHZ, BN_CLICKED, &CToolFreq::OnGHz),
-        OnNotify<CToolFreq>(IDC_FREQ_MHZ, BN_CLICKED, &CToolFreq::OnMHz),
-        OnNotify<CToolFreq>(IDC_FREQ_KHZ, BN_CLICKED, &CToolFreq::OnKHz),
-        OnNotify<CToolFreq>(IDC_FREQ_HZ, BN_CLICKED, &CToolFreq::OnHz),
-        OnNotify<CToolFreq>(IDC_FREQ_KM, BN_CLICKED, &CToolFreq::OnKm),
-        OnNotify<CToolFreq>(IDC_FREQ_M, BN_CLICKED, &CToolFreq::OnM),
-        OnNotify<CToolFreq>(IDC_FREQ_CM, BN_CLICKED, &CToolFreq::OnCm),
-        OnNotify<CToolFreq>(IDC_FREQ_MM, BN_CLICKED, &CToolFreq::OnMm),
+        OnNotifyEach<CToolFreq>(ArrowIds, BN_CLICKED, &CToolFreq::OnArrow),
+        OnNotifyEach<CToolFreq>(UnitRadioIds, BN_CLICKED, &CToolFreq::OnUnit),
         MessageMapEnd,
     };
     return map;
 }
 
-void CToolFreq::OnToWavelength()
+void CToolFreq::OnArrow(int id)
 {
-    SetVarFromEdit(this, m_model, CKOTFreq::VarFrequency, IDC_FREQ_FREQUENCY);
+    ApplyFromButton(this, m_model, Arrows, id);
     Refresh();
-}
-
-void CToolFreq::OnToFrequency()
-{
-    SetVarFromEdit(this, m_model, CKOTFreq::VarWavelength, IDC_FREQ_WAVELENGTH);
-    Refresh();
-}
-
-void CToolFreq::OnGHz()
-{
-    ApplyUnit(CKOTFreq::VarFrequency, UnitGHz, IDC_FREQ_GHZ);
-}
-
-void CToolFreq::OnMHz()
-{
-    ApplyUnit(CKOTFreq::VarFrequency, UnitMHz, IDC_FREQ_MHZ);
-}
-
-void CToolFreq::OnKHz()
-{
-    ApplyUnit(CKOTFreq::VarFrequency, UnitKHz, IDC_FREQ_KHZ);
-}
-
-void CToolFreq::OnHz()
-{
-    ApplyUnit(CKOTFreq::VarFrequency, UnitHz, IDC_FREQ_HZ);
-}
-
-void CToolFreq::OnKm()
-{
-    ApplyUnit(CKOTFreq::VarWavelength, UnitKm, IDC_FREQ_KM);
-}
-
-void CToolFreq::OnM()
-{
-    ApplyUnit(CKOTFreq::VarWavelength, UnitM, IDC_FREQ_M);
-}
-
-void CToolFreq::OnCm()
-{
-    ApplyUnit(CKOTFreq::VarWavelength, UnitCm, IDC_FREQ_CM);
-}
-
-void CToolFreq::OnMm()
-{
-    ApplyUnit(CKOTFreq::VarWavelength, UnitMm, IDC_FREQ_MM);
 }
 
 // A unit button only changes how the quantity is shown; the refresh then writes the model's
 // own value in the new unit over whatever was typed and not yet applied.
-void CToolFreq::ApplyUnit(int index, int unit, int radioId)
+void CToolFreq::OnUnit(int id)
 {
-    SetUnitIfChecked(this, m_model, index, unit, radioId);
+    ApplyUnitRadio(this, m_model, UnitRadios, id);
     Refresh();
 }
 
 void CToolFreq::Refresh()
 {
-    ShowVar(this, m_model, CKOTFreq::VarFrequency, IDC_FREQ_FREQUENCY);
-    ShowVar(this, m_model, CKOTFreq::VarWavelength, IDC_FREQ_WAVELENGTH);
-    SetUnitRadio(this, m_model, CKOTFreq::VarFrequency, UnitGHz, IDC_FREQ_GHZ);
-    SetUnitRadio(this, m_model, CKOTFreq::VarFrequency, UnitMHz, IDC_FREQ_MHZ);
-    SetUnitRadio(this, m_model, CKOTFreq::VarFrequency, UnitKHz, IDC_FREQ_KHZ);
-    SetUnitRadio(this, m_model, CKOTFreq::VarFrequency, UnitHz, IDC_FREQ_HZ);
-    SetUnitRadio(this, m_model, CKOTFreq::VarWavelength, UnitKm, IDC_FREQ_KM);
-    SetUnitRadio(this, m_model, CKOTFreq::VarWavelength, UnitM, IDC_FREQ_M);
-    SetUnitRadio(this, m_model, CKOTFreq::VarWavelength, UnitCm, IDC_FREQ_CM);
-    SetUnitRadio(this, m_model, CKOTFreq::VarWavelength, UnitMm, IDC_FREQ_MM);
+    ShowBoundVars(this, m_model, Shown, UnitRadios);
 }

@@ -2,33 +2,23 @@
 // radio buttons under each quantity.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTFreq;
 
-class CToolFreq : public CDialog {
+class CToolFreq : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CToolFreq(CKOTFreq* model);
     ~CToolFreq() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnToWavelength();
-    void OnToFrequency();
-    void OnGHz();
-    void OnMHz();
-    void OnKHz();
-    void OnHz();
-    void OnKm();
-    void OnM();
-    void OnCm();
-    void OnMm();
-    void ApplyUnit(int index, int unit, int radioId);
-    void Refresh();
+    void OnArrow(int id);
+    void OnUnit(int id);
 
     CKOTFreq* m_model;
 };

@@ -4,34 +4,45 @@
 #include "models/KOTGtoT.h"
 #include "resources/Resource.h"
 
+namespace {
+
+constexpr EditBinding Edits[] = {
+    {IDC_GTOT_GAIN, CKOTGtoT::VarPeakGain},
+    {IDC_GTOT_TEMPERATURE, CKOTGtoT::VarTemperature},
+    {IDC_GTOT_GTOT, CKOTGtoT::VarGtoT},
+};
+constexpr auto EditIds = ControlIds(Edits);
+
+// Each button runs one of the model's own calculations.
+struct Calculation {
+    int id;
+    void (CKOTGtoT::*run)();
+};
+constexpr Calculation CalcButtons[] = {
+    {IDC_GTOT_CALC_GAIN, &CKOTGtoT::CalcPeakGain},
+    {IDC_GTOT_CALC_TEMPERATURE, &CKOTGtoT::CalcTemperature},
+    {IDC_GTOT_CALC_GTOT, &CKOTGtoT::CalcGtoT},
+};
+constexpr auto CalcButtonIds = ControlIds(CalcButtons);
+
+} // namespace
+
 int CKOTGtoT::RunDialog()
 {
-    CToolGtoT dialog(this);
-    return dialog.DoModal() == -1 ? 0 : 1;
+    return RunToolDialog<CToolGtoT>(this);
 }
 
-CToolGtoT::CToolGtoT(CKOTGtoT* model) : CDialog(IDD_TOOL_GTOT), m_model(model)
+CToolGtoT::CToolGtoT(CKOTGtoT* model) : CToolDialog(IDD_TOOL_GTOT), m_model(model)
 {
 }
 
 CToolGtoT::~CToolGtoT() = default;
 
-BOOL CToolGtoT::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    Refresh();
-    return TRUE;
-}
-
 const MessageMapEntry* CToolGtoT::GetMessageMap() const
 {
     static const MessageMapEntry map[] = {
-        OnNotify<CToolGtoT>(IDC_GTOT_GAIN, EN_KILLFOCUS, &CToolGtoT::OnLeavePeakGain),
-        OnNotify<CToolGtoT>(IDC_GTOT_TEMPERATURE, EN_KILLFOCUS, &CToolGtoT::OnLeaveTemperature),
-        OnNotify<CToolGtoT>(IDC_GTOT_GTOT, EN_KILLFOCUS, &CToolGtoT::OnLeaveGtoT),
-        OnNotify<CToolGtoT>(IDC_GTOT_CALC_GAIN, BN_CLICKED, &CToolGtoT::OnCalcPeakGain),
-        OnNotify<CToolGtoT>(IDC_GTOT_CALC_TEMPERATURE, BN_CLICKED, &CToolGtoT::OnCalcTemperature),
-        OnNotify<CToolGtoT>(IDC_GTOT_CALC_GTOT, BN_CLICKED, &CToolGtoT::OnCalcGtoT),
+        OnNotifyEach<CToolGtoT>(EditIds, EN_KILLFOCUS, &CToolGtoT::OnLeave),
+        OnNotifyEach<CToolGtoT>(CalcButtonIds, BN_CLICKED, &CToolGtoT::OnCalculate),
         MessageMapEnd,
     };
     return map;
@@ -39,50 +50,23 @@ const MessageMapEntry* CToolGtoT::GetMessageMap() const
 
 // The model only stores what is typed; nothing else moves until a "Calculate" is pressed.
 // A refused entry has shown its error, and the refresh puts the stored value back.
-void CToolGtoT::OnLeavePeakGain()
+void CToolGtoT::OnLeave(int id)
 {
-    SetVarFromEdit(this, m_model, CKOTGtoT::VarPeakGain, IDC_GTOT_GAIN);
-    Refresh();
-}
-
-void CToolGtoT::OnLeaveTemperature()
-{
-    SetVarFromEdit(this, m_model, CKOTGtoT::VarTemperature, IDC_GTOT_TEMPERATURE);
-    Refresh();
-}
-
-void CToolGtoT::OnLeaveGtoT()
-{
-    SetVarFromEdit(this, m_model, CKOTGtoT::VarGtoT, IDC_GTOT_GTOT);
+    ApplyBoundEdit(this, m_model, Edits, id);
     Refresh();
 }
 
 // Clicking a button has already taken the focus from the edit being left, so what was just
 // typed there is in the model before the calculation runs.
-void CToolGtoT::OnCalcPeakGain()
+void CToolGtoT::OnCalculate(int id)
 {
-    if (m_model)
-        m_model->CalcPeakGain();
-    Refresh();
-}
-
-void CToolGtoT::OnCalcTemperature()
-{
-    if (m_model)
-        m_model->CalcTemperature();
-    Refresh();
-}
-
-void CToolGtoT::OnCalcGtoT()
-{
-    if (m_model)
-        m_model->CalcGtoT();
+    const Calculation* button = FindBinding<Calculation>(CalcButtons, id);
+    if (m_model && button)
+        (m_model->*(button->run))();
     Refresh();
 }
 
 void CToolGtoT::Refresh()
 {
-    ShowVar(this, m_model, CKOTGtoT::VarPeakGain, IDC_GTOT_GAIN);
-    ShowVar(this, m_model, CKOTGtoT::VarTemperature, IDC_GTOT_TEMPERATURE);
-    ShowVar(this, m_model, CKOTGtoT::VarGtoT, IDC_GTOT_GTOT);
+    ShowBoundVars(this, m_model, Edits);
 }

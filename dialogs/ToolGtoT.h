@@ -2,28 +2,23 @@
 // "Calculate" derives its row's quantity from the other two.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTGtoT;
 
-class CToolGtoT : public CDialog {
+class CToolGtoT : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CToolGtoT(CKOTGtoT* model);
     ~CToolGtoT() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnLeavePeakGain();
-    void OnLeaveTemperature();
-    void OnLeaveGtoT();
-    void OnCalcPeakGain();
-    void OnCalcTemperature();
-    void OnCalcGtoT();
-    void Refresh();
+    void OnLeave(int id);
+    void OnCalculate(int id);
 
     CKOTGtoT* m_model;
 };

@@ -2,32 +2,25 @@
 // radio buttons. Opened over a link budget's path, the frequency is the link's and stays locked.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTPath;
 
-class CToolPath : public CDialog {
+class CToolPath : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CToolPath(CKOTPath* model);
     ~CToolPath() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnCalcDistance();
-    void OnCalcFrequency();
-    void OnCalcLoss();
-    void OnGHz();
-    void OnMHz();
-    void OnKHz();
-    void OnHz();
-    void Calculate(int index);
-    void ApplyUnitRadios();
-    void ApplyUnit(int unit, int radioId);
-    void Refresh();
+    void OnCalculate(int id);
+    void OnUnit(int id);
+    // The variable that belongs to a link budget, or -1 for the tool's own instance.
+    int LockedVar() const;
 
     CKOTPath* m_model;
 };

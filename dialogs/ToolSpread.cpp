@@ -4,51 +4,50 @@
 #include "models/KOTSpread.h"
 #include "resources/Resource.h"
 
+namespace {
+
+constexpr EditBinding Shown[] = {
+    {IDC_SPREAD_LOSS, CKOTSpread::VarLoss},
+    {IDC_SPREAD_DISTANCE, CKOTSpread::VarDistance},
+};
+
+// The model has no calculated variable to pick: setting either quantity derives the other, so
+// the distance row's button applies the loss entry, and the other way round.
+constexpr ApplyBinding CalcButtons[] = {
+    {IDC_SPREAD_CALC_DISTANCE, CKOTSpread::VarLoss, IDC_SPREAD_LOSS},
+    {IDC_SPREAD_CALC_LOSS, CKOTSpread::VarDistance, IDC_SPREAD_DISTANCE},
+};
+constexpr auto CalcButtonIds = ControlIds(CalcButtons);
+
+} // namespace
+
 int CKOTSpread::RunDialog()
 {
-    CToolSpread dialog(this);
-    return dialog.DoModal() == -1 ? 0 : 1;
+    return RunToolDialog<CToolSpread>(this);
 }
 
-CToolSpread::CToolSpread(CKOTSpread* model) : CDialog(IDD_TOOL_SPREAD), m_model(model)
+CToolSpread::CToolSpread(CKOTSpread* model) : CToolDialog(IDD_TOOL_SPREAD), m_model(model)
 {
 }
 
 CToolSpread::~CToolSpread() = default;
 
-BOOL CToolSpread::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    Refresh();
-    return TRUE;
-}
-
 const MessageMapEntry* CToolSpread::GetMessageMap() const
 {
     static const MessageMapEntry map[] = {
-        OnNotify<CToolSpread>(IDC_SPREAD_CALC_DISTANCE, BN_CLICKED, &CToolSpread::OnCalcDistance),
-        OnNotify<CToolSpread>(IDC_SPREAD_CALC_LOSS, BN_CLICKED, &CToolSpread::OnCalcLoss),
+        OnNotifyEach<CToolSpread>(CalcButtonIds, BN_CLICKED, &CToolSpread::OnCalculate),
         MessageMapEnd,
     };
     return map;
 }
 
-// The model has no calculated variable to pick: setting either quantity derives the other,
-// so the distance row's button applies the loss entry, and the other way round.
-void CToolSpread::OnCalcDistance()
+void CToolSpread::OnCalculate(int id)
 {
-    SetVarFromEdit(this, m_model, CKOTSpread::VarLoss, IDC_SPREAD_LOSS);
-    Refresh();
-}
-
-void CToolSpread::OnCalcLoss()
-{
-    SetVarFromEdit(this, m_model, CKOTSpread::VarDistance, IDC_SPREAD_DISTANCE);
+    ApplyFromButton(this, m_model, CalcButtons, id);
     Refresh();
 }
 
 void CToolSpread::Refresh()
 {
-    ShowVar(this, m_model, CKOTSpread::VarLoss, IDC_SPREAD_LOSS);
-    ShowVar(this, m_model, CKOTSpread::VarDistance, IDC_SPREAD_DISTANCE);
+    ShowBoundVars(this, m_model, Shown);
 }

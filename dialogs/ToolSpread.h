@@ -2,24 +2,22 @@
 // the entry in the other row.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTSpread;
 
-class CToolSpread : public CDialog {
+class CToolSpread : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CToolSpread(CKOTSpread* model);
     ~CToolSpread() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnCalcDistance();
-    void OnCalcLoss();
-    void Refresh();
+    void OnCalculate(int id);
 
     CKOTSpread* m_model;
 };

@@ -1,26 +1,22 @@
 // Dialog of the noise-temperature tool: a "Calculate" per quantity.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTTemp;
 
-class CToolTemp : public CDialog {
+class CToolTemp : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CToolTemp(CKOTTemp* model);
     ~CToolTemp() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnCalcNoise();
-    void OnCalcTemperature();
-    void OnCalcBandwidth();
-    void Calculate(int index);
-    void Refresh();
+    void OnCalculate(int id);
 
     CKOTTemp* m_model;
 };

@@ -4,31 +4,37 @@
 #include "models/KOTDB.h"
 #include "resources/Resource.h"
 
+namespace {
+
+constexpr EditBinding Shown[] = {
+    {IDC_DB_ABSOLUTE, CKOTDB::VarAbsolute},
+    {IDC_DB_DECIBELS, CKOTDB::VarDb},
+};
+
+constexpr ApplyBinding Arrows[] = {
+    {IDC_DB_TO_DB, CKOTDB::VarAbsolute, IDC_DB_ABSOLUTE},
+    {IDC_DB_TO_ABSOLUTE, CKOTDB::VarDb, IDC_DB_DECIBELS},
+};
+constexpr auto ArrowIds = ControlIds(Arrows);
+
+} // namespace
+
 int CKOTDB::RunDialog()
 {
-    CTooldB dialog(this);
-    return dialog.DoModal() == -1 ? 0 : 1;
+    return RunToolDialog<CTooldB>(this);
 }
 
-CTooldB::CTooldB(CKOTDB* model) : CDialog(IDD_TOOL_DB), m_model(model)
+CTooldB::CTooldB(CKOTDB* model) : CToolDialog(IDD_TOOL_DB), m_model(model)
 {
 }
 
 CTooldB::~CTooldB() = default;
 
-BOOL CTooldB::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    Refresh();
-    return TRUE;
-}
-
 const MessageMapEntry* CTooldB::GetMessageMap() const
 {
     // The edits have no handler: typing changes nothing until an arrow is pressed.
     static const MessageMapEntry map[] = {
-        OnNotify<CTooldB>(IDC_DB_TO_DB, BN_CLICKED, &CTooldB::OnToDecibels),
-        OnNotify<CTooldB>(IDC_DB_TO_ABSOLUTE, BN_CLICKED, &CTooldB::OnToAbsolute),
+        OnNotifyEach<CTooldB>(ArrowIds, BN_CLICKED, &CTooldB::OnArrow),
         MessageMapEnd,
     };
     return map;
@@ -36,20 +42,13 @@ const MessageMapEntry* CTooldB::GetMessageMap() const
 
 // Both arrows refresh whatever the model said, so a refused entry is replaced by the value
 // the model still holds.
-void CTooldB::OnToDecibels()
+void CTooldB::OnArrow(int id)
 {
-    SetVarFromEdit(this, m_model, CKOTDB::VarAbsolute, IDC_DB_ABSOLUTE);
-    Refresh();
-}
-
-void CTooldB::OnToAbsolute()
-{
-    SetVarFromEdit(this, m_model, CKOTDB::VarDb, IDC_DB_DECIBELS);
+    ApplyFromButton(this, m_model, Arrows, id);
     Refresh();
 }
 
 void CTooldB::Refresh()
 {
-    ShowVar(this, m_model, CKOTDB::VarAbsolute, IDC_DB_ABSOLUTE);
-    ShowVar(this, m_model, CKOTDB::VarDb, IDC_DB_DECIBELS);
+    ShowBoundVars(this, m_model, Shown);
 }

@@ -1,24 +1,22 @@
 // Dialog of the decibel/absolute tool: one arrow button per direction.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "dialogs/ToolDialog.h"
 
 class CKOTDB;
 
-class CTooldB : public CDialog {
+class CTooldB : public CToolDialog {
 public:
     // The model is not owned and must outlive the dialog.
     explicit CTooldB(CKOTDB* model);
     ~CTooldB() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;
+    void Refresh() override;
 
 private:
-    void OnToDecibels();
-    void OnToAbsolute();
-    void Refresh();
+    void OnArrow(int id);
 
     CKOTDB* m_model;
 };
