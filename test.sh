@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build, the same suites
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run.
+#
+#   ./test.sh           everything; this is what CI runs
+#   ./test.sh --quick   the normal build's suites and the end-to-end test only, for day-to-day work
 set -euo pipefail
 cd "$(dirname "$0")"
+
+quick=
+case "${1:-}" in
+    --quick) quick=yes ;;
+    "") ;;
+    *) echo "usage: $0 [--quick]" >&2; exit 64 ;;
+esac
 . tools/packages.sh
 
 # Qt with its X11 plugin builds and shows the program; Xvfb, xdotool and xclip let the
@@ -22,6 +32,11 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Start the program and use it end to end"
 tests/e2e/launcher_e2e.sh build/kortools
+
+if [ -n "$quick" ]; then
+    echo "Quick tests passed (no sanitizer or fuzz build; run ./test.sh for those)."
+    exit 0
+fi
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON

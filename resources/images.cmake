@@ -1,4 +1,4 @@
-# The artwork compiled into kortools_core: the logo and every size of the application icon,
+# The artwork compiled into kortools_resources: the logo and every size of the application icon,
 # turned into byte arrays in the build folder whenever a PNG changes. The PNGs themselves are
 # drawn by tools/draw-artwork.sh and kept in the repository.
 set(KORTOOLS_ICON_SIZES 16 32 48 64 128 256)
@@ -18,6 +18,6 @@ add_custom_command(
     DEPENDS ${kortools_image_files} ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake
     COMMENT "Embedding the logo and icons"
     VERBATIM)
-target_sources(kortools_core PRIVATE ${kortools_image_bytes})
-target_include_directories(kortools_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_sources(kortools_resources PRIVATE ${kortools_image_bytes})
+target_include_directories(kortools_resources PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/Images.cpp PROPERTIES OBJECT_DEPENDS ${kortools_image_bytes})
