@@ -1,6 +1,7 @@
 #include "app/KorToolsDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/LauncherTools.h"
 #include "app/ToolModels.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"
@@ -8,17 +9,10 @@
 
 namespace {
 
-// Each entry leaves this list in the change that brings its tool's model and dialog.
-constexpr int PendingTools[] = {
-    IDC_BUTTON_GMAX,     // peak gain
-    IDC_BUTTON_THETA3DB, // half-power beamwidth
-    IDC_BUTTON_GREL,     // off-axis gain
-    IDC_BUTTON_CN,       // C/N link budget
-    IDC_BUTTON_CNI,      // C/(N+I)
-    IDC_BUTTON_PFD,      // power flux density
-    IDC_BUTTON_PERIOD,   // orbit period
-    IDC_BUTTON_ANGLES,   // field-of-view angles
-};
+// The launcher's tool buttons have the ids from "dB - Abs" to "Spread Loss"; only push buttons
+// send BN_CLICKED, so the gaps in the range are never heard.
+constexpr int FirstToolButton = IDC_BUTTON_DB;
+constexpr int LastToolButton = IDC_BUTTON_SPREAD;
 
 } // namespace
 
@@ -28,20 +22,10 @@ CKorToolsDlg::CKorToolsDlg(ToolModels& models) : CDialog(IDD_KORTOOLS_DIALOG), m
 
 CKorToolsDlg::~CKorToolsDlg() = default;
 
-std::span<const int> CKorToolsDlg::PendingToolButtons()
-{
-    return PendingTools;
-}
-
 const MessageMapEntry* CKorToolsDlg::GetMessageMap() const
 {
     static const MessageMapEntry map[] = {
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_DB, BN_CLICKED, &CKorToolsDlg::OnDb),
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_FREQ, BN_CLICKED, &CKorToolsDlg::OnFreq),
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_SPREAD, BN_CLICKED, &CKorToolsDlg::OnSpread),
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_PATH, BN_CLICKED, &CKorToolsDlg::OnPath),
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_TEMP, BN_CLICKED, &CKorToolsDlg::OnTemp),
-        OnNotify<CKorToolsDlg>(IDC_BUTTON_GTOT, BN_CLICKED, &CKorToolsDlg::OnGtoT),
+        OnNotifyRange<CKorToolsDlg>(FirstToolButton, LastToolButton, BN_CLICKED, &CKorToolsDlg::OnToolButton),
         MessageMapEnd,
     };
     return map;
@@ -64,8 +48,11 @@ BOOL CKorToolsDlg::OnInitDialog()
         AppendSystemMenu(IDM_ABOUTBOX, aboutText);
     }
 
-    for (int id : PendingTools)
-        EnableItem(id, false);
+    // A tool that is not in the program yet keeps its place on the launcher, disabled, so the
+    // layout is the finished one.
+    for (const ControlTemplate& control : Template()->controls)
+        if (control.kind == ControlKind::PushButton && !FindLauncherTool(control.id))
+            EnableItem(control.id, false);
 
     ShowLogo();
     // The focus then goes to the first tool button.
@@ -111,33 +98,14 @@ void CKorToolsDlg::ShowAbout()
 }
 
 // A tool's dialog runs over the launcher's model, so a second opening shows what the first
-// left behind. Whatever the dialog returned, the launcher carries on.
-void CKorToolsDlg::OnDb()
+// left behind. Whatever the dialog returned, and however it was closed, the launcher carries on
+// with what the tool's row says comes afterwards.
+void CKorToolsDlg::OnToolButton(int id)
 {
-    m_models.db.RunDialog();
-}
-
-void CKorToolsDlg::OnFreq()
-{
-    m_models.freq.RunDialog();
-}
-
-void CKorToolsDlg::OnSpread()
-{
-    m_models.spread.RunDialog();
-}
-
-void CKorToolsDlg::OnPath()
-{
-    m_models.path.RunDialog();
-}
-
-void CKorToolsDlg::OnTemp()
-{
-    m_models.temp.RunDialog();
-}
-
-void CKorToolsDlg::OnGtoT()
-{
-    m_models.gtot.RunDialog();
+    const LauncherTool* tool = FindLauncherTool(id);
+    if (!tool)
+        return;
+    tool->run(m_models);
+    if (tool->afterwards)
+        tool->afterwards(m_models);
 }

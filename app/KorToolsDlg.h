@@ -3,8 +3,6 @@
 
 #include "platform/Dialog.h"
 
-#include <span>
-
 struct ToolModels;
 
 class CKorToolsDlg : public CDialog {
@@ -12,10 +10,6 @@ public:
     // The models are not owned; every tool opened here runs over them.
     explicit CKorToolsDlg(ToolModels& models);
     ~CKorToolsDlg() override;
-
-    // The buttons of tools that are not in the program yet. They stay on the launcher, so its
-    // layout is the finished one, but disabled.
-    static std::span<const int> PendingToolButtons();
 
     // The About item, and F1, open the About box.
     void OnSysCommand(int command) override;
@@ -31,12 +25,7 @@ private:
     void ShowLogo();
     void ShowAbout();
 
-    void OnDb();
-    void OnFreq();
-    void OnSpread();
-    void OnPath();
-    void OnTemp();
-    void OnGtoT();
+    void OnToolButton(int id);
 
     ToolModels& m_models;
 };

@@ -288,4 +288,28 @@ TEST_F(Binding, NullDialogNullModelOrMissingControlDoNothing)
     EXPECT_TRUE(host.Beeps().empty());
 }
 
+// The table walkers answer 0 (or false) for a control that is not in their table and touch
+// nothing; the locked variable's button does nothing at all.
+TEST_F(Binding, TablesIgnoreControlsTheyDoNotBindAndALockedButtonDoesNothing)
+{
+    constexpr EditBinding Edits[] = {{Distance, CTestKorObj::VarDistance}, {Count, CTestKorObj::VarCount}};
+    constexpr UnitRadioBinding Units[] = {{Km, CTestKorObj::VarDistance, UnitKm}};
+    constexpr ApplyBinding Buttons[] = {{IDCANCEL, CTestKorObj::VarDistance, Distance}};
+    constexpr CalcBinding Calcs[] = {{IDCANCEL, CTestKorObj::VarCount}};
+    Run([&](ScriptedDialog& d) {
+        dialog.SetItemText(Distance, "0");
+        EXPECT_EQ(ApplyBoundEdit(&dialog, &model, Edits, Pattern), 0);
+        EXPECT_EQ(ApplyUnitRadio(&dialog, &model, Units, M), 0);
+        EXPECT_EQ(ApplyFromButton(&dialog, &model, Buttons, Km), 0);
+        EXPECT_FALSE(CalculateFromButton(&dialog, &model, Calcs, Km, Edits));
+        EXPECT_FALSE(CalculateFromButton(&dialog, &model, Calcs, IDCANCEL, Edits, Units, CTestKorObj::VarCount));
+        EXPECT_EQ(d.Text(Distance), "0");
+        EXPECT_TRUE(d.Checked(M));
+    });
+    EXPECT_EQ(model.m_setterCalls, 0);
+    EXPECT_DOUBLE_EQ(model.m_distance, 1.0);
+    EXPECT_EQ(model.m_distanceDisplay, UnitM);
+    EXPECT_TRUE(host.ErrorsShown().empty());
+}
+
 } // namespace

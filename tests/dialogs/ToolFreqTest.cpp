@@ -93,19 +93,4 @@ TEST(ToolFreq, EntriesAreReadInTheUnitShown)
     EXPECT_DOUBLE_EQ(model.m_wavelength, 3e-5);
 }
 
-TEST(ToolFreq, TextTypedButNotAppliedIsLostOnClosing)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTFreq model;
-        RunTool(host, model, IDD_TOOL_FREQ, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_FREQ_WAVELENGTH, "1");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        EXPECT_DOUBLE_EQ(model.m_frequency, 1e10);
-    }
-}
-
 } // namespace

@@ -89,33 +89,4 @@ TEST(ToolGtoT, ARefusedEntryIsReportedOnceAndTheOldValueComesBack)
     EXPECT_DOUBLE_EQ(model.m_temperature, 300.0);
 }
 
-TEST(ToolGtoT, ClosingFromTheKeyboardAppliesTheFocusedEntryExactlyOnce)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTGtoT model;
-        // An accepted entry is stored; leaving only stores, so G/T waits for its button.
-        RunTool(host, model, IDD_TOOL_GTOT, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_GTOT_GAIN, "40");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-            EXPECT_EQ(d.Result(), IDCANCEL);
-        });
-        EXPECT_DOUBLE_EQ(model.m_peakGain, 40.0);
-        EXPECT_NEAR(model.m_gtot, 5.22879, 1e-5);
-
-        // A refused one is reported once, not again as the closing dialog loses the focus.
-        RunTool(host, model, IDD_TOOL_GTOT, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_GTOT_GAIN, "500");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        ASSERT_EQ(host.ErrorsShown().size(), 1u);
-        EXPECT_EQ(host.ErrorsShown()[0].explanation,
-                  "Variable 'Peak gain' has been set to 500.0 which is above the limit of 300.0");
-        EXPECT_DOUBLE_EQ(model.m_peakGain, 40.0);
-    }
-}
-
 } // namespace

@@ -168,21 +168,4 @@ TEST(ToolPath, OpenedOverALinkTheFrequencyIsShownButLocked)
     EXPECT_DOUBLE_EQ(model.m_frequency, 14e9);
 }
 
-TEST(ToolPath, TextTypedButNotAppliedIsLostOnClosing)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTPath model;
-        const double loss = model.m_loss;
-        RunTool(host, model, IDD_TOOL_PATH, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_PATH_DISTANCE, "1000");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        EXPECT_DOUBLE_EQ(model.m_distance, 35786.05);
-        EXPECT_DOUBLE_EQ(model.m_loss, loss);
-    }
-}
-
 } // namespace

@@ -60,19 +60,4 @@ TEST(ToolSpread, RefusedDistanceShowsTheRangeErrorAndRestoresBothEdits)
     EXPECT_DOUBLE_EQ(model.m_distance, 35786.05);
 }
 
-TEST(ToolSpread, TextTypedButNotAppliedIsLostOnClosing)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTSpread model;
-        RunTool(host, model, IDD_TOOL_SPREAD, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_SPREAD_DISTANCE, "1000");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        EXPECT_DOUBLE_EQ(model.m_distance, 35786.05);
-    }
-}
-
 } // namespace

@@ -80,20 +80,4 @@ TEST(ToolTemp, ARefusedTemperatureLeavesTheTypedTextsAndAppliesNoBandwidth)
     EXPECT_EQ(model.GetCalcVar(), CKOTTemp::VarNoise);
 }
 
-TEST(ToolTemp, TextTypedButNotAppliedIsLostOnClosing)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTTemp model;
-        RunTool(host, model, IDD_TOOL_TEMP, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_TEMP_TEMPERATURE, "290");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        EXPECT_DOUBLE_EQ(model.m_temperature, 300.0);
-        EXPECT_DOUBLE_EQ(model.m_bandwidth, 1.0);
-    }
-}
-
 } // namespace

@@ -68,23 +68,6 @@ TEST(TooldB, RefusedAbsoluteShowsTheRangeErrorAndPutsBothOldValuesBack)
     EXPECT_DOUBLE_EQ(model.m_db, 10.0);
 }
 
-TEST(TooldB, TextTypedButNotAppliedIsLostOnClosing)
-{
-    for (const Closing& closing : AllClosings) {
-        SCOPED_TRACE(closing.name);
-        ScriptedHost host;
-        CKOTDB model;
-        RunTool(host, model, IDD_TOOL_DB, [&](ScriptedDialog& d) {
-            d.TypeInto(IDC_DB_ABSOLUTE, "100");
-            (d.*closing.press)();
-            EXPECT_TRUE(d.Ended());
-        });
-        EXPECT_DOUBLE_EQ(model.m_absolute, 10.0);
-        EXPECT_DOUBLE_EQ(model.m_db, 10.0);
-        EXPECT_TRUE(host.ErrorsShown().empty());
-    }
-}
-
 TEST(TooldB, RunDialogSaysWhetherTheDialogCouldBeCreated)
 {
     CKOTDB model;

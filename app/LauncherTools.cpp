@@ -1,0 +1,38 @@
+#include "app/LauncherTools.h"
+
+#include "app/ToolModels.h"
+#include "resources/Resource.h"
+
+namespace {
+
+// RunDialog is each model class's own (the tool models share no base that has it), so each row
+// names its model by member.
+template <auto Model>
+int RunModelDialog(ToolModels& models)
+{
+    return (models.*Model).RunDialog();
+}
+
+constexpr LauncherTool Tools[] = {
+    {IDC_BUTTON_DB, &RunModelDialog<&ToolModels::db>, nullptr},
+    {IDC_BUTTON_FREQ, &RunModelDialog<&ToolModels::freq>, nullptr},
+    {IDC_BUTTON_SPREAD, &RunModelDialog<&ToolModels::spread>, nullptr},
+    {IDC_BUTTON_PATH, &RunModelDialog<&ToolModels::path>, nullptr},
+    {IDC_BUTTON_TEMP, &RunModelDialog<&ToolModels::temp>, nullptr},
+    {IDC_BUTTON_GTOT, &RunModelDialog<&ToolModels::gtot>, nullptr},
+};
+
+} // namespace
+
+std::span<const LauncherTool> LauncherTools()
+{
+    return Tools;
+}
+
+const LauncherTool* FindLauncherTool(int buttonId)
+{
+    for (const LauncherTool& tool : Tools)
+        if (tool.buttonId == buttonId)
+            return &tool;
+    return nullptr;
+}

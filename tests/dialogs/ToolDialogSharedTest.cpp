@@ -1,0 +1,189 @@
+// What every tool dialog does the same way, checked once over every tool:
+// - text typed and not applied is lost when the dialog closes, where the edit has no leave
+//   handler (or one that applies nothing);
+// - Enter, Escape and the close box apply an edit that applies on leaving exactly once, as
+//   leaving it would;
+// - a refused entry beeps, shows the error once and leaves the model as it was.
+#include "dialogs/ToolFreq.h"
+#include "dialogs/ToolGtoT.h"
+#include "dialogs/ToolPath.h"
+#include "dialogs/ToolSpread.h"
+#include "dialogs/ToolTemp.h"
+#include "dialogs/TooldB.h"
+#include "models/KOTDB.h"
+#include "models/KOTFreq.h"
+#include "models/KOTGtoT.h"
+#include "models/KOTPath.h"
+#include "models/KOTSpread.h"
+#include "models/KOTTemp.h"
+#include "platform/Win.h"
+#include "resources/Resource.h"
+#include "tests/dialogs/ToolDialogRun.h"
+#include "tests/models/ModelChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A fresh model of one tool, opened the way the launcher opens it.
+class OpenTool {
+public:
+    virtual ~OpenTool() = default;
+    virtual CKorObj& Model() = 0;
+    virtual int RunDialog() = 0;
+};
+
+template <class ToolModel>
+class OpenToolOf final : public OpenTool {
+public:
+    CKorObj& Model() override { return m_model; }
+    int RunDialog() override { return m_model.RunDialog(); }
+
+private:
+    ToolModel m_model;
+};
+
+template <class ToolModel>
+std::unique_ptr<OpenTool> Make()
+{
+    return std::make_unique<OpenToolOf<ToolModel>>();
+}
+
+enum class Applied {
+    ByButton, // a button applies the entry; leaving the edit applies nothing
+    OnLeaving,
+};
+
+struct ToolCase {
+    const char* name;
+    int templateId;
+    std::unique_ptr<OpenTool> (*make)();
+    int edit;
+    const char* accepted; // a text the edit's variable takes
+    const char* refused;  // a text outside the variable's limits
+    Applied applied;
+    int applyButton;      // for Applied::ByButton
+    bool refusedTextStays; // false: the refresh puts the model's value back in the edit
+};
+
+void PrintTo(const ToolCase& tool, std::ostream* out)
+{
+    *out << tool.name;
+}
+
+const ToolCase Tools[] = {
+    {"decibel", IDD_TOOL_DB, &Make<CKOTDB>, IDC_DB_ABSOLUTE, "100", "0", Applied::ByButton, IDC_DB_TO_DB, false},
+    {"frequency", IDD_TOOL_FREQ, &Make<CKOTFreq>, IDC_FREQ_FREQUENCY, "14", "0", Applied::ByButton,
+     IDC_FREQ_TO_WAVELENGTH, false},
+    {"spreading loss", IDD_TOOL_SPREAD, &Make<CKOTSpread>, IDC_SPREAD_DISTANCE, "1000", "0", Applied::ByButton,
+     IDC_SPREAD_CALC_LOSS, false},
+    {"path loss", IDD_TOOL_PATH, &Make<CKOTPath>, IDC_PATH_DISTANCE, "1000", "0.0005", Applied::ByButton,
+     IDC_PATH_CALC_LOSS, true},
+    {"noise temperature", IDD_TOOL_TEMP, &Make<CKOTTemp>, IDC_TEMP_TEMPERATURE, "600", "0", Applied::ByButton,
+     IDC_TEMP_CALC_NOISE, true},
+    {"G/T", IDD_TOOL_GTOT, &Make<CKOTGtoT>, IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
+};
+
+class ToolDialogShared : public ::testing::TestWithParam<ToolCase> {
+protected:
+    // Opens a fresh model's tool, plays the script and returns the model's values afterwards.
+    static std::vector<double> Run(ScriptedHost& host, const DialogScript& script)
+    {
+        const ToolCase& tool = GetParam();
+        std::unique_ptr<OpenTool> open = tool.make();
+        host.OnDialog(tool.templateId, script);
+        EXPECT_EQ(open->RunDialog(), 1);
+        EXPECT_EQ(host.PendingScripts(tool.templateId), 0u);
+        return RealValues(open->Model());
+    }
+
+    static std::vector<double> Untouched() { return RealValues(GetParam().make()->Model()); }
+};
+
+TEST_P(ToolDialogShared, ClosingAppliesAFocusedEntryOnlyWhereLeavingItWould)
+{
+    const ToolCase& tool = GetParam();
+    for (const Closing& closing : AllClosings) {
+        SCOPED_TRACE(closing.name);
+        ScriptedHost host;
+        const std::vector<double> closed = Run(host, [&](ScriptedDialog& d) {
+            d.TypeInto(tool.edit, tool.accepted);
+            (d.*closing.press)();
+            EXPECT_TRUE(d.Ended());
+            EXPECT_EQ(d.Result(), IDCANCEL);
+        });
+        EXPECT_TRUE(host.ErrorsShown().empty());
+
+        if (tool.applied == Applied::ByButton) {
+            EXPECT_EQ(closed, Untouched()) << "the typed text reached the model";
+            continue;
+        }
+        // What closing applied is exactly what leaving the edit with Tab applies.
+        ScriptedHost leavingHost;
+        const std::vector<double> left = Run(leavingHost, [&](ScriptedDialog& d) {
+            d.TypeInto(tool.edit, tool.accepted);
+            d.PressTab();
+        });
+        EXPECT_NE(left, Untouched());
+        EXPECT_EQ(closed, left);
+    }
+}
+
+TEST_P(ToolDialogShared, ARefusedEntryClosedFromTheKeyboardIsReportedOnce)
+{
+    const ToolCase& tool = GetParam();
+    for (const Closing& closing : AllClosings) {
+        SCOPED_TRACE(closing.name);
+        ScriptedHost host;
+        const std::vector<double> after = Run(host, [&](ScriptedDialog& d) {
+            d.TypeInto(tool.edit, tool.refused);
+            (d.*closing.press)();
+            EXPECT_TRUE(d.Ended());
+        });
+        EXPECT_EQ(after, Untouched());
+        const std::size_t expected = tool.applied == Applied::OnLeaving ? 1u : 0u;
+        EXPECT_EQ(host.ErrorsShown().size(), expected);
+        EXPECT_EQ(host.Beeps().size(), expected);
+    }
+}
+
+TEST_P(ToolDialogShared, ARefusedEntryBeepsShowsWhyAndChangesNothing)
+{
+    const ToolCase& tool = GetParam();
+    ScriptedHost host;
+    std::string shownBefore;
+    const std::vector<double> after = Run(host, [&](ScriptedDialog& d) {
+        shownBefore = d.Text(tool.edit);
+        d.TypeInto(tool.edit, tool.refused);
+        if (tool.applied == Applied::ByButton)
+            d.Click(tool.applyButton);
+        else
+            d.PressTab();
+        EXPECT_FALSE(d.Ended());
+        EXPECT_EQ(d.Text(tool.edit), tool.refusedTextStays ? std::string(tool.refused) : shownBefore);
+    });
+    EXPECT_EQ(after, Untouched());
+    ASSERT_EQ(host.ErrorsShown().size(), 1u);
+    EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
+    EXPECT_NE(host.ErrorsShown()[0].explanation.find("which is"), std::string::npos)
+        << host.ErrorsShown()[0].explanation;
+    EXPECT_EQ(host.Beeps(), std::vector<unsigned>{MB_ERRORBEEP});
+    EXPECT_EQ(host.DialogsRun(), (std::vector<int>{tool.templateId, IDD_ERRORMSG}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTool, ToolDialogShared, ::testing::ValuesIn(Tools),
+                         [](const ::testing::TestParamInfo<ToolCase>& info) {
+                             std::string name;
+                             for (const char* c = info.param.name; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c)))
+                                     name += *c;
+                             return name;
+                         });
+
+} // namespace
