@@ -20,6 +20,8 @@ constexpr LauncherTool Tools[] = {
     {IDC_BUTTON_PATH, &RunModelDialog<&ToolModels::path>, nullptr},
     {IDC_BUTTON_TEMP, &RunModelDialog<&ToolModels::temp>, nullptr},
     {IDC_BUTTON_GTOT, &RunModelDialog<&ToolModels::gtot>, nullptr},
+    {IDC_BUTTON_PERIOD, &RunModelDialog<&ToolModels::fov1>, nullptr},
+    {IDC_BUTTON_ANGLES, &RunModelDialog<&ToolModels::fov2>, nullptr},
 };
 
 } // namespace

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "models/KOTDB.h"
+#include "models/KOTFOV1.h"
+#include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
 #include "models/KOTGtoT.h"
 #include "models/KOTPath.h"
@@ -22,6 +24,8 @@ struct ToolModels {
     CKOTFreq freq;     // 2
     CKOTPath path;     // 3
     CKOTSpread spread; // 4
+    CKOTFOV1 fov1;     // 5
+    CKOTFOV2 fov2;     // 6
     CKOTTemp temp;     // 7
     CKOTGtoT gtot;     // 10
 };

@@ -44,9 +44,9 @@ const ButtonRow Buttons[] = {
     {IDC_BUTTON_GTOT, "G/T", true, IDD_TOOL_GTOT},
     {IDC_BUTTON_TEMP, "Noise Temp", true, IDD_TOOL_TEMP},
     {IDC_BUTTON_CN, "C/N", false, 0},
-    {IDC_BUTTON_PERIOD, "Period", false, 0},
+    {IDC_BUTTON_PERIOD, "Period", true, IDD_TOOL_FOV1},
     {IDC_BUTTON_CNI, "C/(N+I)", false, 0},
-    {IDC_BUTTON_ANGLES, "Angles", false, 0},
+    {IDC_BUTTON_ANGLES, "Angles", true, IDD_TOOL_FOV2},
     {IDC_BUTTON_PFD, "PFD", false, 0},
 };
 

@@ -4,6 +4,8 @@
 // - Enter, Escape and the close box apply an edit that applies on leaving exactly once, as
 //   leaving it would;
 // - a refused entry beeps, shows the error once and leaves the model as it was.
+#include "dialogs/ToolFoV1.h"
+#include "dialogs/ToolFoV2.h"
 #include "dialogs/ToolFreq.h"
 #include "dialogs/ToolGtoT.h"
 #include "dialogs/ToolPath.h"
@@ -11,6 +13,8 @@
 #include "dialogs/ToolTemp.h"
 #include "dialogs/TooldB.h"
 #include "models/KOTDB.h"
+#include "models/KOTFOV1.h"
+#include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
 #include "models/KOTGtoT.h"
 #include "models/KOTPath.h"
@@ -88,6 +92,10 @@ const ToolCase Tools[] = {
     {"noise temperature", IDD_TOOL_TEMP, &Make<CKOTTemp>, IDC_TEMP_TEMPERATURE, "600", "0", Applied::ByButton,
      IDC_TEMP_CALC_NOISE, true},
     {"G/T", IDD_TOOL_GTOT, &Make<CKOTGtoT>, IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
+    {"orbit period", IDD_TOOL_FOV1, &Make<CKOTFOV1>, IDC_FOV1_HEIGHT, "1000", "0", Applied::OnLeaving, 0, false},
+    // A refused field-of-view entry is not refreshed over: the text stays for correction.
+    {"field of view", IDD_TOOL_FOV2, &Make<CKOTFOV2>, IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
+     true},
 };
 
 class ToolDialogShared : public ::testing::TestWithParam<ToolCase> {
