@@ -8,12 +8,6 @@
 
 namespace {
 
-constexpr const char* PatternNames[PatternCodeCount] = {
-    "Pure parabolic",
-    "29 - 25log(phi)",
-    "32 - 25log(phi)",
-};
-
 double ToDegrees(double radians)
 {
     return radians * 180 / Pi;

@@ -10,6 +10,14 @@ enum PatternCode : int {
 };
 inline constexpr int PatternCodeCount = 3;
 
+// The names the tools show for the pattern codes, in code order. Public so that a model can
+// offer them as the choices of its pattern variable without a second copy of the texts.
+inline constexpr const char* PatternNames[PatternCodeCount] = {
+    "Pure parabolic",
+    "29 - 25log(phi)",
+    "32 - 25log(phi)",
+};
+
 // The name the tools show for a pattern code; null for a code outside the list.
 const char* PatternName(int code);
 

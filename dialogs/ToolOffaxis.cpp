@@ -1,0 +1,86 @@
+#include "dialogs/ToolOffaxis.h"
+
+#include "dialogs/Binding.h"
+#include "models/KOTOff.h"
+#include "resources/Resource.h"
+
+namespace {
+
+constexpr EditBinding Shown[] = {
+    {IDC_OFF_ANGLE, CKOTOff::VarOffAxisAngle},
+    {IDC_OFF_RELATIVE, CKOTOff::VarRelativeGain},
+    {IDC_OFF_GAIN, CKOTOff::VarPeakGain},
+    {IDC_OFF_BEAMWIDTH, CKOTOff::VarBeamwidth},
+};
+
+// The peak gain is not among them: it comes from the other antenna tools or from the link.
+constexpr EditBinding Applied[] = {
+    {IDC_OFF_BEAMWIDTH, CKOTOff::VarBeamwidth},
+    {IDC_OFF_ANGLE, CKOTOff::VarOffAxisAngle},
+    {IDC_OFF_RELATIVE, CKOTOff::VarRelativeGain},
+};
+constexpr auto AppliedIds = ControlIds(Applied);
+
+constexpr CalcBinding CalcButtons[] = {
+    {IDC_OFF_CALC_BEAMWIDTH, CKOTOff::VarBeamwidth},
+    {IDC_OFF_CALC_ANGLE, CKOTOff::VarOffAxisAngle},
+    {IDC_OFF_CALC_RELATIVE, CKOTOff::VarRelativeGain},
+};
+constexpr auto CalcButtonIds = ControlIds(CalcButtons);
+
+} // namespace
+
+int CKOTOff::RunDialog()
+{
+    return RunToolDialog<CToolOffaxis>(this);
+}
+
+CToolOffaxis::CToolOffaxis(CKOTOff* model) : CToolDialog(IDD_TOOL_OFFAXIS), m_model(model)
+{
+}
+
+CToolOffaxis::~CToolOffaxis() = default;
+
+const MessageMapEntry* CToolOffaxis::GetMessageMap() const
+{
+    static const MessageMapEntry map[] = {
+        OnNotifyEach<CToolOffaxis>(CalcButtonIds, BN_CLICKED, &CToolOffaxis::OnCalculate),
+        OnNotify<CToolOffaxis>(IDC_OFF_PATTERN, CBN_SELCHANGE, &CToolOffaxis::OnPattern),
+        OnNotifyEach<CToolOffaxis>(AppliedIds, EN_KILLFOCUS, &CToolOffaxis::OnLeave),
+        MessageMapEnd,
+    };
+    return map;
+}
+
+int CToolOffaxis::LockedVar() const
+{
+    return m_model && !m_model->IsStandAlone() ? CKOTOff::VarBeamwidth : -1;
+}
+
+// A refused entry stops without a refresh, so the user's texts stay in place for correction.
+void CToolOffaxis::OnCalculate(int id)
+{
+    if (CalculateFromButton(this, m_model, CalcButtons, id, Applied, {}, LockedVar()))
+        Refresh();
+}
+
+// The model recalculates its calculated variable under the new pattern at once.
+void CToolOffaxis::OnPattern()
+{
+    SetEnumFromCombo(this, m_model, CKOTOff::VarPattern, IDC_OFF_PATTERN);
+    Refresh();
+}
+
+// As in the beamwidth tool: leaving an edit applies nothing, and neither does closing the
+// dialog; entries go in together, by a "Calculate" button.
+void CToolOffaxis::OnLeave(int)
+{
+}
+
+void CToolOffaxis::Refresh()
+{
+    ShowBoundVars(this, m_model, Shown);
+    FillEnumCombo(this, m_model, CKOTOff::VarPattern, IDC_OFF_PATTERN);
+    // Shown, never typed into: the peak gain is an input from outside this tool.
+    DisableControl(this, IDC_OFF_GAIN);
+}
