@@ -1,6 +1,7 @@
 #include "app/KorToolsDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/AntennaCoupling.h"
 #include "app/LauncherTools.h"
 #include "app/ToolModels.h"
 #include "resources/Images.h"
@@ -53,6 +54,10 @@ BOOL CKorToolsDlg::OnInitDialog()
     for (const ControlTemplate& control : Template()->controls)
         if (control.kind == ControlKind::PushButton && !FindLauncherTool(control.id))
             EnableItem(control.id, false);
+
+    // Whatever the models start from, the antenna tools then start in step with the gain
+    // tool's dish rather than each with an antenna of its own.
+    CoupleAtStartUp(m_models);
 
     ShowLogo();
     // The focus then goes to the first tool button.

@@ -1,5 +1,6 @@
 #include "app/LauncherTools.h"
 
+#include "app/AntennaCoupling.h"
 #include "app/ToolModels.h"
 #include "resources/Resource.h"
 
@@ -19,7 +20,10 @@ constexpr LauncherTool Tools[] = {
     {IDC_BUTTON_SPREAD, &RunModelDialog<&ToolModels::spread>, nullptr},
     {IDC_BUTTON_PATH, &RunModelDialog<&ToolModels::path>, nullptr},
     {IDC_BUTTON_TEMP, &RunModelDialog<&ToolModels::temp>, nullptr},
-    {IDC_BUTTON_GTOT, &RunModelDialog<&ToolModels::gtot>, nullptr},
+    {IDC_BUTTON_GMAX, &RunModelDialog<&ToolModels::gain>, &CoupleAfterPeakGain},
+    {IDC_BUTTON_THETA3DB, &RunModelDialog<&ToolModels::t3db>, &CoupleAfterBeamwidth},
+    {IDC_BUTTON_GREL, &RunModelDialog<&ToolModels::off>, &CoupleAfterOffAxis},
+    {IDC_BUTTON_GTOT, &RunModelDialog<&ToolModels::gtot>, &CoupleAfterGtoT},
     {IDC_BUTTON_PERIOD, &RunModelDialog<&ToolModels::fov1>, nullptr},
     {IDC_BUTTON_ANGLES, &RunModelDialog<&ToolModels::fov2>, nullptr},
 };

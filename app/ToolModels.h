@@ -6,9 +6,12 @@
 #include "models/KOTFOV1.h"
 #include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
+#include "models/KOTGain.h"
 #include "models/KOTGtoT.h"
+#include "models/KOTOff.h"
 #include "models/KOTPath.h"
 #include "models/KOTSpread.h"
+#include "models/KOTT3dB.h"
 #include "models/KOTTemp.h"
 
 // Members are constructed in declaration order and destroyed in reverse. The order is also that
@@ -27,5 +30,8 @@ struct ToolModels {
     CKOTFOV1 fov1;     // 5
     CKOTFOV2 fov2;     // 6
     CKOTTemp temp;     // 7
+    CKOTGain gain;     // 8
+    CKOTOff off;       // 9
     CKOTGtoT gtot;     // 10
+    CKOTT3dB t3db;     // 11
 };

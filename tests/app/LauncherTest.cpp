@@ -35,11 +35,11 @@ struct ButtonRow {
 // In tab order, left column before right, row by row.
 const ButtonRow Buttons[] = {
     {IDC_BUTTON_DB, "dB - Abs", true, IDD_TOOL_DB},
-    {IDC_BUTTON_GMAX, "GMax", false, 0},
+    {IDC_BUTTON_GMAX, "GMax", true, IDD_TOOL_GAIN},
     {IDC_BUTTON_FREQ, "Freq - Wave", true, IDD_TOOL_FREQ},
-    {IDC_BUTTON_THETA3DB, "Theta 3dB", false, 0},
+    {IDC_BUTTON_THETA3DB, "Theta 3dB", true, IDD_TOOL_T3DB},
     {IDC_BUTTON_SPREAD, "Spread Loss", true, IDD_TOOL_SPREAD},
-    {IDC_BUTTON_GREL, "GRel", false, 0},
+    {IDC_BUTTON_GREL, "GRel", true, IDD_TOOL_OFFAXIS},
     {IDC_BUTTON_PATH, "Path Loss", true, IDD_TOOL_PATH},
     {IDC_BUTTON_GTOT, "G/T", true, IDD_TOOL_GTOT},
     {IDC_BUTTON_TEMP, "Noise Temp", true, IDD_TOOL_TEMP},

@@ -7,18 +7,24 @@
 #include "dialogs/ToolFoV1.h"
 #include "dialogs/ToolFoV2.h"
 #include "dialogs/ToolFreq.h"
+#include "dialogs/ToolGain.h"
 #include "dialogs/ToolGtoT.h"
+#include "dialogs/ToolOffaxis.h"
 #include "dialogs/ToolPath.h"
 #include "dialogs/ToolSpread.h"
+#include "dialogs/ToolT3dB.h"
 #include "dialogs/ToolTemp.h"
 #include "dialogs/TooldB.h"
 #include "models/KOTDB.h"
 #include "models/KOTFOV1.h"
 #include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
+#include "models/KOTGain.h"
 #include "models/KOTGtoT.h"
+#include "models/KOTOff.h"
 #include "models/KOTPath.h"
 #include "models/KOTSpread.h"
+#include "models/KOTT3dB.h"
 #include "models/KOTTemp.h"
 #include "platform/Win.h"
 #include "resources/Resource.h"
@@ -91,6 +97,13 @@ const ToolCase Tools[] = {
      IDC_PATH_CALC_LOSS, true},
     {"noise temperature", IDD_TOOL_TEMP, &Make<CKOTTemp>, IDC_TEMP_TEMPERATURE, "600", "0", Applied::ByButton,
      IDC_TEMP_CALC_NOISE, true},
+    {"peak gain", IDD_TOOL_GAIN, &Make<CKOTGain>, IDC_GAIN_DISH, "3", "0.0005", Applied::ByButton,
+     IDC_GAIN_CALC_GAIN, true},
+    // Leaving these two tools' edits reaches a handler that deliberately applies nothing.
+    {"beamwidth", IDD_TOOL_T3DB, &Make<CKOTT3dB>, IDC_T3DB_EFFICIENCY, "0.5", "2", Applied::ByButton,
+     IDC_T3DB_CALC_BEAMWIDTH, true},
+    {"off-axis gain", IDD_TOOL_OFFAXIS, &Make<CKOTOff>, IDC_OFF_ANGLE, "10", "200", Applied::ByButton,
+     IDC_OFF_CALC_RELATIVE, true},
     {"G/T", IDD_TOOL_GTOT, &Make<CKOTGtoT>, IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
     {"orbit period", IDD_TOOL_FOV1, &Make<CKOTFOV1>, IDC_FOV1_HEIGHT, "1000", "0", Applied::OnLeaving, 0, false},
     // A refused field-of-view entry is not refreshed over: the text stays for correction.
