@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End to end, as an engineer would: start KorTools on a private X server, click "dB - Abs" on
 # the launcher, type 100 into the absolute edit, press ">>", copy what the decibel edit shows
-# (20.0) and close the tool with Escape; open and close each other tool the same way; open
-# the About box from the window menu and from F1; close the launcher with Escape, and expect
-# the program to exit with 0.
+# (20.0) and close the tool with Escape; work the beamwidth tool and the orbit period tool with
+# the keyboard alone, and see the beamwidth tool's peak gain arrive in the peak gain tool; open
+# and close each other tool the same way; open the About box from the window menu and from F1;
+# close the launcher with Escape, and expect the program to exit with 0.
 #
 # Usage: tests/e2e/launcher_e2e.sh [path to kortools]   (default: build/kortools)
 set -euo pipefail
@@ -39,6 +40,30 @@ fail() {
 }
 step() { echo "launcher e2e: $*"; }
 click() { click_control "$@" || fail "could not click on window $1: it has no geometry"; }
+
+# Copies the focused edit's text and prints it, once it equals $1 or after about 10 s.
+copy_focused_until() {
+    local wanted=$1 shown=
+    for _ in $(seq 20); do
+        xdotool key --clearmodifiers ctrl+a ctrl+c
+        sleep 0.5
+        shown=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$shown" = "$wanted" ] && break
+    done
+    echo "$shown"
+}
+keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
+type_text() { xdotool type --delay 20 "$1"; }
+
+# Opens the tool of the launcher button at $1,$2 (dialog units) and waits for caption $3.
+open_tool() {
+    local window
+    click "$launcher" 121 207 "$1" "$2" 50 14
+    window=$(wait_for_window "$3" 10) || fail "the button at $1,$2 did not open \"$3\""
+    # Stands in for the window manager, which would give the new dialog the keyboard.
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    echo "$window"
+}
 
 [ -x "$program" ] || fail "no program at $program"
 for tool in Xvfb xdotool xclip; do
@@ -82,13 +107,45 @@ xdotool key Escape
 wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
 step "decibel tool closed"
 
+# The beamwidth tool with the keyboard alone. The focus starts in the peak gain edit; Tab walks
+# peak gain, efficiency, beamwidth and the three "Calculate" buttons, the beamwidth's last.
+open_tool 63 46 "Calculate Half Power Beamwidth" >/dev/null
+keys ctrl+a
+type_text "30"
+keys Tab ctrl+a
+type_text "0.7"
+keys Tab Tab Tab Tab Return shift+Tab shift+Tab shift+Tab
+shown=$(copy_focused_until "5.8183")
+[ "$shown" = "5.8183" ] || fail "a 30 dBi dish of efficiency 0.7 shows a beamwidth of '$shown', expected '5.8183'"
+step "30 dBi at efficiency 0.7 is 5.8183 degrees"
+keys Escape
+wait_for_no_window "Calculate Half Power Beamwidth" 10 || fail "Escape did not close the beamwidth tool"
+
+# Closing the beamwidth tool hands its peak gain to the peak gain tool: Tab from the frequency
+# edit passes the unit buttons (one stop), the dish size and the efficiency.
+open_tool 63 28 "Calculate Peak Gain" >/dev/null
+keys Tab Tab Tab Tab
+shown=$(copy_focused_until "30.0")
+[ "$shown" = "30.0" ] || fail "after the beamwidth tool the peak gain tool shows '$shown', expected '30.0'"
+step "the peak gain tool took 30.0 dBi from the beamwidth tool"
+keys Escape
+wait_for_no_window "Calculate Peak Gain" 10 || fail "Escape did not close the peak gain tool"
+
+# The orbit period tool: a height typed and left with Tab gives the period, in minutes.
+open_tool 7 130 "Orbit Period Tool" >/dev/null
+keys ctrl+a
+type_text "1000"
+keys Tab Tab
+shown=$(copy_focused_until "105.1187")
+[ "$shown" = "105.1187" ] || fail "a 1000 km orbit shows a period of '$shown', expected '105.1187'"
+step "a 1000 km orbit takes 105.1187 min"
+keys Escape
+wait_for_no_window "Orbit Period Tool" 10 || fail "Escape did not close the orbit period tool"
+
 # The other tools open from their buttons and close with Escape. Button rectangles in dialog
 # units on the launcher, then each tool's caption (two of them end in a space).
 while IFS='|' read -r x y caption; do
-    click "$launcher" 121 207 "$x" "$y" 50 14
-    window=$(wait_for_window "$caption" 10) || fail "the button at $x,$y did not open \"$caption\""
-    # Stands in for the window manager, which would give the new dialog the keyboard.
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    open_tool "$x" "$y" "$caption" >/dev/null
     xdotool key Escape
     wait_for_no_window "$caption" 10 || fail "Escape did not close \"$caption\""
     step "opened and closed \"$caption\""
@@ -98,6 +155,8 @@ done <<'TOOLS'
 7|82|Calculate Path Loss 
 7|100|Noise Temperature Calculation
 63|82|Calculate G/T
+63|64|Calculate Offaxis Gain
+7|148|Orbit Field of View Tool
 TOOLS
 
 # The About box, from the launcher's window menu (a right-click on the launcher's own
