@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a private X server: the launcher,
-# and the decibel tool after converting 100 to decibels. Needs ImageMagick's import (not part
+# the decibel tool after converting 100 to decibels, and the off-axis gain tool after working
+# out the relative gain 2 degrees off boresight. Needs ImageMagick's import (not part
 # of the build or the tests).
 #
 # Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
@@ -34,4 +35,16 @@ xdotool type --delay 20 "100"
 click_control "$tool" 277 89 113 18 50 14
 sleep 0.5
 import -window "$tool" "$root/docs/decibel-tool.png"
-echo "Wrote docs/launcher.png and docs/decibel-tool.png"
+xdotool key Escape
+wait_for_no_window "Decibel to/from Absolute" 10
+
+# "GRel": the focus starts on the pattern list; two Tabs reach the off-axis angle.
+click_control "$launcher" 121 207 63 64 50 14
+tool=$(wait_for_window "Calculate Offaxis Gain" 10)
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
+xdotool key --delay 60 Tab Tab ctrl+a
+xdotool type --delay 20 "2"
+click_control "$tool" 265 158 193 105 50 14
+sleep 0.5
+import -window "$tool" "$root/docs/offaxis-tool.png"
+echo "Wrote docs/launcher.png, docs/decibel-tool.png and docs/offaxis-tool.png"
