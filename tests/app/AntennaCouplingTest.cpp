@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr double Degree = 3.141592653589793 / 180;
-
 // Four models that disagree about the antenna: each tool left with an antenna of its own.
 struct Disagreeing : ToolModels {
     Disagreeing()

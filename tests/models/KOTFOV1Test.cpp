@@ -17,34 +17,18 @@ TEST(KOTFOV1, StartsOnTheGeostationaryOrbit)
     EXPECT_EQ(model.GetVarCount(), 5);
     EXPECT_EQ(model.GetCalcVar(), -1);
 
-    const struct {
-        int index;
-        const char* name;
-        int unit, display;
-        const char* label;
-        double value;
-        int digits;
-        const char* text;
-    } rows[] = {
-        {CKOTFOV1::VarHeight, "Height above Earth", UnitKm, UnitKm, "km", 35786.05, 17, "35786.05"},
-        {CKOTFOV1::VarSemiMajorAxis, "Semi major axis", UnitKm, UnitKm, "km", 42164.195, 8, "42164.195"},
-        // Kept in seconds, shown in minutes.
-        {CKOTFOV1::VarPeriod, "Orbit Period", UnitSec, UnitMin, "min", 86164.081, 8, "1436.068"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        model.GetVarName(row.index, text);
-        EXPECT_EQ(text, row.name);
-        EXPECT_EQ(model.GetVarKind(row.index), VarKindReal);
-        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
-        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
-        model.GetUnitLabel(row.index, text);
-        EXPECT_EQ(text, row.label);
-        double value = 0;
-        EXPECT_EQ(model.GetRealVar(row.index, value), 1);
-        ExpectPrinted(value, row.value, row.digits);
-        EXPECT_EQ(ValueText(model, row.index), row.text);
-    }
+    ExpectVariables(model, {
+                               {CKOTFOV1::VarHeight, "Height above Earth", VarKindReal, UnitKm, UnitKm, "35786.05"},
+                               {CKOTFOV1::VarSemiMajorAxis, "Semi major axis", VarKindReal, UnitKm, UnitKm,
+                                "42164.195"},
+                               // Kept in seconds, shown in minutes.
+                               {CKOTFOV1::VarPeriod, "Orbit Period", VarKindReal, UnitSec, UnitMin, "1436.068"},
+                           });
+    model.GetUnitLabel(CKOTFOV1::VarPeriod, text);
+    EXPECT_EQ(text, "min");
+    EXPECT_EQ(model.m_height, 35786.05);
+    ExpectPrinted(model.m_semiMajorAxis, 42164.195, 8);
+    ExpectPrinted(model.m_period, 86164.081, 8);
     model.GetVarName(5, text);
     EXPECT_EQ(text, "Unknown variable");
     double value = 1;

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr double Deg = Pi / 180;
+constexpr double Deg = Degree;
 
 using M = CKOTFOV2;
 
@@ -49,34 +49,16 @@ TEST(KOTFOV2, StartsOnAGeostationarySatelliteAtFiveDegrees)
     EXPECT_EQ(model.GetCalcVar(), M::VarElevation);
     EXPECT_EQ(model.m_fixedVar, M::VarHeight);
 
-    const struct {
-        int index;
-        const char* name;
-        int unit, display;
-        const char* label;
-        double value;
-        int digits;
-        const char* text;
-    } rows[] = {
-        {M::VarHeight, "Height above Earth", UnitKm, UnitKm, "km", 35786.05, 17, "35786.05"},
-        {M::VarElevation, "Elevation angle", UnitRad, UnitDeg, "deg", 0.08726646259971647, 17, "5.0"},
-        {M::VarDistance, "Distance to Horizon", UnitKm, UnitKm, "km", 41126.810, 8, "41126.8097"},
-        {M::VarNadirAngle, "Angle at satellite", UnitRad, UnitDeg, "deg", 8.667124 * Deg, 7, "8.6671"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        model.GetVarName(row.index, text);
-        EXPECT_EQ(text, row.name);
-        EXPECT_EQ(model.GetVarKind(row.index), VarKindReal);
-        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
-        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
-        model.GetUnitLabel(row.index, text);
-        EXPECT_EQ(text, row.label);
-        double value = 0;
-        EXPECT_EQ(model.GetRealVar(row.index, value), 1);
-        ExpectPrinted(value, row.value, row.digits);
-        EXPECT_EQ(ValueText(model, row.index), row.text);
-    }
+    ExpectVariables(model, {
+                               {M::VarHeight, "Height above Earth", VarKindReal, UnitKm, UnitKm, "35786.05"},
+                               {M::VarElevation, "Elevation angle", VarKindReal, UnitRad, UnitDeg, "5.0"},
+                               {M::VarDistance, "Distance to Horizon", VarKindReal, UnitKm, UnitKm, "41126.8097"},
+                               {M::VarNadirAngle, "Angle at satellite", VarKindReal, UnitRad, UnitDeg, "8.6671"},
+                           });
+    EXPECT_EQ(model.m_height, 35786.05);
+    EXPECT_EQ(model.m_elevation, 0.08726646259971647);
+    ExpectPrinted(model.m_distance, 41126.810, 8);
+    ExpectPrinted(model.m_nadirAngle, 8.667124 * Deg, 7);
     model.GetVarName(6, text);
     EXPECT_EQ(text, "Unknown variable");
     // Every index counts as editable, even one the model does not have.

@@ -17,27 +17,12 @@ TEST(KOTGain, NewModelIsATwoMetreDishAtTwelveGigahertz)
     EXPECT_EQ(model.GetVarCount(), 6);
     EXPECT_EQ(model.IsStandAlone(), 1);
     EXPECT_EQ(model.GetCalcVar(), CKOTGain::VarPeakGain);
-    const struct {
-        int index;
-        const char* name;
-        int unit, display;
-        const char* text;
-    } rows[] = {
-        {CKOTGain::VarDishSize, "Dish size", UnitKm, UnitM, "2.0"},
-        {CKOTGain::VarEfficiency, "Efficiency", UnitNone, UnitNone, "0.7"},
-        {CKOTGain::VarFrequency, "Frequency", UnitHz, UnitGHz, "12.0"},
-        {CKOTGain::VarPeakGain, "Peak gain", UnitDbi, UnitDbi, "46.4616"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::string name;
-        model.GetVarName(row.index, name);
-        EXPECT_EQ(name, row.name);
-        EXPECT_EQ(model.GetVarKind(row.index), VarKindReal);
-        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
-        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
-        EXPECT_EQ(ValueText(model, row.index), row.text);
-    }
+    ExpectVariables(model, {
+                               {CKOTGain::VarDishSize, "Dish size", VarKindReal, UnitKm, UnitM, "2.0"},
+                               {CKOTGain::VarEfficiency, "Efficiency", VarKindReal, UnitNone, UnitNone, "0.7"},
+                               {CKOTGain::VarFrequency, "Frequency", VarKindReal, UnitHz, UnitGHz, "12.0"},
+                               {CKOTGain::VarPeakGain, "Peak gain", VarKindReal, UnitDbi, UnitDbi, "46.4616"},
+                           });
     ExpectPrinted(model.m_peakGain, 46.46157, 7);
 }
 

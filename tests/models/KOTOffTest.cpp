@@ -13,12 +13,12 @@ namespace {
 
 constexpr double Degrees(double degrees)
 {
-    return degrees * Pi / 180;
+    return degrees * Degree;
 }
 
 double InDegrees(double radians)
 {
-    return radians * 180 / Pi;
+    return radians / Degree;
 }
 
 TEST(KOTOff, NewModelLooksAlongTheBoresight)
@@ -28,29 +28,15 @@ TEST(KOTOff, NewModelLooksAlongTheBoresight)
     EXPECT_EQ(model.GetVarCount(), 7);
     EXPECT_EQ(model.IsStandAlone(), 1);
     EXPECT_EQ(model.GetCalcVar(), CKOTOff::VarRelativeGain);
-    const struct {
-        int index;
-        const char* name;
-        int kind, unit, display;
-        const char* text;
-    } rows[] = {
-        {CKOTOff::VarOffAxisAngle, "Offaxis angle", VarKindReal, UnitRad, UnitDeg, "0.0"},
-        {CKOTOff::VarRelativeGain, "Relative gain", VarKindReal, UnitDb, UnitDb, "0.0"},
-        // dB here, where the peak-gain and beamwidth tools say dBi.
-        {CKOTOff::VarPeakGain, "Peak gain", VarKindReal, UnitDb, UnitDb, "30.0"},
-        {CKOTOff::VarBeamwidth, "Theta 3dB", VarKindReal, UnitRad, UnitDeg, "5.0"},
-        {CKOTOff::VarPattern, "Gain Pattern", VarKindInt, UnitNone, UnitNone, "29 - 25log(phi)"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::string name;
-        model.GetVarName(row.index, name);
-        EXPECT_EQ(name, row.name);
-        EXPECT_EQ(model.GetVarKind(row.index), row.kind);
-        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
-        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
-        EXPECT_EQ(ValueText(model, row.index), row.text);
-    }
+    ExpectVariables(model, {
+                               {CKOTOff::VarOffAxisAngle, "Offaxis angle", VarKindReal, UnitRad, UnitDeg, "0.0"},
+                               {CKOTOff::VarRelativeGain, "Relative gain", VarKindReal, UnitDb, UnitDb, "0.0"},
+                               // dB here, where the peak-gain and beamwidth tools say dBi.
+                               {CKOTOff::VarPeakGain, "Peak gain", VarKindReal, UnitDb, UnitDb, "30.0"},
+                               {CKOTOff::VarBeamwidth, "Theta 3dB", VarKindReal, UnitRad, UnitDeg, "5.0"},
+                               {CKOTOff::VarPattern, "Gain Pattern", VarKindInt, UnitNone, UnitNone,
+                                "29 - 25log(phi)"},
+                           });
     EXPECT_EQ(model.m_beamwidth, Degrees(5));
 }
 

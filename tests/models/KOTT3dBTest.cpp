@@ -22,26 +22,11 @@ TEST(KOTT3dB, NewModelIsAThirtyDbiBeam)
     EXPECT_EQ(ValueText(model, 0), "Theta 3dB tool");
     EXPECT_EQ(model.GetVarCount(), 5);
     EXPECT_EQ(model.GetCalcVar(), CKOTT3dB::VarBeamwidth);
-    const struct {
-        int index;
-        const char* name;
-        int unit, display;
-        const char* text;
-    } rows[] = {
-        {CKOTT3dB::VarEfficiency, "Efficiency", UnitNone, UnitNone, "0.7"},
-        {CKOTT3dB::VarPeakGain, "Peak gain", UnitDbi, UnitDbi, "30.0"},
-        {CKOTT3dB::VarBeamwidth, "Theta 3dB", UnitRad, UnitDeg, "5.8183"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::string name;
-        model.GetVarName(row.index, name);
-        EXPECT_EQ(name, row.name);
-        EXPECT_EQ(model.GetVarKind(row.index), VarKindReal);
-        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
-        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
-        EXPECT_EQ(ValueText(model, row.index), row.text);
-    }
+    ExpectVariables(model, {
+                               {CKOTT3dB::VarEfficiency, "Efficiency", VarKindReal, UnitNone, UnitNone, "0.7"},
+                               {CKOTT3dB::VarPeakGain, "Peak gain", VarKindReal, UnitDbi, UnitDbi, "30.0"},
+                               {CKOTT3dB::VarBeamwidth, "Theta 3dB", VarKindReal, UnitRad, UnitDeg, "5.8183"},
+                           });
     ExpectPrinted(model.m_beamwidth, 0.1015487, 7);
     // No choice of display unit here.
     CKOTT3dB other;

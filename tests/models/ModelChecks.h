@@ -2,10 +2,12 @@
 #pragma once
 
 #include "framework/KorObj.h"
+#include "framework/Units.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,4 +31,33 @@ inline std::vector<double> RealValues(const CKorObj& model)
 inline void ExpectPrinted(double actual, double printed, int digits)
 {
     EXPECT_NEAR(actual, printed, 0.5 * std::pow(10.0, 1 - digits) * std::fabs(printed));
+}
+
+inline constexpr double Degree = 3.141592653589793 / 180;
+
+// What a model tells about one of its variables: its name, kind, storage and display units (the
+// unit label follows the display unit) and the text it shows for the value.
+struct VarFacts {
+    int index;
+    const char* name;
+    int kind;
+    int unit;
+    int display;
+    const char* text;
+};
+
+inline void ExpectVariables(const CKorObj& model, std::initializer_list<VarFacts> rows)
+{
+    for (const VarFacts& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string text;
+        model.GetVarName(row.index, text);
+        EXPECT_EQ(text, row.name);
+        EXPECT_EQ(model.GetVarKind(row.index), row.kind);
+        EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
+        EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
+        model.GetUnitLabel(row.index, text);
+        EXPECT_EQ(text, UnitLabel(row.display));
+        EXPECT_EQ(ValueText(model, row.index), row.text);
+    }
 }
