@@ -11,14 +11,16 @@
 
 namespace {
 
+// Multiplied before dividing, so that an angle typed in degrees lands on the same side of a
+// pattern's breakpoint as the program's own conversion puts it.
 constexpr double Degrees(double degrees)
 {
-    return degrees * Degree;
+    return degrees * Pi / 180;
 }
 
 double InDegrees(double radians)
 {
-    return radians / Degree;
+    return radians * 180 / Pi;
 }
 
 TEST(KOTOff, NewModelLooksAlongTheBoresight)
