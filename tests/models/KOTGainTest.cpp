@@ -113,21 +113,7 @@ TEST(KOTGain, LimitsAreInclusiveAndQuotedInTheDisplayUnit)
         // Derive something other than the variable under test.
         const int calc = row.index == CKOTGain::VarPeakGain ? CKOTGain::VarDishSize : CKOTGain::VarPeakGain;
         ASSERT_EQ(model.SetCalcVar(calc), 1);
-        const std::vector<double> before = RealValues(model);
-        ErrorSink sink;
-        const int result = model.SetRealVar(row.index, row.value, sink);
-        double stored = 0;
-        model.GetRealVar(row.index, stored);
-        if (row.refusal) {
-            EXPECT_EQ(result, 0);
-            EXPECT_EQ(sink.Code, ErrorRangeWarning);
-            EXPECT_EQ(sink.Problem, "Input range error");
-            EXPECT_EQ(sink.Explanation, row.refusal);
-            EXPECT_EQ(RealValues(model), before);
-        } else {
-            EXPECT_EQ(result, 1);
-            EXPECT_EQ(stored, row.value);
-        }
+        ExpectLimit(model, row.index, row.value, row.refusal);
     }
 }
 

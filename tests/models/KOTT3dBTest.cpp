@@ -99,20 +99,7 @@ TEST(KOTT3dB, LimitsAreInclusiveAndTheBeamwidthIsQuotedInDegrees)
         CKOTT3dB model;
         const int calc = row.index == CKOTT3dB::VarBeamwidth ? CKOTT3dB::VarPeakGain : CKOTT3dB::VarBeamwidth;
         ASSERT_EQ(model.SetCalcVar(calc), 1);
-        const std::vector<double> before = RealValues(model);
-        ErrorSink sink;
-        const int result = model.SetRealVar(row.index, row.value, sink);
-        double stored = 0;
-        model.GetRealVar(row.index, stored);
-        if (row.refusal) {
-            EXPECT_EQ(result, 0);
-            EXPECT_EQ(sink.Code, ErrorRangeWarning);
-            EXPECT_EQ(sink.Explanation, row.refusal);
-            EXPECT_EQ(RealValues(model), before);
-        } else {
-            EXPECT_EQ(result, 1);
-            EXPECT_EQ(stored, row.value);
-        }
+        ExpectLimit(model, row.index, row.value, row.refusal);
     }
 }
 

@@ -1,6 +1,7 @@
 // Small checks shared by the tool model suites.
 #pragma once
 
+#include "framework/ErrorSink.h"
 #include "framework/KorObj.h"
 #include "framework/Units.h"
 
@@ -31,6 +32,27 @@ inline std::vector<double> RealValues(const CKorObj& model)
 inline void ExpectPrinted(double actual, double printed, int digits)
 {
     EXPECT_NEAR(actual, printed, 0.5 * std::pow(10.0, 1 - digits) * std::fabs(printed));
+}
+
+// Writes `value` to the variable. Accepted (no refusal given): stored exactly as given.
+// Refused: the range warning with this explanation, and every value of the model as it was.
+inline void ExpectLimit(CKorObj& model, int index, double value, const char* refusal)
+{
+    const std::vector<double> before = RealValues(model);
+    ErrorSink sink;
+    const int result = model.SetRealVar(index, value, sink);
+    if (refusal) {
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(sink.Code, ErrorRangeWarning);
+        EXPECT_EQ(sink.Problem, "Input range error");
+        EXPECT_EQ(sink.Explanation, refusal);
+        EXPECT_EQ(RealValues(model), before);
+        return;
+    }
+    EXPECT_EQ(result, 1);
+    double stored = 0;
+    model.GetRealVar(index, stored);
+    EXPECT_EQ(stored, value);
 }
 
 inline constexpr double Degree = 3.141592653589793 / 180;
