@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures, on a private X server, how long KorTools takes from being started to showing its
-# launcher, and its peak memory (VmHWM) with the launcher up, over several runs.
+# launcher, and its peak memory (VmHWM) with the launcher up, over several runs; and the same for
+# a bare Qt dialog (tools/startup), started in turn with KorTools in the same run, so that the
+# two can be compared on whatever machine this runs on.
 #
 # Usage: tools/measure-startup.sh [path to kortools] [runs]
 #   (defaults: build-release/kortools, 10 runs)
@@ -12,6 +14,10 @@ runs=${2:-10}
 . "$root/tests/e2e/x11.sh"
 
 [ -x "$program" ] || { echo "measure-startup: no program at $program (build it with ./run.sh first)" >&2; exit 1; }
+bare_build=$root/build-startup
+cmake -S "$root/tools/startup" -B "$bare_build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$bare_build" >/dev/null
+bare=$bare_build/bare-dialog
 
 app_pid=
 cleanup() {
@@ -21,44 +27,63 @@ cleanup() {
 trap cleanup EXIT
 start_x || { echo "measure-startup: Xvfb did not start" >&2; exit 1; }
 
-# The first start pays for reading the program and Qt's libraries from disk; it is reported
-# but left out of the averages, which describe an engineer's usual start.
-times=()
-peaks=()
-for run in $(seq 0 "$runs"); do
+# Starts $1 and waits for its window titled $2; prints "milliseconds peak-KiB".
+measure_once() {
+    local command=$1 title=$2 start shown window peak
     start=$(date +%s%N)
-    QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+    QT_QPA_PLATFORM=xcb "$command" >/dev/null 2>&1 &
     app_pid=$!
     # Polled every 10 ms: xdotool's own --sync looks only every half second, which would be
     # most of what is measured.
     window=
     for _ in $(seq 2000); do
-        window=$(xdotool search --onlyvisible --name '^KorTools$' 2>/dev/null | head -n1 || true)
+        window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
         [ -n "$window" ] && break
         sleep 0.01
     done
     shown=$(date +%s%N)
-    [ -n "$window" ] || { echo "measure-startup: the launcher did not appear within 20 s" >&2; exit 1; }
+    [ -n "$window" ] || { echo "measure-startup: \"$title\" did not appear within 20 s" >&2; exit 1; }
     peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$app_pid/status")
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key Escape
-    wait_for_exit "$app_pid" 10 || { echo "measure-startup: the launcher did not close" >&2; exit 1; }
+    wait_for_exit "$app_pid" 10 || { echo "measure-startup: \"$title\" did not close" >&2; exit 1; }
     app_pid=
-    ms=$(((shown - start) / 1000000))
+    echo "$(((shown - start) / 1000000)) $peak"
+}
+
+# Median of the numbers on standard input.
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+
+# The first start of each pays for reading the program and Qt's libraries from disk; it is
+# reported but left out of the medians, which describe an engineer's usual start.
+times=()
+peaks=()
+bare_times=()
+bare_peaks=()
+for run in $(seq 0 "$runs"); do
+    read -r ms peak < <(measure_once "$program" "KorTools")
+    read -r bare_ms bare_peak < <(measure_once "$bare" "Bare Dialog")
     if [ "$run" -eq 0 ]; then
-        printf 'first start: %d ms to the launcher, peak memory %d KiB\n' "$ms" "$peak"
-    else
-        printf 'run %2d: %4d ms to the launcher, peak memory %d KiB\n' "$run" "$ms" "$peak"
-        times+=("$ms")
-        peaks+=("$peak")
+        printf 'first start: KorTools %d ms, %d KiB; bare dialog %d ms, %d KiB\n' \
+            "$ms" "$peak" "$bare_ms" "$bare_peak"
+        continue
     fi
+    printf 'run %2d: KorTools %4d ms, %6d KiB; bare dialog %4d ms, %6d KiB\n' \
+        "$run" "$ms" "$peak" "$bare_ms" "$bare_peak"
+    times+=("$ms")
+    peaks+=("$peak")
+    bare_times+=("$bare_ms")
+    bare_peaks+=("$bare_peak")
 done
 
-printf '%s\n' "${times[@]}" | sort -n | awk '
-    { t[NR] = $1; sum += $1 }
-    END { printf "start-up over %d runs: median %d ms, mean %.0f ms, min %d ms, max %d ms\n",
-          NR, (NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2), sum / NR, t[1], t[NR] }'
-printf '%s\n' "${peaks[@]}" | sort -n | awk '
-    { p[NR] = $1; sum += $1 }
-    END { printf "peak memory (VmHWM) over %d runs: median %.1f MiB, max %.1f MiB\n",
-          NR, (NR % 2 ? p[(NR + 1) / 2] : (p[NR / 2] + p[NR / 2 + 1]) / 2) / 1024, p[NR] / 1024 }'
+t=$(printf '%s\n' "${times[@]}" | median)
+p=$(printf '%s\n' "${peaks[@]}" | median)
+bt=$(printf '%s\n' "${bare_times[@]}" | median)
+bp=$(printf '%s\n' "${bare_peaks[@]}" | median)
+awk -v t="$t" -v p="$p" -v bt="$bt" -v bp="$bp" -v n="${#times[@]}" 'BEGIN {
+    printf "medians over %d runs: KorTools %d ms, %.1f MiB; bare Qt dialog %d ms, %.1f MiB\n",
+        n, t, p / 1024, bt, bp / 1024
+    printf "KorTools against the bare dialog: start-up %.2fx, peak memory %.2fx\n", t / bt, p / bp
+}'
