@@ -203,9 +203,10 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
         break;
     }
     case ControlKind::RadioButton: {
+        // Left auto-exclusive: Qt's accessibility announces a checkable button without it as a
+        // check box. Exclusivity itself comes from the template's groups (BuildRadioGroups),
+        // since a button that belongs to a QButtonGroup follows the group, not its parent.
         auto* radio = new QRadioButton(text, frame);
-        // Exclusivity comes from the template's groups, not from sharing a parent.
-        radio->setAutoExclusive(false);
         QObject::connect(radio, &QAbstractButton::clicked, [this, id] { Deliver(id, BN_CLICKED); });
         widget = radio;
         break;

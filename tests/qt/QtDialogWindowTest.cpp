@@ -36,29 +36,6 @@ const ControlTemplate ListControls[] = {
 };
 const DialogTemplate ListTemplate = {9001, "List", 160, 60, "Segoe UI", 8, DS_SYSMENU, ListControls};
 
-// A window over a template, with its dialog attached as a running host would attach it.
-struct OpenWindow {
-    explicit OpenWindow(int templateId) : OpenWindow(templateId, *FindDialogTemplate(templateId)) {}
-    OpenWindow(int templateId, const DialogTemplate& dialogTemplate)
-        : dialog(templateId), window(dialog, dialogTemplate, nullptr)
-    {
-        dialog.HostCreate(&window);
-    }
-    ~OpenWindow()
-    {
-        window.BeginTeardown();
-        dialog.HostDestroy();
-    }
-    void Show()
-    {
-        window.Frame()->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
-    }
-
-    RecordingDialog dialog;
-    QtDialogWindow window;
-};
-
 int Expected(int dialogUnits, int base, int divisor)
 {
     return static_cast<int>(std::lround(dialogUnits * static_cast<double>(base) / divisor));
