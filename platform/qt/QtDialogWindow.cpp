@@ -132,7 +132,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     for (Entry& entry : m_entries)
         if (entry.control->kind == ControlKind::Label)
             ShowLabelText(entry);
-    NameInputsForScreenReaders();
+    NameControlsForScreenReaders();
 }
 
 QtDialogWindow::~QtDialogWindow()
@@ -383,13 +383,10 @@ void QtDialogWindow::KeepLabelWhole(Entry& entry)
     label->setGeometry(box);
 }
 
-void QtDialogWindow::NameInputsForScreenReaders()
+void QtDialogWindow::NameControlsForScreenReaders()
 {
     for (Entry& entry : m_entries) {
-        const ControlKind kind = entry.control->kind;
-        if (kind != ControlKind::Edit && kind != ControlKind::DropDownList)
-            continue;
-        const std::string name = AccessibleLabelFor(m_template, *entry.control);
+        const std::string name = AccessibleNameFor(m_template, *entry.control);
         if (!name.empty())
             entry.widget->setAccessibleName(FromUtf8(name));
     }

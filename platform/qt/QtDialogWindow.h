@@ -87,7 +87,7 @@ private:
     void CreateControl(const ControlTemplate& control);
     void BuildRadioGroups();
     void AttachLabelBuddies();
-    void NameInputsForScreenReaders();
+    void NameControlsForScreenReaders();
     void KeepLabelWhole(Entry& entry);
     void ShowLabelText(Entry& entry);
     void UpdateRadioTabStop(int group);
