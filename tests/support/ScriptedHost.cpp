@@ -325,6 +325,11 @@ ScriptedHost::ScriptedHost() : m_previous(GetDialogHost())
 ScriptedHost::~ScriptedHost()
 {
     SetDialogHost(m_previous);
+    // A script that no run took asserted nothing: the dialog it was written for never opened.
+    for (const auto& [templateId, scripts] : m_scripts)
+        if (!scripts.empty())
+            ADD_FAILURE() << "dialog " << templateId << " never ran: " << scripts.size()
+                          << (scripts.size() == 1 ? " script" : " scripts") << " left";
 }
 
 void ScriptedHost::OnDialog(int templateId, DialogScript script)
