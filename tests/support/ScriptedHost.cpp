@@ -126,13 +126,16 @@ public:
         return control && IsCheckable(control->Kind()) && control->checked;
     }
 
-    // Like the platform's own check call, this touches one button only; the rest of a radio
-    // group is the caller's business.
+    // A radio group is exclusive, as in the Qt host: checking a button unchecks the rest of its
+    // group. Unchecking touches that button only, so a group may be left with none checked.
     bool SetChecked(int id, bool checked) override
     {
         ScriptedControl* control = Find(id);
         if (!control || !IsCheckable(control->Kind()))
             return false;
+        if (checked && control->Kind() == ControlKind::RadioButton)
+            for (std::size_t at : RadioGroupOf(id))
+                controls[at].checked = false;
         control->checked = checked;
         return true;
     }
@@ -402,7 +405,8 @@ int ScriptedHost::RunModal(CDialog& dialog)
         m_errors.push_back(std::move(shown));
     }
     // This dialog now has the keyboard: an edit focused beneath it has just lost the focus.
-    if (owner)
+    // One that ended while it initialised was never shown and took nothing away.
+    if (owner && !window.ended)
         owner->NotifyLeft(owner->focus);
 
     if (script && !window.ended) {
@@ -515,6 +519,9 @@ void ScriptedDialog::Choose(int listId, int index)
     m_window.MoveFocus(listId);
     if (m_window.ended || !list->Reachable() || index >= static_cast<int>(list->entries.size()))
         return;
+    // Taking the entry that is already chosen changes nothing and says nothing.
+    if (list->selection == index)
+        return;
     list->selection = index;
     m_dialog.Notify(listId, CBN_SELCHANGE);
 }
@@ -604,4 +611,9 @@ bool ScriptedDialog::Ended() const
 int ScriptedDialog::Result() const
 {
     return m_window.result;
+}
+
+bool ScriptedDialog::Blocked() const
+{
+    return m_window.blocked;
 }

@@ -8,7 +8,8 @@
 // - the user's actions move the keyboard focus first, and an edit that loses the focus, to
 //   another control or to a dialog opening above its own, gets EN_KILLFOCUS; by then the focus
 //   is already where it went;
-// - programmatic changes (texts, checks, selections, the focus) never notify;
+// - programmatic changes (texts, checks, selections, the focus) never notify; checking a
+//   radio button unchecks the rest of its group;
 // - a dialog that ends while an edit has the focus hides, and that edit loses the focus too,
 //   which the dialog must ignore;
 // - disabling or hiding the control that has the focus passes the focus on to the next tab
@@ -42,7 +43,8 @@ public:
 
     // Each modal run of the template takes the next script registered for it, first in first
     // out; with none left the dialog closes at once with IDCANCEL, sending it nothing. (It was
-    // still on screen for that moment: an edit focused beneath it has lost the focus.)
+    // still on screen for that moment: an edit focused beneath it has lost the focus. A dialog
+    // that ends while it initialises is never shown, and the edit keeps the focus.)
     void OnDialog(int templateId, DialogScript script);
     // Scripts registered for the template that no run has taken yet.
     std::size_t PendingScripts(int templateId) const;
@@ -97,8 +99,8 @@ public:
     // a check box takes the focus and toggles. An edit or a list only takes the focus; labels,
     // group boxes and pictures do not react.
     void Click(int id);
-    // Takes the focus to the list and picks an entry (CBN_SELCHANGE, even for the entry
-    // already selected). A disabled or hidden list ignores it; a missing list or entry is a
+    // Takes the focus to the list and picks an entry: CBN_SELCHANGE, unless it is the entry
+    // already selected. A disabled or hidden list ignores it; a missing list or entry is a
     // mistake in the test.
     void Choose(int listId, int index);
     void PressEnter();
@@ -120,6 +122,8 @@ public:
     int Focus() const;
     bool Ended() const;
     int Result() const;
+    // Another dialog runs above this one: the user cannot reach it.
+    bool Blocked() const;
 
 private:
     friend class ScriptedHost;
