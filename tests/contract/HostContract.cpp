@@ -64,6 +64,7 @@ public:
     std::vector<int> focusWhileLeaving;
     // Runs inside OnInitDialog, after the list is filled and before the focus is placed.
     std::function<void(ContractDialog&)> onInit;
+    std::function<void(int)> onLeave;
 
 protected:
     BOOL OnInitDialog() override
@@ -104,6 +105,8 @@ private:
         GetItemText(id, text);
         log.push_back(std::string("leave ") + Name(id) + (text.empty() ? "" : " " + text));
         focusWhileLeaving.push_back(GetFocusItem());
+        if (onLeave)
+            onLeave(id);
     }
     void Clicked(int id) { log.push_back(std::string("click ") + Name(id)); }
     void Ok()
@@ -356,6 +359,35 @@ TEST_P(HostContract, ANestedDialogDisablesItsOwnerAndLeavesItsFocusedEditOnce)
     EXPECT_EQ(owner.log, (Log{"leave A 8", "leave A 8", "leave B", "Cancel"}));
     EXPECT_EQ(nested.log, (Log{"leave A", "Cancel"}));
     EXPECT_TRUE(ended.log.empty());
+}
+
+// Leaving an edit may show a dialog (the error dialog of a refused entry). The mouse button that
+// pressed another control comes up over that dialog: the control has the focus but was never
+// clicked, and the user clicks again.
+TEST_P(HostContract, AClickWhoseLeavingShowsADialogIsLost)
+{
+    ContractDialog owner;
+    int shown = 0;
+    owner.onLeave = [&](int) {
+        ContractDialog error;
+        ++shown;
+        User().Run(error, [&] { User().PressEscape(); });
+    };
+    User().Run(owner, [&] {
+        User().TypeInto(EditA, "bad");
+        User().Click(Check);
+        EXPECT_EQ(User().Focus(), Check);
+        EXPECT_FALSE(User().Checked(Check));
+        User().Click(Check);
+        EXPECT_TRUE(User().Checked(Check));
+        User().TypeInto(EditB, "bad");
+        User().Click(Apply);
+        EXPECT_EQ(User().Focus(), Apply);
+        User().Click(Apply);
+        User().PressEscape();
+    });
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(owner.log, (Log{"leave A bad", "click Check", "leave B bad", "click Apply", "Cancel"}));
 }
 
 } // namespace

@@ -261,6 +261,8 @@ public:
     int focus = -1;
     // A dialog runs above this one.
     bool blocked = false;
+    // Dialogs shown above this one so far.
+    int shownAbove = 0;
     bool ended = false;
     int result = -1;
 
@@ -406,8 +408,10 @@ int ScriptedHost::RunModal(CDialog& dialog)
     }
     // This dialog now has the keyboard: an edit focused beneath it has just lost the focus.
     // One that ended while it initialised was never shown and took nothing away.
-    if (owner && !window.ended)
+    if (owner && !window.ended) {
+        ++owner->shownAbove;
         owner->NotifyLeft(owner->focus);
+    }
 
     if (script && !window.ended) {
         ScriptedDialog view(dialog, window);
@@ -484,11 +488,14 @@ void ScriptedDialog::Click(int id)
     const ControlKind kind = control->Kind();
     if (!IsTabStopKind(kind))
         return;
+    const int shownBefore = m_window.shownAbove;
     m_window.MoveFocus(id);
     if (kind == ControlKind::Edit || kind == ControlKind::DropDownList)
         return;
-    // The edit just left may have closed the dialog or disabled this button meanwhile.
-    if (m_window.ended || !control->Reachable())
+    // The edit just left may have closed the dialog or disabled this button meanwhile. Or it
+    // showed a dialog (the error dialog): the mouse button came up over that one, so the
+    // button was pressed but never clicked.
+    if (m_window.ended || !control->Reachable() || m_window.shownAbove != shownBefore)
         return;
     if (kind == ControlKind::RadioButton) {
         for (std::size_t at : m_window.RadioGroupOf(id))
