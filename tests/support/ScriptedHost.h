@@ -14,7 +14,10 @@
 //   which the dialog must ignore;
 // - disabling or hiding the control that has the focus passes the focus on to the next tab
 //   stop, silently;
-// - while a dialog runs above another, the one beneath is disabled and has no focused control.
+// - while a dialog runs above another, the one beneath is disabled and has no focused control;
+// - a click whose leaving of an edit shows a dialog (the error dialog) is lost: the mouse
+//   button comes up over that dialog.
+// tests/contract runs the same suite against this host and the Qt host to keep it so.
 #pragma once
 
 #include "platform/DialogHost.h"
@@ -96,8 +99,9 @@ public:
     void PressShiftTab();
     // Missing, disabled or hidden: nothing happens. A push button takes the focus and is
     // clicked; a radio button takes the focus, is checked and unchecks the rest of its group;
-    // a check box takes the focus and toggles. An edit or a list only takes the focus; labels,
-    // group boxes and pictures do not react.
+    // a check box takes the focus and toggles; but when leaving the focused edit shows a
+    // dialog, the control only takes the focus. An edit or a list only takes the focus;
+    // labels, group boxes and pictures do not react.
     void Click(int id);
     // Takes the focus to the list and picks an entry: CBN_SELCHANGE, unless it is the entry
     // already selected. A disabled or hidden list ignores it; a missing list or entry is a
