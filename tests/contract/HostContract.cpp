@@ -140,11 +140,11 @@ TEST_P(HostContract, FocusStartsOnTheFirstEnabledVisibleTabStop)
         ContractDialog dialog;
         dialog.onInit = row.init;
         int focus = 0;
-        EXPECT_EQ(User().Run(dialog, [&] {
+        const int result = User().Run(dialog, [&] {
             focus = User().Focus();
             User().PressEscape();
-        }),
-                  IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(focus, row.focus);
     }
 }
@@ -239,23 +239,23 @@ TEST_P(HostContract, TheDialogsOwnChangesNeverNotify)
 TEST_P(HostContract, EnterAppliesTheFocusedEditOnceThenPressesTheDefaultButton)
 {
     ContractDialog dialog;
-    EXPECT_EQ(User().Run(dialog, [&] {
+    const int result = User().Run(dialog, [&] {
         User().TypeInto(EditA, "3");
         User().PressEnter();
-    }),
-              IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dialog.log, (Log{"leave A 3", "OK"}));
 
     // A focused push button is pressed instead.
     ContractDialog buttons;
-    EXPECT_EQ(User().Run(buttons, [&] {
+    const int pressed = User().Run(buttons, [&] {
         User().Click(Apply);
         User().PressEnter();
         EXPECT_EQ(User().Focus(), Apply);
         User().Click(EditC);
         User().PressEnter();
-    }),
-              IDOK);
+    });
+    EXPECT_EQ(pressed, IDOK);
     EXPECT_EQ(buttons.log, (Log{"leave A", "click Apply", "click Apply", "OK"}));
 }
 
@@ -276,11 +276,11 @@ TEST_P(HostContract, EscapeAndTheCloseBoxApplyTheFocusedEditOnceAndCancel)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.how);
         ContractDialog dialog;
-        EXPECT_EQ(User().Run(dialog, [&] {
+        const int result = User().Run(dialog, [&] {
             User().TypeInto(row.edit, "4");
             (User().*row.close)();
-        }),
-                  IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(dialog.log, row.log);
     }
 }
