@@ -31,6 +31,96 @@ std::string Trimmed(std::string text)
     return text.substr(first);
 }
 
+std::string WithoutColon(std::string text)
+{
+    if (!text.empty() && text.back() == ':')
+        text.pop_back();
+    return Trimmed(std::move(text));
+}
+
+bool HasText(const ControlTemplate& control)
+{
+    return control.text && !Trimmed(StripMnemonic(control.text)).empty();
+}
+
+std::string LabelText(const ControlTemplate& label)
+{
+    return Trimmed(StripMnemonic(label.text));
+}
+
+// The nearest label on the control's row ending left of it, and the nearest one ending just
+// above it over the same columns.
+struct NearbyLabels {
+    const ControlTemplate* beside = nullptr;
+    const ControlTemplate* above = nullptr;
+    // The label furthest left on the control's row: the one that names the whole row.
+    const ControlTemplate* rowStart = nullptr;
+};
+
+NearbyLabels FindLabels(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    NearbyLabels found;
+    int besideGap = INT_MAX;
+    int aboveGap = INT_MAX;
+    for (const ControlTemplate& label : dialogTemplate.controls) {
+        if (label.kind != ControlKind::Label || !HasText(label))
+            continue;
+        const int right = label.x + label.cx;
+        const int bottom = label.y + label.cy;
+        if (RowsOverlap(label, control) && label.x < control.x && right <= control.x + OverlapTolerance) {
+            const int gap = control.x - right;
+            if (gap < besideGap) {
+                besideGap = gap;
+                found.beside = &label;
+            }
+            if (!found.rowStart || label.x < found.rowStart->x)
+                found.rowStart = &label;
+        } else if (ColumnsOverlap(label, control) && bottom <= control.y + OverlapTolerance
+                   && control.y - bottom <= MaxGapAbove) {
+            const int gap = control.y - bottom;
+            if (gap < aboveGap) {
+                aboveGap = gap;
+                found.above = &label;
+            }
+        }
+    }
+    return found;
+}
+
+// The top of a column of buttons like this one (of the same kind, without text, stacked close
+// under one another), which is where the column's caption stands.
+const ControlTemplate& ColumnTop(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    const ControlTemplate* top = &control;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const ControlTemplate& other : dialogTemplate.controls) {
+            const int bottom = other.y + other.cy;
+            if (other.kind == control.kind && !HasText(other) && other.y < top->y && ColumnsOverlap(other, *top)
+                && bottom <= top->y + OverlapTolerance && top->y - bottom <= MaxGapAbove) {
+                top = &other;
+                moved = true;
+                break;
+            }
+        }
+    }
+    return *top;
+}
+
+std::string TextlessButtonName(const DialogTemplate& dialogTemplate, const ControlTemplate& button)
+{
+    const ControlTemplate* caption = FindLabels(dialogTemplate, ColumnTop(dialogTemplate, button)).above;
+    const ControlTemplate* row = FindLabels(dialogTemplate, button).rowStart;
+    if (!caption)
+        return row ? WithoutColon(LabelText(*row)) : std::string();
+    if (!row)
+        return WithoutColon(LabelText(*caption));
+    // The caption reads as the start of a sentence the row finishes: "Fixed: Satellite Height".
+    const std::string start = LabelText(*caption);
+    const std::string separator = start.back() == ':' ? " " : ": ";
+    return start + separator + WithoutColon(LabelText(*row));
+}
+
 } // namespace
 
 std::string StripMnemonic(std::string_view text)
@@ -52,37 +142,21 @@ std::string StripMnemonic(std::string_view text)
 
 std::string AccessibleLabelFor(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
 {
-    const ControlTemplate* beside = nullptr;
-    int besideGap = INT_MAX;
-    const ControlTemplate* above = nullptr;
-    int aboveGap = INT_MAX;
+    const NearbyLabels found = FindLabels(dialogTemplate, control);
+    const ControlTemplate* label = found.beside ? found.beside : found.above;
+    return label ? WithoutColon(LabelText(*label)) : std::string();
+}
 
-    for (const ControlTemplate& label : dialogTemplate.controls) {
-        if (label.kind != ControlKind::Label || !label.text || !*label.text)
-            continue;
-        const int right = label.x + label.cx;
-        const int bottom = label.y + label.cy;
-        if (RowsOverlap(label, control) && label.x < control.x && right <= control.x + OverlapTolerance) {
-            const int gap = control.x - right;
-            if (gap < besideGap) {
-                besideGap = gap;
-                beside = &label;
-            }
-        } else if (ColumnsOverlap(label, control) && bottom <= control.y + OverlapTolerance
-                   && control.y - bottom <= MaxGapAbove) {
-            const int gap = control.y - bottom;
-            if (gap < aboveGap) {
-                aboveGap = gap;
-                above = &label;
-            }
-        }
-    }
-
-    const ControlTemplate* label = beside ? beside : above;
-    if (!label)
+std::string AccessibleNameFor(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    switch (control.kind) {
+    case ControlKind::Edit:
+    case ControlKind::DropDownList:
+        return AccessibleLabelFor(dialogTemplate, control);
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        return HasText(control) ? std::string() : TextlessButtonName(dialogTemplate, control);
+    default:
         return {};
-    std::string text = Trimmed(StripMnemonic(label->text));
-    if (!text.empty() && text.back() == ':')
-        text.pop_back();
-    return Trimmed(std::move(text));
+    }
 }

@@ -132,7 +132,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     for (Entry& entry : m_entries)
         if (entry.control->kind == ControlKind::Label)
             ShowLabelText(entry);
-    NameInputsForScreenReaders();
+    NameControlsForScreenReaders();
 }
 
 QtDialogWindow::~QtDialogWindow()
@@ -203,9 +203,10 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
         break;
     }
     case ControlKind::RadioButton: {
+        // Left auto-exclusive: Qt's accessibility announces a checkable button without it as a
+        // check box. Exclusivity itself comes from the template's groups (BuildRadioGroups),
+        // since a button that belongs to a QButtonGroup follows the group, not its parent.
         auto* radio = new QRadioButton(text, frame);
-        // Exclusivity comes from the template's groups, not from sharing a parent.
-        radio->setAutoExclusive(false);
         QObject::connect(radio, &QAbstractButton::clicked, [this, id] { Deliver(id, BN_CLICKED); });
         widget = radio;
         break;
@@ -382,13 +383,10 @@ void QtDialogWindow::KeepLabelWhole(Entry& entry)
     label->setGeometry(box);
 }
 
-void QtDialogWindow::NameInputsForScreenReaders()
+void QtDialogWindow::NameControlsForScreenReaders()
 {
     for (Entry& entry : m_entries) {
-        const ControlKind kind = entry.control->kind;
-        if (kind != ControlKind::Edit && kind != ControlKind::DropDownList)
-            continue;
-        const std::string name = AccessibleLabelFor(m_template, *entry.control);
+        const std::string name = AccessibleNameFor(m_template, *entry.control);
         if (!name.empty())
             entry.widget->setAccessibleName(FromUtf8(name));
     }
@@ -468,6 +466,7 @@ bool QtDialogWindow::GetText(int id, std::string& out) const
 
 bool QtDialogWindow::SetText(int id, const std::string& text)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     if (!entry)
         return false;
@@ -514,6 +513,7 @@ bool QtDialogWindow::IsEnabled(int id) const
 
 bool QtDialogWindow::SetEnabled(int id, bool enabled)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     if (!entry)
         return false;
@@ -531,6 +531,7 @@ bool QtDialogWindow::IsVisible(int id) const
 
 bool QtDialogWindow::SetVisible(int id, bool visible)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     if (!entry)
         return false;
@@ -549,6 +550,7 @@ bool QtDialogWindow::IsChecked(int id) const
 
 bool QtDialogWindow::SetChecked(int id, bool checked)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     if (!entry || (entry->control->kind != ControlKind::RadioButton && entry->control->kind != ControlKind::CheckBox))
         return false;
@@ -568,6 +570,7 @@ bool QtDialogWindow::SetChecked(int id, bool checked)
 
 bool QtDialogWindow::ResetList(int id)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     auto* list = entry ? qobject_cast<QComboBox*>(entry->widget) : nullptr;
     if (!list)
@@ -579,6 +582,7 @@ bool QtDialogWindow::ResetList(int id)
 
 bool QtDialogWindow::AddListEntry(int id, const std::string& text)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     auto* list = entry ? qobject_cast<QComboBox*>(entry->widget) : nullptr;
     if (!list)
@@ -600,6 +604,7 @@ int QtDialogWindow::GetListSelection(int id) const
 
 bool QtDialogWindow::SetListSelection(int id, int index)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     auto* list = entry ? qobject_cast<QComboBox*>(entry->widget) : nullptr;
     if (!list)
@@ -628,8 +633,11 @@ int QtDialogWindow::GetFocus() const
 
 bool QtDialogWindow::SetFocus(int id)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
-    if (!entry)
+    // Only what the keyboard could reach takes the focus; Qt itself would hand it to a label.
+    if (!entry || !IsTabStopKind(entry->control->kind) || entry->widget->isHidden()
+        || !entry->widget->isEnabledTo(m_frame.get()))
         return false;
     // On a window that is not active yet this only records the control; Qt gives it the
     // focus as the window becomes active.
@@ -639,6 +647,7 @@ bool QtDialogWindow::SetFocus(int id)
 
 bool QtDialogWindow::SetPicture(int id, const unsigned char* png, std::size_t size)
 {
+    const Programmatic programmatic(*this);
     Entry* entry = Find(id);
     if (!entry || entry->control->kind != ControlKind::Picture || !png || size > INT_MAX)
         return false;
@@ -716,8 +725,9 @@ bool QtDialogWindow::OnKey(QObject* target, QKeyEvent* event)
 
 void QtDialogWindow::OnFocusOut(QObject* target, QFocusEvent* event)
 {
-    // The edit's own context menu takes the focus only for a moment; that is not leaving.
-    if (m_tearingDown || event->reason() == Qt::PopupFocusReason)
+    // The edit's own context menu takes the focus only for a moment; that is not leaving. Nor
+    // is the dialog's own call disabling or hiding the edit, or placing the focus elsewhere.
+    if (m_tearingDown || m_programmatic > 0 || event->reason() == Qt::PopupFocusReason)
         return;
     const Entry* entry = EntryOf(target);
     if (!entry || entry->control->kind != ControlKind::Edit || m_dialog.IsEnding())

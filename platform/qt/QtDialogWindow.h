@@ -87,13 +87,21 @@ private:
     void CreateControl(const ControlTemplate& control);
     void BuildRadioGroups();
     void AttachLabelBuddies();
-    void NameInputsForScreenReaders();
+    void NameControlsForScreenReaders();
     void KeepLabelWhole(Entry& entry);
     void ShowLabelText(Entry& entry);
     void UpdateRadioTabStop(int group);
     bool MoveInRadioGroup(QObject* target, int step);
     void ShowSystemMenu(const QPoint& globalPos);
     void Deliver(int id, int code);
+
+    struct Programmatic {
+        explicit Programmatic(QtDialogWindow& window) : m_window(window) { ++m_window.m_programmatic; }
+        ~Programmatic() { --m_window.m_programmatic; }
+        Programmatic(const Programmatic&) = delete;
+        Programmatic& operator=(const Programmatic&) = delete;
+        QtDialogWindow& m_window;
+    };
 
     Entry* Find(int id);
     const Entry* Find(int id) const;
@@ -105,6 +113,9 @@ private:
     DialogUnits m_units{1, 1};
     std::vector<Entry> m_entries;
     std::vector<RadioGroup> m_radioGroups;
+    // Set while the dialog's own call changes a control: the focus Qt moves away from a control
+    // being disabled or hidden then is not the user leaving it, and nothing is notified.
+    int m_programmatic = 0;
     bool m_executing = false;
     bool m_ended = false;
     bool m_tearingDown = false;

@@ -5,6 +5,7 @@
 #include "resources/Resource.h"
 #include "tests/support/ScriptedHost.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -349,11 +350,25 @@ TEST(Dialog, AWindowAnswersMissingForWhatItDoesNotHave)
     dialog.DoModal();
     EXPECT_TRUE(dialog.log.empty());
 
+    // A dialog that refuses to be created never runs: no run is counted.
     dialog.refuseCreate = true;
-    host.OnDialog(TestTemplate, [](ScriptedDialog&) { ADD_FAILURE() << "ran a dialog that was not created"; });
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_EQ(host.DialogsRun().size(), 1u);
     EXPECT_FALSE(dialog.HasControl(EditA)); // not running any more
+}
+
+TEST(Dialog, AScriptNoRunTookFailsTheTest)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedHost host;
+            host.OnDialog(IDD_ERRORMSG, [](ScriptedDialog&) {});
+            host.OnDialog(IDD_ERRORMSG, [](ScriptedDialog&) {});
+            RecordingDialog dialog;
+            host.OnDialog(TestTemplate, [](ScriptedDialog& d) { d.PressEscape(); });
+            dialog.DoModal();
+        },
+        "dialog 123 never ran: 2 scripts left");
 }
 
 } // namespace

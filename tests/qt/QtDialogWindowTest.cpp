@@ -16,6 +16,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -35,29 +38,6 @@ const ControlTemplate ListControls[] = {
     {IDCANCEL, ControlKind::PushButton, "Close", 50, 40, 50, 14, CF_DEFAULT},
 };
 const DialogTemplate ListTemplate = {9001, "List", 160, 60, "Segoe UI", 8, DS_SYSMENU, ListControls};
-
-// A window over a template, with its dialog attached as a running host would attach it.
-struct OpenWindow {
-    explicit OpenWindow(int templateId) : OpenWindow(templateId, *FindDialogTemplate(templateId)) {}
-    OpenWindow(int templateId, const DialogTemplate& dialogTemplate)
-        : dialog(templateId), window(dialog, dialogTemplate, nullptr)
-    {
-        dialog.HostCreate(&window);
-    }
-    ~OpenWindow()
-    {
-        window.BeginTeardown();
-        dialog.HostDestroy();
-    }
-    void Show()
-    {
-        window.Frame()->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
-    }
-
-    RecordingDialog dialog;
-    QtDialogWindow window;
-};
 
 int Expected(int dialogUnits, int base, int divisor)
 {
@@ -219,6 +199,51 @@ TEST(QtDialogWindow, ListIsFilledQuietlyAndNotifiesTheUsersChoice)
 
     ASSERT_TRUE(dialog.ResetList(PatternList));
     EXPECT_EQ(dialog.GetListSelection(PatternList), -1);
+}
+
+// The off-axis tool's pattern list is 46 units high in its template: that is the open list,
+// which has room for all three patterns; closed, it is an ordinary drop-down box. Styles that
+// open a list as a menu show every entry anyway; the classic style shows the rows it is told.
+TEST(QtDialogWindow, PatternListOpensOnAllThreePatterns)
+{
+    const char* const patterns[] = {"Pure parabolic", "29 - 25log(phi)", "32 - 25log(phi)"};
+    const QString appStyle = QApplication::style()->name();
+    for (const QString& style : {appStyle, QStringLiteral("windows")}) {
+        SCOPED_TRACE(style.toStdString());
+        if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
+            continue;
+        QApplication::setStyle(style);
+        RecordingDialog dialog(IDD_TOOL_OFFAXIS);
+        dialog.onInit = [&](RecordingDialog& self) {
+            for (const char* pattern : patterns)
+                self.AddListEntry(IDC_OFF_PATTERN, pattern);
+            self.SetListSelection(IDC_OFF_PATTERN, 0);
+        };
+        RunScripted(dialog, [&](QtDialogWindow& window) {
+            auto* combo = static_cast<QComboBox*>(window.Control(IDC_OFF_PATTERN));
+            EXPECT_EQ(combo->height(), combo->sizeHint().height());
+            EXPECT_LT(combo->height(), window.Units().ToPixelsY(46) / 2);
+
+            combo->showPopup();
+            QAbstractItemView* list = combo->view();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+            ASSERT_EQ(list->model()->rowCount(), 3);
+            const QRect shown = list->viewport()->rect();
+            for (int row = 0; row < 3; ++row) {
+                SCOPED_TRACE(patterns[row]);
+                const QModelIndex entry = list->model()->index(row, 0);
+                EXPECT_EQ(entry.data().toString(), QString::fromUtf8(patterns[row]));
+                // Whole rows, top to bottom; the width is the popup's business.
+                const QRect rowRect = list->visualRect(entry);
+                EXPECT_GE(rowRect.top(), shown.top());
+                EXPECT_LE(rowRect.bottom(), shown.bottom());
+            }
+            EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+            combo->hidePopup();
+        });
+        EXPECT_TRUE(dialog.notifications.empty());
+    }
+    QApplication::setStyle(appStyle);
 }
 
 TEST(QtDialogWindow, PictureIsStretchedOverTheDialogBackground)

@@ -122,6 +122,32 @@ TEST(QtHostFocus, ProgrammaticChangesNotifyNothing)
     EXPECT_TRUE(freq.notifications.empty());
 }
 
+// Disabling or hiding the focused control makes Qt move the focus on; that is the dialog's
+// own doing, not the user leaving the edit.
+TEST(QtHostFocus, TheDialogTakingTheFocusAwayIsNotLeaving)
+{
+    RecordingDialog dialog(IDD_TOOL_GTOT);
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        Type("1");
+        dialog.EnableItem(IDC_GTOT_GAIN, false);
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_TEMPERATURE);
+        dialog.ShowItem(IDC_GTOT_TEMPERATURE, false);
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_GTOT);
+        dialog.SetFocusItem(IDC_GTOT_CALC_GAIN);
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+        // Only what the keyboard could reach takes the focus.
+        EXPECT_FALSE(dialog.SetFocusItem(IDC_GTOT_GAIN));
+        EXPECT_FALSE(dialog.SetFocusItem(IDC_GTOT_TEMPERATURE));
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+        EXPECT_TRUE(dialog.notifications.empty());
+
+        // The user leaving an edit is still heard.
+        EXPECT_TRUE(dialog.SetFocusItem(IDC_GTOT_GTOT));
+        PressTab();
+    });
+    EXPECT_EQ(dialog.notifications, std::vector<Notification>{Left(IDC_GTOT_GTOT)});
+}
+
 // Each way of closing applies the focused edit exactly once, even when applying it shows the
 // error dialog (which itself takes the focus from that edit).
 TEST(QtHostClosing, EveryCloseAppliesTheFocusedEditOnce)

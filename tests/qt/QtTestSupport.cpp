@@ -216,3 +216,25 @@ const MessageMapEntry* RecordingDialog::GetMessageMap() const
     };
     return map;
 }
+
+OpenWindow::OpenWindow(int templateId) : OpenWindow(templateId, *FindDialogTemplate(templateId))
+{
+}
+
+OpenWindow::OpenWindow(int templateId, const DialogTemplate& dialogTemplate)
+    : dialog(templateId), window(dialog, dialogTemplate, nullptr)
+{
+    dialog.HostCreate(&window);
+}
+
+OpenWindow::~OpenWindow()
+{
+    window.BeginTeardown();
+    dialog.HostDestroy();
+}
+
+void OpenWindow::Show()
+{
+    window.Frame()->show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
+}

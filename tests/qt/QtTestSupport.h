@@ -86,3 +86,18 @@ private:
     template <int Id, int Code>
     void Record();
 };
+
+// A window over a template, built without a modal run, with its dialog attached as a running
+// host would attach it.
+struct OpenWindow {
+    explicit OpenWindow(int templateId);
+    OpenWindow(int templateId, const DialogTemplate& dialogTemplate);
+    ~OpenWindow();
+    OpenWindow(const OpenWindow&) = delete;
+    OpenWindow& operator=(const OpenWindow&) = delete;
+    // Shows the window and waits until it has the keyboard.
+    void Show();
+
+    RecordingDialog dialog;
+    QtDialogWindow window;
+};

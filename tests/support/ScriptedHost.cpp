@@ -126,13 +126,16 @@ public:
         return control && IsCheckable(control->Kind()) && control->checked;
     }
 
-    // Like the platform's own check call, this touches one button only; the rest of a radio
-    // group is the caller's business.
+    // A radio group is exclusive, as in the Qt host: checking a button unchecks the rest of its
+    // group. Unchecking touches that button only, so a group may be left with none checked.
     bool SetChecked(int id, bool checked) override
     {
         ScriptedControl* control = Find(id);
         if (!control || !IsCheckable(control->Kind()))
             return false;
+        if (checked && control->Kind() == ControlKind::RadioButton)
+            for (std::size_t at : RadioGroupOf(id))
+                controls[at].checked = false;
         control->checked = checked;
         return true;
     }
@@ -258,6 +261,8 @@ public:
     int focus = -1;
     // A dialog runs above this one.
     bool blocked = false;
+    // Dialogs shown above this one so far.
+    int shownAbove = 0;
     bool ended = false;
     int result = -1;
 
@@ -325,6 +330,11 @@ ScriptedHost::ScriptedHost() : m_previous(GetDialogHost())
 ScriptedHost::~ScriptedHost()
 {
     SetDialogHost(m_previous);
+    // A script that no run took asserted nothing: the dialog it was written for never opened.
+    for (const auto& [templateId, scripts] : m_scripts)
+        if (!scripts.empty())
+            ADD_FAILURE() << "dialog " << templateId << " never ran: " << scripts.size()
+                          << (scripts.size() == 1 ? " script" : " scripts") << " left";
 }
 
 void ScriptedHost::OnDialog(int templateId, DialogScript script)
@@ -397,8 +407,11 @@ int ScriptedHost::RunModal(CDialog& dialog)
         m_errors.push_back(std::move(shown));
     }
     // This dialog now has the keyboard: an edit focused beneath it has just lost the focus.
-    if (owner)
+    // One that ended while it initialised was never shown and took nothing away.
+    if (owner && !window.ended) {
+        ++owner->shownAbove;
         owner->NotifyLeft(owner->focus);
+    }
 
     if (script && !window.ended) {
         ScriptedDialog view(dialog, window);
@@ -475,11 +488,14 @@ void ScriptedDialog::Click(int id)
     const ControlKind kind = control->Kind();
     if (!IsTabStopKind(kind))
         return;
+    const int shownBefore = m_window.shownAbove;
     m_window.MoveFocus(id);
     if (kind == ControlKind::Edit || kind == ControlKind::DropDownList)
         return;
-    // The edit just left may have closed the dialog or disabled this button meanwhile.
-    if (m_window.ended || !control->Reachable())
+    // The edit just left may have closed the dialog or disabled this button meanwhile. Or it
+    // showed a dialog (the error dialog): the mouse button came up over that one, so the
+    // button was pressed but never clicked.
+    if (m_window.ended || !control->Reachable() || m_window.shownAbove != shownBefore)
         return;
     if (kind == ControlKind::RadioButton) {
         for (std::size_t at : m_window.RadioGroupOf(id))
@@ -509,6 +525,9 @@ void ScriptedDialog::Choose(int listId, int index)
     }
     m_window.MoveFocus(listId);
     if (m_window.ended || !list->Reachable() || index >= static_cast<int>(list->entries.size()))
+        return;
+    // Taking the entry that is already chosen changes nothing and says nothing.
+    if (list->selection == index)
         return;
     list->selection = index;
     m_dialog.Notify(listId, CBN_SELCHANGE);
@@ -599,4 +618,9 @@ bool ScriptedDialog::Ended() const
 int ScriptedDialog::Result() const
 {
     return m_window.result;
+}
+
+bool ScriptedDialog::Blocked() const
+{
+    return m_window.blocked;
 }

@@ -8,12 +8,16 @@
 // - the user's actions move the keyboard focus first, and an edit that loses the focus, to
 //   another control or to a dialog opening above its own, gets EN_KILLFOCUS; by then the focus
 //   is already where it went;
-// - programmatic changes (texts, checks, selections, the focus) never notify;
+// - programmatic changes (texts, checks, selections, the focus) never notify; checking a
+//   radio button unchecks the rest of its group;
 // - a dialog that ends while an edit has the focus hides, and that edit loses the focus too,
 //   which the dialog must ignore;
 // - disabling or hiding the control that has the focus passes the focus on to the next tab
 //   stop, silently;
-// - while a dialog runs above another, the one beneath is disabled and has no focused control.
+// - while a dialog runs above another, the one beneath is disabled and has no focused control;
+// - a click whose leaving of an edit shows a dialog (the error dialog) is lost: the mouse
+//   button comes up over that dialog.
+// tests/contract runs the same suite against this host and the Qt host to keep it so.
 #pragma once
 
 #include "platform/DialogHost.h"
@@ -33,7 +37,8 @@ using DialogScript = std::function<void(ScriptedDialog&)>;
 
 class ScriptedHost : public DialogHost {
 public:
-    // Installs itself as the host of every dialog; the destructor puts the previous one back.
+    // Installs itself as the host of every dialog; the destructor puts the previous one back
+    // and fails the test for every template with scripts that no run took.
     ScriptedHost();
     ~ScriptedHost() override;
     ScriptedHost(const ScriptedHost&) = delete;
@@ -41,7 +46,8 @@ public:
 
     // Each modal run of the template takes the next script registered for it, first in first
     // out; with none left the dialog closes at once with IDCANCEL, sending it nothing. (It was
-    // still on screen for that moment: an edit focused beneath it has lost the focus.)
+    // still on screen for that moment: an edit focused beneath it has lost the focus. A dialog
+    // that ends while it initialises is never shown, and the edit keeps the focus.)
     void OnDialog(int templateId, DialogScript script);
     // Scripts registered for the template that no run has taken yet.
     std::size_t PendingScripts(int templateId) const;
@@ -93,11 +99,12 @@ public:
     void PressShiftTab();
     // Missing, disabled or hidden: nothing happens. A push button takes the focus and is
     // clicked; a radio button takes the focus, is checked and unchecks the rest of its group;
-    // a check box takes the focus and toggles. An edit or a list only takes the focus; labels,
-    // group boxes and pictures do not react.
+    // a check box takes the focus and toggles; but when leaving the focused edit shows a
+    // dialog, the control only takes the focus. An edit or a list only takes the focus;
+    // labels, group boxes and pictures do not react.
     void Click(int id);
-    // Takes the focus to the list and picks an entry (CBN_SELCHANGE, even for the entry
-    // already selected). A disabled or hidden list ignores it; a missing list or entry is a
+    // Takes the focus to the list and picks an entry: CBN_SELCHANGE, unless it is the entry
+    // already selected. A disabled or hidden list ignores it; a missing list or entry is a
     // mistake in the test.
     void Choose(int listId, int index);
     void PressEnter();
@@ -119,6 +126,8 @@ public:
     int Focus() const;
     bool Ended() const;
     int Result() const;
+    // Another dialog runs above this one: the user cannot reach it.
+    bool Blocked() const;
 
 private:
     friend class ScriptedHost;
