@@ -3,8 +3,6 @@
 #include "formulas/Constants.h"
 #include "formulas/Orbit.h"
 
-#include <iterator>
-
 namespace {
 
 // The radius must stay above the surface; the sum is taken in double, just as the period
@@ -17,14 +15,6 @@ constexpr VarRow<CKOTFOV1> Rows[] = {
     RealVar("Orbit Period", UnitSec, UnitMin, 5070, 1e6, &CKOTFOV1::m_period),
 };
 static_assert(CoversEveryVar(Rows));
-
-// The setter of each variable, by index from VarHeight on.
-constexpr void (CKOTFOV1::*Setters[])(double) = {
-    &CKOTFOV1::SetHeight,
-    &CKOTFOV1::SetSemiMajorAxis,
-    &CKOTFOV1::SetPeriod,
-};
-static_assert(std::size(Setters) == std::size(Rows));
 
 } // namespace
 
@@ -47,10 +37,21 @@ void CKOTFOV1::GetTypeName(std::string& out) const
 
 int CKOTFOV1::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
-    // Anything but the three variables is refused by CheckAndStore, so the index is a setter's.
+    // Anything but the three variables is refused by CheckAndStore; each of the three then
+    // derives the other two from the value just stored.
     if (!CheckAndStore(index, value, sink))
         return 0;
-    (this->*Setters[index - VarHeight])(value);
+    switch (index) {
+    case VarHeight:
+        SetHeight(value);
+        break;
+    case VarSemiMajorAxis:
+        SetSemiMajorAxis(value);
+        break;
+    default:
+        SetPeriod(value);
+        break;
+    }
     return 1;
 }
 
