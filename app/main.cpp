@@ -12,7 +12,7 @@ static_assert(std::string_view(KORTOOLS_PROJECT_VERSION) == KorToolsVersion,
 int main(int argc, char* argv[])
 {
     // Every window the program opens takes this icon, the launcher and each tool alike.
-    const auto icons = IconPngs();
+    const auto icons = WindowIconPngs();
     const QtProgramInfo info{"KorTools", KorToolsVersion, KorToolsCompany, "kortools", icons};
     return RunQtProgram(argc, argv, info, [] { TheApp().InitInstance(); });
 }

@@ -12,3 +12,8 @@ std::vector<std::span<const unsigned char>> IconPngs()
 {
     return {IconPng16Bytes, IconPng32Bytes, IconPng48Bytes, IconPng64Bytes, IconPng128Bytes, IconPng256Bytes};
 }
+
+std::vector<std::span<const unsigned char>> WindowIconPngs()
+{
+    return {IconPng16Bytes, IconPng32Bytes, IconPng48Bytes, IconPng64Bytes};
+}

@@ -27,28 +27,37 @@ cleanup() {
 trap cleanup EXIT
 start_x || { echo "measure-startup: Xvfb did not start" >&2; exit 1; }
 
-# Starts $1 and waits for its window titled $2; prints "milliseconds peak-KiB".
+# Starts $1 and waits for its window titled $2; prints "milliseconds peak-KiB". The time is
+# taken when the window system maps the program's first window, as xev reports it on the root
+# window, so it does not depend on how often anything polls.
 measure_once() {
-    local command=$1 title=$2 start shown window peak
+    local command=$1 title=$2 events start mapped window peak watcher
+    events=$(mktemp)
+    stdbuf -oL xev -root -event substructure 2>/dev/null > >(
+        while IFS= read -r line; do
+            case $line in MapNotify*) date +%s%N >>"$events" ;; esac
+        done) &
+    watcher=$!
+    # xev has subscribed once it has printed nothing for a moment; give it that moment.
+    sleep 0.3
     start=$(date +%s%N)
     QT_QPA_PLATFORM=xcb "$command" >/dev/null 2>&1 &
     app_pid=$!
-    # Polled every 10 ms: xdotool's own --sync looks only every half second, which would be
-    # most of what is measured.
-    window=
-    for _ in $(seq 2000); do
-        window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.01
+    for _ in $(seq 4000); do
+        [ -s "$events" ] && break
+        sleep 0.005
     done
-    shown=$(date +%s%N)
-    [ -n "$window" ] || { echo "measure-startup: \"$title\" did not appear within 20 s" >&2; exit 1; }
+    mapped=$(head -n1 "$events")
+    kill "$watcher" 2>/dev/null || true
+    rm -f "$events"
+    [ -n "$mapped" ] || { echo "measure-startup: \"$title\" was not mapped within 20 s" >&2; exit 1; }
+    window=$(wait_for_window "$title" 20) || { echo "measure-startup: \"$title\" did not appear" >&2; exit 1; }
     peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$app_pid/status")
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key Escape
     wait_for_exit "$app_pid" 10 || { echo "measure-startup: \"$title\" did not close" >&2; exit 1; }
     app_pid=
-    echo "$(((shown - start) / 1000000)) $peak"
+    echo "$(((mapped - start) / 1000000)) $peak"
 }
 
 # Median of the numbers on standard input.

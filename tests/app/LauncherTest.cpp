@@ -204,6 +204,11 @@ TEST(Launcher, ArtworkIsCompiledInAtItsDrawnSizes)
     ASSERT_EQ(icons.size(), std::size(sizes));
     for (std::size_t i = 0; i < icons.size(); ++i)
         EXPECT_EQ(PngSize(icons[i]), (std::pair{sizes[i], sizes[i]})) << "icon " << i;
+    // Windows carry the small ones only.
+    const std::vector<std::span<const unsigned char>> windowIcons = WindowIconPngs();
+    ASSERT_EQ(windowIcons.size(), 4u);
+    for (std::size_t i = 0; i < windowIcons.size(); ++i)
+        EXPECT_EQ(windowIcons[i].data(), icons[i].data()) << "icon " << i;
 }
 
 // Numbers follow the user's regional settings: an engineer with a German desktop types and

@@ -17,7 +17,9 @@ start_x() {
         fi
         : >"$display_file"
         # Xvfb writes the number to fd 3 once it accepts connections.
-        Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        # -noreset: by default the server resets whenever its last client leaves, and a program
+        # started again during that moment cannot connect.
+        Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
             3>"$display_file" 2>"$work_dir/xvfb.log" &
         XVFB_PID=$!
         local tries=100
