@@ -83,4 +83,8 @@ void CToolOffaxis::Refresh()
     FillEnumCombo(this, m_model, CKOTOff::VarPattern, IDC_OFF_PATTERN);
     // Shown, never typed into: the peak gain is an input from outside this tool.
     DisableControl(this, IDC_OFF_GAIN);
+    // Over a link the beamwidth is the link's: an edit left open to typing would take text that
+    // every button then silently discards.
+    if (LockedVar() != -1)
+        DisableControl(this, IDC_OFF_BEAMWIDTH);
 }

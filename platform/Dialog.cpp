@@ -50,6 +50,11 @@ bool IsTabStopKind(ControlKind kind)
     }
 }
 
+bool IsTabStop(const ControlTemplate& control)
+{
+    return IsTabStopKind(control.kind) && !(control.flags & CF_NOTABSTOP);
+}
+
 CDialog::CDialog(int templateId)
     : m_templateId(templateId), m_template(FindDialogTemplate(templateId))
 {
@@ -289,7 +294,7 @@ int CDialog::FirstTabStop() const
     if (!m_template || !m_window)
         return -1;
     for (const ControlTemplate& control : m_template->controls) {
-        if (control.id == IDC_STATIC || !IsTabStopKind(control.kind))
+        if (control.id == IDC_STATIC || !IsTabStop(control))
             continue;
         if (m_window->IsEnabled(control.id) && m_window->IsVisible(control.id))
             return control.id;

@@ -25,6 +25,8 @@ inline constexpr unsigned CF_MULTILINE = 1u << 4; // edit: several lines, wrappe
 inline constexpr unsigned CF_RIGHT = 1u << 5;     // label: right-aligned text
 inline constexpr unsigned CF_NOPREFIX = 1u << 6;  // label: "&" is shown, not a mnemonic
 inline constexpr unsigned CF_VCENTER = 1u << 7;   // label: text centred vertically
+inline constexpr unsigned CF_LEFTTEXT = 1u << 8;  // check box: its text on the left of the box
+inline constexpr unsigned CF_NOTABSTOP = 1u << 9; // Tab passes it by; a click still reaches it
 
 struct ControlTemplate {
     int id; // IDC_STATIC for controls nobody addresses
@@ -53,6 +55,8 @@ struct DialogTemplate {
 
 // Whether the keyboard reaches a control of this kind with Tab. A radio group is one stop.
 bool IsTabStopKind(ControlKind kind);
+// Whether Tab reaches this control: a kind that takes the keyboard, not marked CF_NOTABSTOP.
+bool IsTabStop(const ControlTemplate& control);
 
 // The template with this id, or null. The templates themselves live with the resources.
 const DialogTemplate* FindDialogTemplate(int id);

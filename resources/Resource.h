@@ -5,15 +5,18 @@
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_KORTOOLS_DIALOG = 102;
 inline constexpr int IDD_ERRORMSG = 123;
+inline constexpr int IDD_TOOL_CTONI = 132;
 inline constexpr int IDD_TOOL_PATH = 158;
 inline constexpr int IDD_TOOL_DB = 159;
 inline constexpr int IDD_TOOL_FREQ = 160;
 inline constexpr int IDD_TOOL_GAIN = 161;
 inline constexpr int IDD_TOOL_T3DB = 162;
+inline constexpr int IDD_TOOL_LINK = 164;
 inline constexpr int IDD_TOOL_TEMP = 165;
 inline constexpr int IDD_TOOL_FOV1 = 216;
 inline constexpr int IDD_TOOL_FOV2 = 217;
 inline constexpr int IDD_TOOL_SPREAD = 218;
+inline constexpr int IDD_TOOL_PFD = 219;
 inline constexpr int IDD_TOOL_GTOT = 220;
 inline constexpr int IDD_TOOL_OFFAXIS = 221;
 
@@ -148,3 +151,58 @@ inline constexpr int IDC_FOV2_HEIGHT_UNIT = 1124;
 inline constexpr int IDC_FOV2_ELEVATION_UNIT = 1002;
 inline constexpr int IDC_FOV2_NADIR_UNIT = 1131;
 inline constexpr int IDC_FOV2_DISTANCE_UNIT = 1126;
+
+// Link budget tool; the PFD tool shares the ids of the controls the two have in common.
+inline constexpr int IDC_LINK_FREQUENCY = 411;
+inline constexpr int IDC_LINK_TX_POWER = 412;
+inline constexpr int IDC_LINK_TX_GAIN = 413;
+inline constexpr int IDC_LINK_TX_RELATIVE = 414;
+inline constexpr int IDC_LINK_EIRP = 416;
+inline constexpr int IDC_LINK_PATH_LOSS = 417;
+inline constexpr int IDC_LINK_OTHER_LOSSES = 418;
+inline constexpr int IDC_LINK_RX_GAIN = 423;
+inline constexpr int IDC_LINK_RX_RELATIVE = 424;
+inline constexpr int IDC_LINK_RX_POWER = 422;
+inline constexpr int IDC_LINK_NOISE = 419;
+inline constexpr int IDC_LINK_CN = 428;
+inline constexpr int IDC_LINK_CALC_FREQUENCY = 410;
+inline constexpr int IDC_LINK_CALC_TX_GAIN = 415;
+inline constexpr int IDC_LINK_CALC_TX_OFFAXIS = 420;
+inline constexpr int IDC_LINK_CALC_PATH = 421;
+inline constexpr int IDC_LINK_CALC_RX_GAIN = 425;
+inline constexpr int IDC_LINK_CALC_RX_OFFAXIS = 426;
+inline constexpr int IDC_LINK_CALC_NOISE = 429;
+inline constexpr int IDC_LINK_SIGNAL_LABEL = 1012;
+inline constexpr int IDC_LINK_RATIO_LABEL = 1013;
+inline constexpr int IDC_LINK_FREQUENCY_UNIT = 431;
+
+// Power flux density tool.
+inline constexpr int IDC_PFD_FREQUENCY = 411;
+inline constexpr int IDC_PFD_TX_POWER = 412;
+inline constexpr int IDC_PFD_TX_GAIN = 413;
+inline constexpr int IDC_PFD_TX_RELATIVE = 414;
+inline constexpr int IDC_PFD_EIRP = 416;
+inline constexpr int IDC_PFD_SPREADING = 417;
+inline constexpr int IDC_PFD_OTHER_LOSSES = 418;
+inline constexpr int IDC_PFD_RX_GAIN = 423;
+inline constexpr int IDC_PFD_RX_RELATIVE = 424;
+inline constexpr int IDC_PFD_PFD = 1016;
+inline constexpr int IDC_PFD_CALC_FREQUENCY = 410;
+inline constexpr int IDC_PFD_CALC_TX_GAIN = 415;
+inline constexpr int IDC_PFD_CALC_TX_OFFAXIS = 420;
+inline constexpr int IDC_PFD_CALC_SPREAD = 421;
+inline constexpr int IDC_PFD_CALC_RX_GAIN = 425;
+inline constexpr int IDC_PFD_CALC_RX_OFFAXIS = 426;
+inline constexpr int IDC_PFD_PFD_LABEL = 1015;
+inline constexpr int IDC_PFD_FREQUENCY_UNIT = 431;
+inline constexpr int IDC_PFD_INCLUDE_RX_GAIN = 1014;
+
+// C/(N+I) tool.
+inline constexpr int IDC_CNI_CN = 1013;
+inline constexpr int IDC_CNI_IN = 1014;
+inline constexpr int IDC_CNI_CI = 1015;
+inline constexpr int IDC_CNI_CNI = 1009;
+inline constexpr int IDC_CNI_CALC_WANTED = 411;
+inline constexpr int IDC_CNI_CALC_INTERFERING = 413;
+inline constexpr int IDC_CNI_FIX_CN = 1011;
+inline constexpr int IDC_CNI_FIX_IN = 1012;

@@ -172,7 +172,7 @@ TEST(ToolOffaxis, ARefusedAngleStopsAfterTheBeamwidthWithoutRefreshing)
     EXPECT_NEAR(model.m_relativeGain, -75, 1e-9);
 }
 
-TEST(ToolOffaxis, OpenedOverALinkTheBeamwidthIsNeverTaken)
+TEST(ToolOffaxis, OpenedOverALinkTheBeamwidthIsShownButLocked)
 {
     ScriptedHost host;
     CKOTOff model(Degrees(10), Degrees(2));
@@ -190,11 +190,12 @@ TEST(ToolOffaxis, OpenedOverALinkTheBeamwidthIsNeverTaken)
         EXPECT_EQ(model.GetCalcVar(), CKOTOff::VarRelativeGain);
         EXPECT_DOUBLE_EQ(model.m_offAxisAngle, Degrees(10));
 
-        // The others work at the link's beamwidth; a beamwidth typed here is not taken.
-        d.TypeInto(IDC_OFF_BEAMWIDTH, "3");
+        // The link's beamwidth is shown but cannot be typed over; the others work at it.
+        EXPECT_FALSE(d.Enabled(IDC_OFF_BEAMWIDTH));
         d.Click(IDC_OFF_CALC_RELATIVE);
         EXPECT_EQ(d.Text(IDC_OFF_RELATIVE), "-33.5257");
         EXPECT_EQ(d.Text(IDC_OFF_BEAMWIDTH), "2.0");
+        EXPECT_FALSE(d.Enabled(IDC_OFF_BEAMWIDTH));
     });
     EXPECT_TRUE(host.ErrorsShown().empty());
     EXPECT_DOUBLE_EQ(model.m_beamwidth, Degrees(2));

@@ -283,7 +283,7 @@ private:
         for (std::size_t at = 0; at < controls.size(); ++at) {
             const ScriptedControl& control = controls[at];
             const bool radio = control.Kind() == ControlKind::RadioButton;
-            if (control.Id() == IDC_STATIC || !IsTabStopKind(control.Kind())) {
+            if (control.Id() == IDC_STATIC || !IsTabStop(*control.source)) {
                 inGroup = false;
                 continue;
             }
