@@ -3,12 +3,19 @@
 #include "formulas/Constants.h"
 #include "framework/Units.h"
 
+#include <cmath>
+
 double NoisePower(double temperature, double bandwidth)
 {
     // With no temperature or no bandwidth the tool shows k alone rather than -3000 dB.
     if (temperature <= 0 || bandwidth <= 0)
         return BoltzmannDb;
-    return ToDb(temperature * bandwidth) + BoltzmannDb;
+    const double product = temperature * bandwidth;
+    // A product past the largest double (1e9 K over 1e300 Hz) is taken as a sum of decibels,
+    // which is the same value; everywhere else the product keeps its last bit.
+    if (!std::isfinite(product))
+        return ToDb(temperature) + ToDb(bandwidth) + BoltzmannDb;
+    return ToDb(product) + BoltzmannDb;
 }
 
 double TemperatureFromNoise(double noise, double bandwidth)

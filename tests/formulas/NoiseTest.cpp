@@ -7,6 +7,9 @@ TEST(Noise, ReferenceValues)
         {"300 K in 1 Hz", NoisePower(300, 1), "-203.82879"},
         {"290 K in 1 MHz", NoisePower(290, 1e6), "-143.97602"},
         {"G/T of 30 dB at 300 K", GtoTFromGain(30, 300), "5.22879"},
+        // The product of temperature and bandwidth is past the largest double.
+        {"1e9 K in 1e300 Hz", NoisePower(1e9, 1e300), "2861.40000"},
+        {"1e5 K in 1e304 Hz", NoisePower(1e5, 1e304), "2861.40000"},
         {"0 K is the ToDb floor in G/T", GtoTFromGain(30, 0), "3030.00000"},
     });
     ExpectExact({

@@ -38,4 +38,16 @@ TEST(KOTTemp, LowestNoiseIsAcceptedAndItsBandwidthKept)
     ExpectPrinted(model.m_bandwidth, 3.33333e-6, 6);
 }
 
+// A bandwidth has no upper limit, and 1e300 Hz at the warmest temperature puts kTB past the
+// largest double; the noise is still the finite sum of their decibels.
+TEST(KOTTemp, NoiseOfTheWidestBandAtTheWarmestTemperatureIsFinite)
+{
+    CKOTTemp model;
+    ErrorSink sink;
+    ASSERT_EQ(model.SetCalcVar(CKOTTemp::VarNoise), 1);
+    ASSERT_EQ(model.SetRealVar(CKOTTemp::VarTemperature, 1e9, sink), 1);
+    ASSERT_EQ(model.SetRealVar(CKOTTemp::VarBandwidth, 1e300, sink), 1);
+    EXPECT_EQ(ValueText(model, CKOTTemp::VarNoise), "2861.4");
+}
+
 } // namespace
