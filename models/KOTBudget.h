@@ -3,7 +3,7 @@
 // antenna tools that both open over their own values.
 //
 // A budget has no calculated variable. Each write stores the value, runs the one step that
-// brings the rest of its row into line, and recalculates the chain from the transmit power on;
+// brings what follows from it into line, and recalculates the chain from the transmit power on;
 // when the user enters a quantity at the far end of the chain, the transmit power gives way.
 #pragma once
 
