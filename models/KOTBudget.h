@@ -1,0 +1,186 @@
+// What the link budget and the PFD tool have in common: a frequency, a transmit and a receive
+// dish with the transmitter's EIRP, the steps that keep those consistent, and the frequency and
+// antenna tools that both open over their own values.
+//
+// A budget has no calculated variable. Each write stores the value, runs the one step that
+// brings what follows from it into line, and recalculates the chain from the transmit power on;
+// when the user enters a quantity at the far end of the chain, the transmit power gives way.
+#pragma once
+
+#include "formulas/Antenna.h"
+#include "formulas/Constants.h"
+#include "framework/Units.h"
+#include "framework/VarTable.h"
+
+#include <limits>
+#include <span>
+
+// The limits of a variable that may take any value: powers, losses and ratios that only ever
+// enter sums. Its setter stores the value without a limit check.
+inline constexpr double Unlimited = std::numeric_limits<double>::infinity();
+
+template <class Model>
+constexpr VarRow<Model> UnlimitedVar(const char* name, int unit, double Model::*member)
+{
+    return RealVar<Model>(name, unit, -Unlimited, Unlimited, member);
+}
+
+template <class Model>
+constexpr bool IsUnlimited(const VarRow<Model>& row)
+{
+    return row.min == -Unlimited && row.max == Unlimited;
+}
+
+// What a budget does after storing a value it was given: one of its steps, or nothing more
+// than the recalculation every write ends in. A variable without a row is refused as fixed.
+template <class Model>
+struct SetStep {
+    int index;
+    void (Model::*step)();
+};
+
+template <class Model>
+class CKOTBudget : public CKorTableObj<Model> {
+public:
+    ~CKOTBudget() override;
+
+    // A pattern change recomputes neither the relative gain nor the off-axis angle of its side:
+    // the next write of either brings the other into line with the new pattern.
+    int SetIntVar(int index, const int& value, ErrorSink& sink) override;
+
+    // The steps that follow a write, each a fixed sequence of assignments.
+    // The wavelength, both antennas at the frequency, and the path that goes with it.
+    void UpdateFrequency();
+    // The frequency of the wavelength as it stands, then UpdateFrequency.
+    void UpdateFromWavelength();
+    // One antenna after a write of one of its quantities: from the peak gain the dish size,
+    // beamwidth and relative gain; from the dish size or efficiency the peak gain, beamwidth and
+    // relative gain; from the relative gain the off-axis angle; from the off-axis angle the
+    // relative gain.
+    void UpdateTxPeakGain();
+    void UpdateTxDish();
+    void UpdateTxOffaxis();
+    void UpdateTxRelativeGain();
+    void UpdateRxPeakGain();
+    void UpdateRxDish();
+    void UpdateRxOffaxis();
+    void UpdateRxRelativeGain();
+    // The transmit power that gives the EIRP as it stands.
+    void SolveFromEirp();
+
+    // Each opens another tool over this budget's values. What the user changed there is taken
+    // back, and the budget is recalculated in every case. A tool closed without a change leaves
+    // the budget exactly as it was: taking its values back would run an inverse step over them
+    // (a distance from a loss, an angle found by a search), which is not the exact inverse of
+    // the forward one, so merely looking at a quantity would move it.
+    void RunFrequencyTool();
+    void RunTxGainTool();
+    void RunTxOffaxisTool();
+    void RunRxGainTool();
+    void RunRxOffaxisTool();
+
+    // Assigned as they are, without checks, by the saved state and by the tools that own
+    // budgets of their own.
+    double m_frequency;                // Hz
+    int m_frequencyDisplay = UnitGHz;
+    double m_wavelength;               // km
+    int m_wavelengthDisplay = UnitM;
+    double m_txPower = 0.0;            // dBW
+    double m_txPeakGain;               // dBi
+    double m_txRelativeGain = 0.0;     // dB
+    double m_txDishSize = 0.001;       // km
+    double m_txEfficiency = 0.7;
+    double m_txBeamwidth;              // rad
+    double m_txOffAxisAngle = 0.0;     // rad
+    int m_txPattern = PatternLog29;    // a PatternCode
+    double m_eirp;                     // dBW
+    double m_rxPeakGain;
+    double m_rxRelativeGain = 0.0;
+    double m_rxDishSize = 0.001;
+    double m_rxEfficiency = 0.7;
+    double m_rxBeamwidth;
+    double m_rxOffAxisAngle = 0.0;
+    int m_rxPattern = PatternLog29;
+
+    // The variables that the rows of both budgets share, so that each is described once.
+    struct SharedVars;
+
+protected:
+    // The frequency and both antennas at their defaults; the model derives its path, and then
+    // recalculates the chain, in its own constructor.
+    CKOTBudget();
+    CKOTBudget(const CKOTBudget&) = default;
+    CKOTBudget& operator=(const CKOTBudget&) = default;
+
+    // The write of a real variable: refused as fixed without a step, refused outside the
+    // variable's limits, otherwise stored, its step run and the chain recalculated.
+    int SetBudgetVar(int index, double value, ErrorSink& sink, std::span<const SetStep<Model>> steps);
+
+    // Runs a tool opened over this budget's values. True when it ran and the user changed at
+    // least one of the values `take` reads: only then does the budget take them back.
+    template <class Tool, class Take>
+    static bool RunSubTool(Tool& tool, Take take)
+    {
+        const auto given = take(tool);
+        const int ran = tool.RunDialog();
+        return ran == 1 && take(tool) != given;
+    }
+
+private:
+    // One antenna, named by its members, so that each step is written once for both.
+    struct Side {
+        double CKOTBudget::*peakGain;
+        double CKOTBudget::*relativeGain;
+        double CKOTBudget::*dishSize;
+        double CKOTBudget::*efficiency;
+        double CKOTBudget::*beamwidth;
+        double CKOTBudget::*offAxisAngle;
+        int CKOTBudget::*pattern;
+    };
+    static const Side Tx;
+    static const Side Rx;
+
+    void UpdatePeakGain(const Side& side);
+    void UpdateDish(const Side& side);
+    void UpdateOffaxis(const Side& side);
+    void UpdateRelativeGain(const Side& side);
+    void RunGainTool(const Side& side);
+    void RunOffaxisTool(const Side& side);
+
+    Model& Self() { return static_cast<Model&>(*this); }
+};
+
+template <class Model>
+struct CKOTBudget<Model>::SharedVars {
+    using B = CKOTBudget<Model>;
+    using Row = VarRow<Model>;
+
+    static constexpr Row Frequency = RealVarShownIn<Model>("Frequency", UnitHz, &B::m_frequencyDisplay,
+                                                           FrequencyUnits, 0.0001, 3e15, &B::m_frequency);
+    static constexpr Row Wavelength = RealVarShownIn<Model>("Wavelength", UnitKm, &B::m_wavelengthDisplay,
+                                                            DistanceUnits, 1e-10, 30.0, &B::m_wavelength);
+    static constexpr Row TxPower = UnlimitedVar<Model>("Transmit Power", UnitDbw, &B::m_txPower);
+    static constexpr Row TxPeakGain = RealVar<Model>("Transmit Peak Gain", UnitDbi, -300.0, 300.0, &B::m_txPeakGain);
+    static constexpr Row TxRelativeGain =
+        RealVar<Model>("Transmit Relative Gain", UnitDb, -300.0, 300.0, &B::m_txRelativeGain);
+    static constexpr Row TxDishSize =
+        RealVar<Model>("Transmit Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_txDishSize);
+    static constexpr Row TxEfficiency = RealVar<Model>("Transmit Efficiency", UnitNone, 0.001, 1.0, &B::m_txEfficiency);
+    // An output only: it follows from the peak gain and the efficiency, and is refused as fixed.
+    static constexpr Row TxBeamwidth = RealVar<Model>("Transmit Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_txBeamwidth);
+    static constexpr Row TxOffAxisAngle =
+        RealVar<Model>("Transmit Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_txOffAxisAngle);
+    static constexpr Row TxPattern = EnumVar<Model>("Transmit Gain Pattern", std::span<const char* const>(PatternNames),
+                                                    &B::m_txPattern);
+    static constexpr Row Eirp = UnlimitedVar<Model>("Transmit EIRP", UnitDbw, &B::m_eirp);
+    static constexpr Row RxPeakGain = RealVar<Model>("Receive Peak Gain", UnitDbi, -300.0, 300.0, &B::m_rxPeakGain);
+    static constexpr Row RxRelativeGain =
+        RealVar<Model>("Receive Relative Gain", UnitDb, -300.0, 300.0, &B::m_rxRelativeGain);
+    static constexpr Row RxDishSize = RealVar<Model>("Receive Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_rxDishSize);
+    static constexpr Row RxEfficiency = RealVar<Model>("Receive Efficiency", UnitNone, 0.001, 1.0, &B::m_rxEfficiency);
+    static constexpr Row RxBeamwidth = RealVar<Model>("Receive Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_rxBeamwidth);
+    static constexpr Row RxOffAxisAngle =
+        RealVar<Model>("Receive Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_rxOffAxisAngle);
+    static constexpr Row RxPattern = EnumVar<Model>("Receive Gain Pattern", std::span<const char* const>(PatternNames),
+                                                    &B::m_rxPattern);
+};

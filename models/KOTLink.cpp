@@ -1,0 +1,162 @@
+#include "models/KOTLink.h"
+
+#include "formulas/Constants.h"
+#include "formulas/Noise.h"
+#include "formulas/Propagation.h"
+#include "models/KOTPath.h"
+#include "models/KOTTemp.h"
+
+#include <tuple>
+
+namespace {
+
+using Shared = CKOTLink::SharedVars;
+
+constexpr VarRow<CKOTLink> Rows[] = {
+    Shared::Frequency,
+    Shared::Wavelength,
+    Shared::TxPower,
+    Shared::TxPeakGain,
+    Shared::TxRelativeGain,
+    Shared::TxDishSize,
+    Shared::TxEfficiency,
+    Shared::TxBeamwidth,
+    Shared::TxOffAxisAngle,
+    Shared::TxPattern,
+    Shared::Eirp,
+    RealVar("Free space path length", UnitKm, 0.001, 1e11, &CKOTLink::m_pathLength),
+    RealVar("Free space path losses", UnitDb, -200.0, 500.0, &CKOTLink::m_pathLoss),
+    UnlimitedVar("Other losses", UnitDb, &CKOTLink::m_otherLosses),
+    Shared::RxPeakGain,
+    Shared::RxRelativeGain,
+    Shared::RxDishSize,
+    Shared::RxEfficiency,
+    Shared::RxBeamwidth,
+    Shared::RxOffAxisAngle,
+    Shared::RxPattern,
+    UnlimitedVar("Receive Power", UnitDbw, &CKOTLink::m_rxPower),
+    // kT at 0.001 K and at 1e9 K over 1 Hz, as in the noise tool.
+    RealVar("Receiver Noise", UnitDbw, -258.6, -138.6, &CKOTLink::m_noise),
+    RealVar("Receiver Temperature", UnitK, 0.001, 1e9, &CKOTLink::m_temperature),
+    RealVar("Receiver Bandwidth", UnitHz, 0.001, 1e9, &CKOTLink::m_bandwidth),
+    // A plain ratio of powers; its unit label has always read dB/Hz.
+    UnlimitedVar("C/N", UnitDbPerHz, &CKOTLink::m_cn),
+};
+static_assert(CoversEveryVar(Rows));
+
+// The beamwidths and patterns have no row: they are refused as fixed. The beamwidths follow
+// from peak gain and efficiency; a pattern is an integer and set through SetIntVar.
+constexpr SetStep<CKOTLink> Steps[] = {
+    {CKOTLink::VarFrequency, &CKOTLink::UpdateFrequency},
+    {CKOTLink::VarWavelength, &CKOTLink::UpdateFromWavelength},
+    {CKOTLink::VarTxPower, nullptr},
+    {CKOTLink::VarTxPeakGain, &CKOTLink::UpdateTxPeakGain},
+    {CKOTLink::VarTxRelativeGain, &CKOTLink::UpdateTxOffaxis},
+    {CKOTLink::VarTxDishSize, &CKOTLink::UpdateTxDish},
+    {CKOTLink::VarTxEfficiency, &CKOTLink::UpdateTxDish},
+    {CKOTLink::VarTxOffAxisAngle, &CKOTLink::UpdateTxRelativeGain},
+    {CKOTLink::VarEirp, &CKOTLink::SolveFromEirp},
+    {CKOTLink::VarPathLength, &CKOTLink::UpdateLossFromLength},
+    {CKOTLink::VarPathLoss, &CKOTLink::UpdatePathLength},
+    {CKOTLink::VarOtherLosses, nullptr},
+    {CKOTLink::VarRxPeakGain, &CKOTLink::UpdateRxPeakGain},
+    {CKOTLink::VarRxRelativeGain, &CKOTLink::UpdateRxOffaxis},
+    {CKOTLink::VarRxDishSize, &CKOTLink::UpdateRxDish},
+    {CKOTLink::VarRxEfficiency, &CKOTLink::UpdateRxDish},
+    {CKOTLink::VarRxOffAxisAngle, &CKOTLink::UpdateRxRelativeGain},
+    {CKOTLink::VarRxPower, &CKOTLink::SolveFromReceivePower},
+    {CKOTLink::VarNoise, &CKOTLink::UpdateTemperature},
+    {CKOTLink::VarTemperature, &CKOTLink::UpdateNoise},
+    {CKOTLink::VarBandwidth, &CKOTLink::UpdateNoise},
+    {CKOTLink::VarCn, &CKOTLink::SolveFromCn},
+};
+
+} // namespace
+
+VarRows<CKOTLink> CKOTLink::Vars()
+{
+    return Rows;
+}
+
+CKOTLink::CKOTLink()
+    : m_pathLength(GeostationaryHeight)
+{
+    UpdateLossFromLength();
+    UpdateNoise();
+    Recalculate();
+}
+
+CKOTLink::~CKOTLink() = default;
+
+void CKOTLink::GetTypeName(std::string& out) const
+{
+    out = "Link Tool";
+}
+
+int CKOTLink::SetRealVar(int index, const double& value, ErrorSink& sink)
+{
+    return SetBudgetVar(index, value, sink, Steps);
+}
+
+void CKOTLink::Recalculate()
+{
+    m_eirp = m_txPower + m_txPeakGain + m_txRelativeGain;
+    m_rxPower = m_eirp - m_pathLoss - m_otherLosses + m_rxPeakGain + m_rxRelativeGain;
+    m_cn = m_rxPower - m_noise;
+}
+
+void CKOTLink::UpdateLossFromLength()
+{
+    m_pathLoss = FreeSpaceLoss(m_pathLength, m_frequency);
+}
+
+void CKOTLink::UpdatePathLength()
+{
+    m_pathLength = DistanceFromLoss(m_pathLoss, m_frequency);
+}
+
+void CKOTLink::UpdateNoise()
+{
+    m_noise = NoisePower(m_temperature, m_bandwidth);
+}
+
+void CKOTLink::UpdateTemperature()
+{
+    m_temperature = TemperatureFromNoise(m_noise, m_bandwidth);
+}
+
+void CKOTLink::SolveFromReceivePower()
+{
+    m_eirp = m_rxPower + m_pathLoss + m_otherLosses - m_rxPeakGain - m_rxRelativeGain;
+    SolveFromEirp();
+}
+
+void CKOTLink::SolveFromCn()
+{
+    m_rxPower = m_cn + m_noise;
+    SolveFromReceivePower();
+}
+
+void CKOTLink::RunPathTool()
+{
+    // Over a link the frequency is the link's: the tool shows it but cannot change it.
+    CKOTPath tool(m_pathLength, m_frequency, m_frequencyDisplay);
+    const auto take = [](const CKOTPath& t) { return std::tuple(t.m_loss, t.m_distance); };
+    if (RunSubTool(tool, take)) {
+        std::tie(m_pathLoss, m_pathLength) = take(tool);
+        UpdatePathLength();
+    }
+    Recalculate();
+}
+
+void CKOTLink::RunNoiseTool()
+{
+    CKOTTemp tool;
+    tool.m_noise = m_noise;
+    tool.m_temperature = m_temperature;
+    tool.m_bandwidth = m_bandwidth;
+    const auto take = [](const CKOTTemp& t) { return std::tuple(t.m_noise, t.m_temperature, t.m_bandwidth); };
+    if (RunSubTool(tool, take))
+        std::tie(m_noise, m_temperature, m_bandwidth) = take(tool);
+    Recalculate();
+}

@@ -1,0 +1,79 @@
+// Model of the C/N link budget: from a frequency through a transmit antenna, a free-space path
+// and a receive antenna to a receiver and its noise.
+#pragma once
+
+#include "models/KOTBudget.h"
+
+class CKOTLink : public CKOTBudget<CKOTLink> {
+public:
+    enum : int {
+        VarFrequency = 2,
+        VarWavelength,
+        VarTxPower,
+        VarTxPeakGain,
+        VarTxRelativeGain,
+        VarTxDishSize,
+        VarTxEfficiency,
+        VarTxBeamwidth,
+        VarTxOffAxisAngle,
+        VarTxPattern,
+        VarEirp,
+        VarPathLength,
+        VarPathLoss,
+        VarOtherLosses,
+        VarRxPeakGain,
+        VarRxRelativeGain,
+        VarRxDishSize,
+        VarRxEfficiency,
+        VarRxBeamwidth,
+        VarRxOffAxisAngle,
+        VarRxPattern,
+        VarRxPower,
+        VarNoise,
+        VarTemperature,
+        VarBandwidth,
+        VarCn,
+        VarTotal
+    };
+
+    // The program's default frequency, 1 m dishes of efficiency 0.7 on boresight, a
+    // geostationary path with 2 dB of other losses, and a 300 K receiver of 1 MHz.
+    CKOTLink();
+    ~CKOTLink() override;
+    static VarRows<CKOTLink> Vars();
+
+    void GetTypeName(std::string& out) const override;
+    // Refuses the beamwidths, the patterns, Name and Description as fixed; every other write
+    // runs its step and recalculates.
+    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
+    // EIRP, receive power and C/N from the transmit power on.
+    void Recalculate() override;
+
+    // Defined with the tool's dialog, which it opens with this link's wanted-signal labels.
+    virtual int RunDialog();
+
+    // The steps of this model's own variables.
+    void UpdateLossFromLength();   // path loss from the path length
+    void UpdatePathLength();       // path length from the path loss
+    void UpdateNoise();            // receiver noise from temperature and bandwidth
+    void UpdateTemperature();      // receiver temperature from noise and bandwidth
+    void SolveFromReceivePower();  // the EIRP and transmit power that give the receive power
+    void SolveFromCn();            // the receive power, EIRP and transmit power that give C/N
+
+    // The tools of the path and of the receiver, opened as the shared ones are.
+    void RunPathTool();
+    void RunNoiseTool();
+
+    // Assigned as they are, without checks, by the saved state and by the C/(N+I) tool.
+    double m_pathLength;        // km
+    double m_pathLoss;          // dB
+    double m_otherLosses = 2.0; // dB
+    double m_rxPower;           // dBW
+    double m_noise;             // dBW
+    double m_temperature = 300.0; // K
+    double m_bandwidth = 1e6;   // Hz
+    double m_cn;                // dB
+    // 1: this link carries the wanted signal; 0: an interfering one. Only the dialog's labels
+    // tell the difference.
+    int m_wantedSignal = 1;
+};
