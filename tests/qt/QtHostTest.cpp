@@ -294,6 +294,69 @@ TEST(QtHostRadio, GroupsAreExclusiveAndEachIsOneTabStop)
                                     }));
 }
 
+// The C/(N+I) tool's "Fixed" pair has no tab stop at all: not even a checked button of it
+// makes one, as it would in any other group. A click still checks either, exclusively.
+TEST(QtHostRadio, ButtonsTabPassesByStillTakeAClick)
+{
+    const std::vector<int> stops = {IDC_CNI_IN,  IDC_CNI_CI, IDC_CNI_CNI, IDC_CNI_CALC_WANTED,
+                                    IDC_CNI_CALC_INTERFERING, IDOK, IDC_CNI_CN};
+    const auto tabRound = [&](QtDialogWindow& window) {
+        std::vector<int> seen;
+        for (std::size_t k = 0; k < stops.size(); ++k) {
+            PressTab();
+            seen.push_back(window.GetFocus());
+        }
+        return seen;
+    };
+    RecordingDialog dialog(IDD_TOOL_CTONI);
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
+        EXPECT_EQ(tabRound(window), stops) << "none checked";
+
+        Click(window.Control(IDC_CNI_FIX_IN));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_IN);
+        Click(window.Control(IDC_CNI_FIX_CN));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+
+        // From a clicked button Tab goes on to the next stop in creation order, which wraps.
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
+        EXPECT_EQ(tabRound(window), stops) << "one checked by a click";
+        dialog.CheckItem(IDC_CNI_FIX_IN, true);
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_EQ(tabRound(window), stops) << "one checked by the dialog";
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Clicked(IDC_CNI_FIX_IN, ""),
+                                        Clicked(IDC_CNI_FIX_CN, ""),
+                                    }));
+}
+
+// "Include Receive Gain (for EPFD Calculation):" stands left of its box; its text takes the
+// click as the box does, and Space toggles it as any check box.
+TEST(QtHostCheckBox, TextOnTheLeftTogglesOnAClickAnywhereAndOnSpace)
+{
+    RecordingDialog dialog(IDD_TOOL_PFD);
+    std::vector<bool> checked;
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        QWidget* box = window.Control(IDC_PFD_INCLUDE_RX_GAIN);
+        const int middle = box->height() / 2;
+        for (const QPoint at : {QPoint(2, middle), box->rect().center(), QPoint(box->width() - middle, middle)}) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, at);
+            checked.push_back(dialog.IsItemChecked(IDC_PFD_INCLUDE_RX_GAIN));
+        }
+        EXPECT_EQ(window.GetFocus(), IDC_PFD_INCLUDE_RX_GAIN);
+        PressKey(Qt::Key_Space);
+        checked.push_back(dialog.IsItemChecked(IDC_PFD_INCLUDE_RX_GAIN));
+    });
+    EXPECT_EQ(checked, (std::vector<bool>{true, false, true, false}));
+    const Notification click = Clicked(IDC_PFD_INCLUDE_RX_GAIN, "Include Receive Gain (for EPFD Calculation):");
+    EXPECT_EQ(dialog.notifications, std::vector<Notification>(4, click));
+}
+
 TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
 {
     RecordingDialog owner(IDD_TOOL_GTOT);
