@@ -357,6 +357,67 @@ TEST(QtHostCheckBox, TextOnTheLeftTogglesOnAClickAnywhereAndOnSpace)
     EXPECT_EQ(dialog.notifications, std::vector<Notification>(4, click));
 }
 
+// Whether a template asks to be shown on creation or leaves that to its run (the C/(N+I) tool,
+// the About box), the window is shown once, at its run, already at its size and with the focus
+// on its first tab stop.
+TEST(QtHostShowing, EveryDialogShowsOnceAtItsRunWithTheFocusOnItsFirstTabStop)
+{
+    struct Watch final : QObject {
+        std::vector<QEvent::Type> events;
+        QWidget* focusOnShow = nullptr;
+        QSize sizeOnShow;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            const QEvent::Type type = event->type();
+            if (type == QEvent::Show || type == QEvent::Hide) {
+                events.push_back(type);
+                if (type == QEvent::Show) {
+                    auto* frame = static_cast<QWidget*>(watched);
+                    focusOnShow = frame->focusWidget();
+                    sizeOnShow = frame->size();
+                }
+            }
+            return false;
+        }
+    };
+    const int templates[] = {IDD_ABOUTBOX,  IDD_KORTOOLS_DIALOG, IDD_ERRORMSG,  IDD_TOOL_CTONI,  IDD_TOOL_PATH,
+                             IDD_TOOL_DB,   IDD_TOOL_FREQ,       IDD_TOOL_GAIN, IDD_TOOL_T3DB,   IDD_TOOL_LINK,
+                             IDD_TOOL_TEMP, IDD_TOOL_FOV1,       IDD_TOOL_FOV2, IDD_TOOL_SPREAD, IDD_TOOL_PFD,
+                             IDD_TOOL_GTOT, IDD_TOOL_OFFAXIS};
+    for (const int templateId : templates) {
+        SCOPED_TRACE(templateId);
+        const DialogTemplate& dialogTemplate = *FindDialogTemplate(templateId);
+        int first = -1;
+        for (const ControlTemplate& control : dialogTemplate.controls) {
+            if (control.id != IDC_STATIC && IsTabStop(control) && !(control.flags & (CF_DISABLED | CF_HIDDEN))) {
+                first = control.id;
+                break;
+            }
+        }
+        ASSERT_NE(first, -1);
+
+        Watch watch;
+        RecordingDialog dialog(templateId);
+        dialog.onInit = [&](RecordingDialog&) {
+            QWidget* frame = Host().Innermost()->Frame();
+            EXPECT_FALSE(frame->isVisible()) << "shown before its initialisation ended";
+            frame->installEventFilter(&watch);
+        };
+        QSize templateSize;
+        const int result = RunScripted(dialog, [&](QtDialogWindow& window) {
+            templateSize = window.Units().ToPixels(dialogTemplate);
+            EXPECT_EQ(window.GetFocus(), first);
+            EXPECT_EQ(QApplication::focusWidget(), window.Control(first));
+            EXPECT_EQ(watch.focusOnShow, window.Control(first));
+            EXPECT_EQ(watch.events, std::vector<QEvent::Type>{QEvent::Show});
+            PressKey(Qt::Key_Escape);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(watch.sizeOnShow, templateSize);
+        EXPECT_EQ(watch.events, (std::vector<QEvent::Type>{QEvent::Show, QEvent::Hide}));
+    }
+}
+
 TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
 {
     RecordingDialog owner(IDD_TOOL_GTOT);
