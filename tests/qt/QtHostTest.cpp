@@ -1,6 +1,9 @@
 // The Qt host running real modal dialogs, driven with the keyboard and mouse as a user would.
 #include "tests/qt/QtTestSupport.h"
 
+#include "formulas/Propagation.h"
+#include "framework/Units.h"
+#include "models/KOTPath.h"
 #include "platform/qt/SessionEnd.h"
 #include "resources/Resource.h"
 
@@ -441,6 +444,69 @@ TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
         Click(window.Control(IDC_GTOT_CALC_TEMPERATURE));
     });
     EXPECT_EQ(nestedResult, IDCANCEL);
+    EXPECT_EQ(owner.notifications, (std::vector<Notification>{
+                                       Left(IDC_GTOT_GAIN),
+                                       Clicked(IDC_GTOT_CALC_GAIN),
+                                       Clicked(IDC_GTOT_CALC_TEMPERATURE),
+                                   }));
+}
+
+// A tool that opens another tool over a model of its own, as the link budget opens the path
+// tool over its path: the real dialog runs modally above the one whose button opened it.
+TEST(QtHostNesting, ASubToolRunsItsRealDialogAboveTheButtonThatOpenedIt)
+{
+    RecordingDialog owner(IDD_TOOL_GTOT);
+    QtDialogWindow* ownerWindow = nullptr;
+    int runResult = 0;
+    bool continued = false;
+    double distance = 0;
+    double loss = 0;
+    owner.onNotify = [&](int id, int) {
+        if (id != IDC_GTOT_CALC_GAIN)
+            return;
+        CKOTPath path(40000, 12e9, UnitGHz);
+        runResult = RunScriptedBy(IDD_TOOL_PATH, [&] { return path.RunDialog(); }, [&](QtDialogWindow& tool) {
+            // The owner is blocked beneath it and its buttons take no click.
+            EXPECT_EQ(tool.Frame()->parentWidget(), ownerWindow->Frame());
+            EXPECT_EQ(QApplication::activeModalWidget(), tool.Frame());
+            EXPECT_FALSE(ownerWindow->Frame()->isActiveWindow());
+            Click(ownerWindow->Control(IDC_GTOT_CALC_TEMPERATURE));
+            EXPECT_EQ(owner.notifications.size(), 2u) << "the owner took a click";
+
+            // The tool has the keyboard, at its first usable stop: the link's frequency is locked.
+            EXPECT_EQ(QApplication::activeWindow(), tool.Frame());
+            EXPECT_FALSE(tool.IsEnabled(IDC_PATH_FREQUENCY));
+            EXPECT_EQ(tool.GetFocus(), IDC_PATH_DISTANCE);
+            PressKey(Qt::Key_A, Qt::ControlModifier);
+            Type("2000");
+            Click(tool.Control(IDC_PATH_CALC_LOSS));
+            PressKey(Qt::Key_Escape);
+        });
+        // The handler goes on once the tool is closed, with what the user did there.
+        continued = true;
+        distance = path.m_distance;
+        loss = path.m_loss;
+    };
+    RunScripted(owner, [&](QtDialogWindow& window) {
+        ownerWindow = &window;
+        QWidget* button = window.Control(IDC_GTOT_CALC_GAIN);
+        Click(button);
+        ASSERT_TRUE(continued);
+        EXPECT_EQ(Host().Running().size(), 1u);
+        // A desktop's window manager hands the keyboard back to the window beneath a modal
+        // dialog that closes; offscreen there is none to do it.
+        if (QApplication::activeWindow() != window.Frame()) {
+            window.Frame()->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.Frame(); }));
+        }
+        EXPECT_EQ(QApplication::focusWidget(), button);
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+        // The owner takes clicks again.
+        Click(window.Control(IDC_GTOT_CALC_TEMPERATURE));
+    });
+    EXPECT_EQ(runResult, 1);
+    EXPECT_DOUBLE_EQ(distance, 2000);
+    EXPECT_DOUBLE_EQ(loss, FreeSpaceLoss(2000, 12e9));
     EXPECT_EQ(owner.notifications, (std::vector<Notification>{
                                        Left(IDC_GTOT_GAIN),
                                        Clicked(IDC_GTOT_CALC_GAIN),
