@@ -20,13 +20,17 @@ bool ColumnsOverlap(const ControlTemplate& a, const ControlTemplate& b)
     return a.x < b.x + b.cx && b.x < a.x + a.cx;
 }
 
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 std::string Trimmed(std::string text)
 {
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.back()))
+    while (!text.empty() && IsSpace(text.back()))
         text.pop_back();
     std::size_t first = 0;
-    while (first < text.size() && isSpace(text[first]))
+    while (first < text.size() && IsSpace(text[first]))
         ++first;
     return text.substr(first);
 }
@@ -43,9 +47,22 @@ bool HasText(const ControlTemplate& control)
     return control.text && !Trimmed(StripMnemonic(control.text)).empty();
 }
 
+// A label's text as one line: a label drawn on two lines ("Fixed when vary \nC/I or C/(N+I):")
+// reads as one phrase, with the line break and the spaces around it a single space.
 std::string LabelText(const ControlTemplate& label)
 {
-    return Trimmed(StripMnemonic(label.text));
+    const std::string text = Trimmed(StripMnemonic(label.text));
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        if (IsSpace(c)) {
+            if (!line.empty() && line.back() != ' ')
+                line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    return line;
 }
 
 // The nearest label on the control's row ending left of it, and the nearest one ending just

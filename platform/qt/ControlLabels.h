@@ -11,8 +11,9 @@
 std::string StripMnemonic(std::string_view text);
 
 // The label that names an input control: the nearest label on the same row to its left, else
-// the nearest label just above it. Mnemonic markers and a trailing colon are removed. Empty
-// when no label stands there.
+// the nearest label just above it. Mnemonic markers and a trailing colon are removed, and a
+// label of several lines reads as one, each line break a space. Empty when no label stands
+// there.
 std::string AccessibleLabelFor(const DialogTemplate& dialogTemplate, const ControlTemplate& control);
 
 // The name a screen reader announces for a control whose own text does not name it: an edit or

@@ -21,10 +21,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextOption>
 
 #include <algorithm>
@@ -83,6 +89,46 @@ private:
 };
 
 namespace {
+
+// A check box whose text stands on the left and whose box stands at the right edge of its
+// rectangle, the text filling the room before it. Like the text of an ordinary check box, all
+// of it takes the click; the keyboard, the accessible role and the signals are QCheckBox's own.
+class LeftTextCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+
+        // The box keeps the size and the height the style gives it, moved to the right edge.
+        QStyleOptionButton box = option;
+        box.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        box.rect.moveRight(rect().right());
+        painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+
+        QStyleOptionButton label = option;
+        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+        label.rect = rect();
+        label.rect.setRight(box.rect.left() - spacing - 1);
+        painter.drawControl(QStyle::CE_CheckBoxLabel, label);
+
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+            focus.rect = style()->itemTextRect(option.fontMetrics, label.rect, flags, isEnabled(), option.text)
+                             .adjusted(-1, 0, 1, 0)
+                             .intersected(rect());
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
 
 QString FromUtf8(const std::string& text)
 {
@@ -212,7 +258,7 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
         break;
     }
     case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(text, frame);
+        auto* check = (control.flags & CF_LEFTTEXT) ? new LeftTextCheckBox(text, frame) : new QCheckBox(text, frame);
         QObject::connect(check, &QAbstractButton::clicked, [this, id] { Deliver(id, BN_CLICKED); });
         widget = check;
         break;
@@ -292,10 +338,12 @@ void QtDialogWindow::UpdateRadioTabStop(int group)
     if (m_tearingDown || group < 0 || group >= static_cast<int>(m_radioGroups.size()))
         return;
     // Tab reaches a radio group once: at its checked button, or at its first usable one when
-    // none is checked. The others are reached with the arrow keys.
+    // none is checked. The others are reached with the arrow keys. Buttons that Tab passes by
+    // are never that stop (a group of nothing else has none); a click still reaches them.
     const std::vector<std::size_t>& members = m_radioGroups[group].members;
     const auto usable = [this](std::size_t i) {
-        return !m_entries[i].widget->isHidden() && m_entries[i].widget->isEnabledTo(m_frame.get());
+        return IsTabStop(*m_entries[i].control) && !m_entries[i].widget->isHidden()
+               && m_entries[i].widget->isEnabledTo(m_frame.get());
     };
     std::size_t stop = members.size();
     for (std::size_t k = 0; k < members.size(); ++k) {
@@ -343,7 +391,7 @@ void QtDialogWindow::AttachLabelBuddies()
         if (control.kind != ControlKind::Label || (control.flags & CF_NOPREFIX))
             continue;
         for (std::size_t j = i + 1; j < m_entries.size(); ++j) {
-            if (IsTabStopKind(m_entries[j].control->kind)) {
+            if (IsTabStop(*m_entries[j].control)) {
                 static_cast<QLabel*>(m_entries[i].widget)->setBuddy(m_entries[j].widget);
                 break;
             }
@@ -364,21 +412,35 @@ void QtDialogWindow::ShowLabelText(Entry& entry)
 
 // Label boxes were sized for one face; on another a one-line label can come out a few pixels
 // short, and wrapping would push its last word below the box where nobody sees it. A label
-// one line high therefore stays on one line and grows away from its aligned edge to fit.
+// with no room for a line more than its own line breaks give it ("Fixed when vary \nC/I or
+// C/(N+I):" is two) therefore keeps exactly those lines, and its box grows away from its
+// aligned edges until every one of them fits.
 void QtDialogWindow::KeepLabelWhole(Entry& entry)
 {
     auto* label = static_cast<QLabel*>(entry.widget);
     QRect box = m_units.ToPixels(*entry.control);
     const QFontMetrics metrics(label->font());
-    if (box.height() >= 2 * metrics.lineSpacing())
+    const QStringList lines = label->text().split(QLatin1Char('\n'));
+    const int lineCount = static_cast<int>(lines.size());
+    if (box.height() >= (lineCount + 1) * metrics.lineSpacing())
         return;
     label->setWordWrap(false);
-    const int needed = metrics.horizontalAdvance(label->text().remove(QLatin1Char('&'))) + 1;
+    int needed = 0;
+    for (QString line : lines)
+        needed = std::max(needed, metrics.horizontalAdvance(line.remove(QLatin1Char('&'))) + 1);
     if (needed > box.width()) {
         if (entry.control->flags & CF_RIGHT)
             box.setLeft(box.right() - needed + 1);
         else
             box.setWidth(needed);
+    }
+    const int tall = (lineCount - 1) * metrics.lineSpacing() + metrics.height();
+    if (tall > box.height()) {
+        const int extra = tall - box.height();
+        if (entry.control->flags & CF_VCENTER)
+            box.adjust(0, -extra / 2, 0, extra - extra / 2);
+        else
+            box.setHeight(tall);
     }
     label->setGeometry(box);
 }

@@ -11,11 +11,13 @@
 namespace {
 
 using K = ControlKind;
-enum : int { EditA = 10, EditB, EditC, RadioA1, RadioA2, RadioB1, RadioB2, Check, List, Apply };
+enum : int { EditA = 10, EditB, EditC, RadioA1, RadioA2, RadioB1, RadioB2, Check, List, Apply, Fixed1, Fixed2, LeftCheck };
 
-// Two edits with leave handlers and one without, two radio groups side by side (the second
-// starts at its flag, not at a control of another kind), a check box, a list, a push button, a
-// default OK and a Cancel. The group box comes last, above the radio buttons it frames.
+// Two edits with leave handlers and one without, a pair of radio buttons without text that Tab
+// passes by (one group, beside the edits' rows), two radio groups side by side (the second
+// starts at its flag, not at a control of another kind), a check box, one with its text on the
+// left, a list, a push button, a default OK and a Cancel. The group box comes last, above the
+// radio buttons it frames.
 const ControlTemplate Controls[] = {
     {IDC_STATIC, K::Label, "First:", 5, 7, 30, 8, 0},
     {EditA, K::Edit, "", 40, 5, 60, 12, 0},
@@ -23,11 +25,14 @@ const ControlTemplate Controls[] = {
     {EditB, K::Edit, "", 40, 20, 60, 12, 0},
     {IDC_STATIC, K::Label, "Third:", 5, 37, 30, 8, 0},
     {EditC, K::Edit, "", 40, 35, 60, 12, 0},
+    {Fixed1, K::RadioButton, "", 165, 21, 10, 10, CF_NOTABSTOP},
+    {Fixed2, K::RadioButton, "", 165, 36, 10, 10, CF_NOTABSTOP},
     {RadioA1, K::RadioButton, "A1", 10, 60, 30, 10, CF_GROUP},
     {RadioA2, K::RadioButton, "A2", 10, 72, 30, 10, 0},
     {RadioB1, K::RadioButton, "B1", 50, 60, 30, 10, CF_GROUP},
     {RadioB2, K::RadioButton, "B2", 50, 72, 30, 10, 0},
     {Check, K::CheckBox, "Check", 110, 60, 50, 10, 0},
+    {LeftCheck, K::CheckBox, "Left:", 5, 88, 60, 10, CF_LEFTTEXT},
     {List, K::DropDownList, "", 110, 75, 70, 50, 0},
     {Apply, K::PushButton, "Apply", 110, 5, 50, 14, 0},
     {IDOK, K::PushButton, "OK", 70, 100, 50, 14, CF_DEFAULT},
@@ -48,6 +53,9 @@ const char* Name(int id)
     case RadioB2: return "B2";
     case Check: return "Check";
     case Apply: return "Apply";
+    case Fixed1: return "Fixed1";
+    case Fixed2: return "Fixed2";
+    case LeftCheck: return "Left";
     default: return "?";
     }
 }
@@ -87,9 +95,11 @@ protected:
     {
         using D = ContractDialog;
         static constexpr int Leaving[] = {EditA, EditB};
+        static constexpr int Others[] = {Fixed1, Fixed2, LeftCheck};
         static const MessageMapEntry map[] = {
             OnNotifyEach<D>(Leaving, EN_KILLFOCUS, &D::Leave),
             OnNotifyRange<D>(RadioA1, Check, BN_CLICKED, &D::Clicked),
+            OnNotifyEach<D>(Others, BN_CLICKED, &D::Clicked),
             OnNotify<D>(Apply, BN_CLICKED, &D::Clicked),
             OnNotify<D>(IDOK, BN_CLICKED, &D::Ok),
             OnNotify<D>(List, CBN_SELCHANGE, &D::Selected),
@@ -156,14 +166,16 @@ TEST_P(HostContract, TabLeavesEachEditOnceInCreationOrder)
     std::vector<int> stops;
     User().Run(dialog, [&] {
         User().TypeInto(EditA, "1");
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 11; ++i) {
             User().PressTab();
             stops.push_back(User().Focus());
         }
         User().PressEscape();
     });
-    // A radio group is one stop, entered at its checked button, else at its first.
-    EXPECT_EQ(stops, (std::vector<int>{EditB, EditC, RadioA1, RadioB2, Check, List, Apply, IDOK, IDCANCEL, EditA}));
+    // A radio group is one stop, entered at its checked button, else at its first; the pair
+    // marked so is none.
+    EXPECT_EQ(stops, (std::vector<int>{EditB, EditC, RadioA1, RadioB2, Check, LeftCheck, List, Apply, IDOK, IDCANCEL,
+                                       EditA}));
     EXPECT_EQ(dialog.log, (Log{"leave A 1", "leave B", "leave A 1", "Cancel"}));
     // By the time an edit hears it was left, the focus is where the user took it.
     EXPECT_EQ(dialog.focusWhileLeaving, (std::vector<int>{EditB, EditC, EditA}));
@@ -309,6 +321,55 @@ TEST_P(HostContract, AClickChecksARadioButtonAndUnchecksOnlyTheRestOfItsGroup)
         User().PressEscape();
     });
     EXPECT_EQ(dialog.log, (Log{"leave A", "click A2", "click B2", "click B2", "Cancel"}));
+}
+
+// The C/(N+I) tool's "Fixed" pair: Tab never stops on it, checked or not, but a click checks
+// either button and unchecks the other.
+TEST_P(HostContract, TabPassesByButtonsMarkedSoButAClickChecksThem)
+{
+    ContractDialog dialog;
+    User().Run(dialog, [&] {
+        User().Click(EditC);
+        User().Click(Fixed2);
+        EXPECT_EQ(User().Focus(), Fixed2);
+        EXPECT_TRUE(User().Checked(Fixed2));
+        User().Click(Fixed1);
+        EXPECT_TRUE(User().Checked(Fixed1));
+        EXPECT_FALSE(User().Checked(Fixed2));
+        // From a button Tab passes by, Tab goes on to the next stop after it.
+        User().PressTab();
+        EXPECT_EQ(User().Focus(), RadioA1);
+        // A checked button of the pair is no stop either.
+        User().Click(EditC);
+        User().PressTab();
+        EXPECT_EQ(User().Focus(), RadioA1);
+
+        // The dialog's own checks keep the pair exclusive, and say nothing.
+        dialog.CheckItem(Fixed2, true);
+        EXPECT_TRUE(User().Checked(Fixed2));
+        EXPECT_FALSE(User().Checked(Fixed1));
+        dialog.CheckItem(Fixed2, false);
+        EXPECT_FALSE(User().Checked(Fixed2));
+        EXPECT_FALSE(User().Checked(Fixed1));
+        User().PressEscape();
+    });
+    EXPECT_EQ(dialog.log, (Log{"leave A", "click Fixed2", "click Fixed1", "Cancel"}));
+}
+
+TEST_P(HostContract, ACheckBoxWithItsTextOnTheLeftTogglesOnAClick)
+{
+    ContractDialog dialog;
+    User().Run(dialog, [&] {
+        User().Click(LeftCheck);
+        EXPECT_EQ(User().Focus(), LeftCheck);
+        EXPECT_TRUE(User().Checked(LeftCheck));
+        User().Click(LeftCheck);
+        EXPECT_FALSE(User().Checked(LeftCheck));
+        dialog.CheckItem(LeftCheck, true);
+        EXPECT_TRUE(User().Checked(LeftCheck));
+        User().PressEscape();
+    });
+    EXPECT_EQ(dialog.log, (Log{"leave A", "click Left", "click Left", "Cancel"}));
 }
 
 TEST_P(HostContract, ChoosingAnotherListEntryNotifiesTheChange)

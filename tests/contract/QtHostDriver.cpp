@@ -69,7 +69,7 @@ public:
             return;
         }
         // A radio button or check box reacts on its indicator and its text; its box may be
-        // wider than both.
+        // wider than both. (A check box with its text on the left is clicked on its text.)
         const ControlKind kind = window->Template().Find(id)->kind;
         const bool indicator = kind == ControlKind::RadioButton || kind == ControlKind::CheckBox;
         const int middle = widget->height() / 2;

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the end-to-end test and the start-up measurement: a private X server and the
-# bounded waits both need. Every wait gives up after its timeout; nothing here waits forever.
+# Sourced by the end-to-end test and the start-up and tool-opening measurements: a private X
+# server and the bounded waits they need. Every wait gives up after its timeout; nothing here
+# waits forever.
 
 # Starts Xvfb on a free display and exports DISPLAY. The caller's EXIT trap must call stop_x.
 # Numbers are tried from a random point well above the ones people and other tools pick by
@@ -109,13 +110,20 @@ window_size() {
         END { if (w == "" || h == "") exit 1; print w, h }'
 }
 
-# Clicks the centre of a control given by its rectangle in dialog units (x y width height) on a
-# window whose template is cx by cy dialog units: the client area is exactly the template's
-# size, so its pixels per dialog unit give the control's place. Button 1 unless $8 says.
-click_control() {
-    local window=$1 cx=$2 cy=$3 x=$4 y=$5 w=$6 h=$7 button=${8:-1} size width height
+# Prints the centre, in pixels of the window, of a control given by its rectangle in dialog
+# units (x y width height) on a window whose template is cx by cy dialog units: the client area
+# is exactly the template's size, so its pixels per dialog unit give the control's place.
+control_centre() {
+    local window=$1 cx=$2 cy=$3 x=$4 y=$5 w=$6 h=$7 size width height
     size=$(window_size "$window") || return 1
     read -r width height <<<"$size"
-    xdotool mousemove --window "$window" $(((2 * x + w) * width / (2 * cx))) \
-        $(((2 * y + h) * height / (2 * cy))) click "$button"
+    echo "$(((2 * x + w) * width / (2 * cx))) $(((2 * y + h) * height / (2 * cy)))"
+}
+
+# Clicks the centre of a control, given as for control_centre. Button 1 unless $8 says.
+click_control() {
+    local window=$1 button=${8:-1} centre px py
+    centre=$(control_centre "$@") || return 1
+    read -r px py <<<"$centre"
+    xdotool mousemove --window "$window" "$px" "$py" click "$button"
 }

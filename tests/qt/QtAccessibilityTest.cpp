@@ -26,7 +26,8 @@ TEST(QtAccessibility, UnitButtonsAreAnnouncedAsRadioButtons)
         int templateId;
         int radios;
     };
-    for (const Row row : {Row{IDD_TOOL_FREQ, 8}, Row{IDD_TOOL_PATH, 4}, Row{IDD_TOOL_FOV2, 4}}) {
+    // The C/(N+I) tool's pair is passed by Tab, which must not make it a pair of check boxes.
+    for (const Row row : {Row{IDD_TOOL_FREQ, 8}, Row{IDD_TOOL_PATH, 4}, Row{IDD_TOOL_FOV2, 4}, Row{IDD_TOOL_CTONI, 2}}) {
         SCOPED_TRACE(row.templateId);
         OpenWindow open(row.templateId);
         int seen = 0;
@@ -77,22 +78,27 @@ TEST(QtAccessibility, AClickChecksWithinItsOwnGroupOnly)
 TEST(QtAccessibility, TextlessRadioButtonsAreNamedAfterTheirColumnAndRow)
 {
     struct Row {
+        int templateId;
         int id;
         const char* name;
     };
     const Row rows[] = {
-        {IDC_FOV2_FIX_HEIGHT, "Fixed: Satellite Height"},
-        {IDC_FOV2_FIX_ELEVATION, "Fixed: Elevation Angle on Earth"},
-        {IDC_FOV2_FIX_NADIR, "Fixed: Angle at Satellite"},
-        {IDC_FOV2_FIX_DISTANCE, "Fixed: Distance to Earth"},
+        {IDD_TOOL_FOV2, IDC_FOV2_FIX_HEIGHT, "Fixed: Satellite Height"},
+        {IDD_TOOL_FOV2, IDC_FOV2_FIX_ELEVATION, "Fixed: Elevation Angle on Earth"},
+        {IDD_TOOL_FOV2, IDC_FOV2_FIX_NADIR, "Fixed: Angle at Satellite"},
+        {IDD_TOOL_FOV2, IDC_FOV2_FIX_DISTANCE, "Fixed: Distance to Earth"},
+        // A caption drawn on two lines is read as one.
+        {IDD_TOOL_CTONI, IDC_CNI_FIX_CN, "Fixed when vary C/I or C/(N+I): C/N"},
+        {IDD_TOOL_CTONI, IDC_CNI_FIX_IN, "Fixed when vary C/I or C/(N+I): I/N"},
     };
-    OpenWindow open(IDD_TOOL_FOV2);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        OpenWindow open(row.templateId);
         QAccessibleInterface* radio = Accessible(open.window, row.id);
         ASSERT_NE(radio, nullptr);
         EXPECT_EQ(radio->text(QAccessible::Name), QString::fromUtf8(row.name));
     }
+    OpenWindow open(IDD_TOOL_FOV2);
     // The edits on those rows keep the name of the label beside them.
     EXPECT_EQ(Accessible(open.window, IDC_FOV2_ELEVATION)->text(QAccessible::Name),
               QStringLiteral("Elevation Angle on Earth"));
@@ -102,7 +108,7 @@ TEST(QtAccessibility, TextlessRadioButtonsAreNamedAfterTheirColumnAndRow)
 }
 
 // Columns of buttons without text under a caption, on rows named at their left.
-enum : int { Fix1 = 10, Fix2, Keep1, Keep2, Lone, Titled, RowOnly, CaptionOnly, Edit };
+enum : int { Fix1 = 10, Fix2, Keep1, Keep2, Lone, Titled, RowOnly, CaptionOnly, Edit, Held1, Held2, Spaced };
 using K = ControlKind;
 const ControlTemplate NamedControls[] = {
     {IDC_STATIC, K::Label, "&Fixed:", 100, 5, 20, 8, 0},
@@ -121,8 +127,16 @@ const ControlTemplate NamedControls[] = {
     {Lone, K::RadioButton, "", 102, 60, 10, 10, 0},
     {IDC_STATIC, K::Label, "Third:", 5, 81, 40, 8, 0},
     {RowOnly, K::CheckBox, "", 102, 80, 10, 10, 0},
+    // A caption over two lines, its break among spaces; row labels with stray whitespace.
+    {IDC_STATIC, K::Label, "Held  when \n\tyou vary:", 100, 95, 60, 17, 0},
+    {IDC_STATIC, K::Label, " Gain\n", 5, 116, 40, 8, 0},
+    {Held1, K::RadioButton, "", 102, 115, 10, 10, CF_GROUP | CF_NOTABSTOP},
+    {IDC_STATIC, K::Label, "Noise\r\nfloor:", 5, 128, 40, 16, 0},
+    {Held2, K::RadioButton, "", 102, 130, 10, 10, CF_NOTABSTOP},
+    {IDC_STATIC, K::Label, "Two\nlines", 5, 150, 40, 16, 0},
+    {Spaced, K::Edit, "", 48, 150, 30, 12, 0},
 };
-const DialogTemplate NamedTemplate = {9002, "Names", 220, 100, "Segoe UI", 8, DS_SYSMENU, NamedControls};
+const DialogTemplate NamedTemplate = {9002, "Names", 220, 170, "Segoe UI", 8, DS_SYSMENU, NamedControls};
 
 TEST(ControlLabels, ButtonsWithoutTextTakeTheirColumnsCaptionAndTheirRowsLabel)
 {
@@ -140,6 +154,10 @@ TEST(ControlLabels, ButtonsWithoutTextTakeTheirColumnsCaptionAndTheirRowsLabel)
         {Lone, ""},                   // too far below the column to share its caption
         {Titled, ""},                 // names itself
         {Edit, "First row"},          // inputs keep the label beside them
+        // Every line break and run of spaces reads as one space, and none is left at either end.
+        {Held1, "Held when you vary: Gain"},
+        {Held2, "Held when you vary: Noise floor"},
+        {Spaced, "Two lines"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
@@ -24,8 +25,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -112,6 +116,114 @@ TEST(QtDialogWindow, OneLineLabelsShowTheirWholeText)
         ++checked;
     }
     EXPECT_EQ(checked, 5);
+}
+
+// The rows of an image that hold any pixel darker than the background, as runs of rows: one
+// run per line of text.
+std::vector<std::pair<int, int>> InkedRowRuns(const QImage& image, QColor background)
+{
+    std::vector<std::pair<int, int>> runs;
+    bool inRun = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool inked = false;
+        for (int x = 0; x < image.width() && !inked; ++x)
+            inked = image.pixelColor(x, y).lightness() < background.lightness() - 60;
+        if (inked && !inRun)
+            runs.push_back({y, y});
+        if (inked)
+            runs.back().second = y;
+        inRun = inked;
+    }
+    return runs;
+}
+
+// A label whose text breaks its line shows both lines whole, whether its box was drawn tall
+// enough for them (the C/(N+I) tool's caption) or not.
+TEST(QtDialogWindow, LabelsShowEachLineOfTheirText)
+{
+    const ControlTemplate shortBox[] = {
+        {IDC_STATIC, ControlKind::Label, "Kept when\nyou vary the rest:", 5, 5, 40, 8, 0},
+    };
+    const DialogTemplate shortTemplate = {9003, "Lines", 100, 40, "Segoe UI", 8, DS_SYSMENU, shortBox};
+    struct Row {
+        const char* how;
+        int templateId;
+        const DialogTemplate* dialogTemplate;
+        const char* first;
+        const char* second;
+    };
+    const Row rows[] = {
+        {"drawn for two lines", IDD_TOOL_CTONI, FindDialogTemplate(IDD_TOOL_CTONI), "Fixed when vary ", "C/I or C/(N+I):"},
+        {"drawn for one", 9003, &shortTemplate, "Kept when", "you vary the rest:"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.how);
+        OpenWindow open(row.templateId, *row.dialogTemplate);
+        const QString text = QString::fromUtf8(row.first) + QLatin1Char('\n') + QString::fromUtf8(row.second);
+        QLabel* shown = nullptr;
+        for (QLabel* label : open.window.Frame()->findChildren<QLabel*>())
+            if (label->text() == text)
+                shown = label;
+        ASSERT_NE(shown, nullptr);
+        open.Show();
+        const QFontMetrics metrics(shown->font());
+        EXPECT_GE(shown->height(), metrics.lineSpacing() + metrics.height());
+        for (const char* line : {row.first, row.second})
+            EXPECT_GE(shown->width(), metrics.horizontalAdvance(QString::fromUtf8(line))) << line;
+        const QColor background = open.window.Frame()->palette().color(QPalette::Window);
+        const std::vector<std::pair<int, int>> lines = InkedRowRuns(shown->grab().toImage(), background);
+        EXPECT_EQ(lines.size(), 2u);
+    }
+}
+
+// "Include Receive Gain (for EPFD Calculation):" stands left of its box, which stands at the
+// right edge of the control's rectangle.
+TEST(QtDialogWindow, ACheckBoxWithItsTextOnTheLeftDrawsItsBoxAtTheRightEdge)
+{
+    OpenWindow open(IDD_TOOL_PFD);
+    auto* check = qobject_cast<QCheckBox*>(open.window.Control(IDC_PFD_INCLUDE_RX_GAIN));
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->geometry(), open.window.Units().ToPixels(*open.window.Template().Find(IDC_PFD_INCLUDE_RX_GAIN)));
+    open.Show();
+
+    check->setChecked(false);
+    const QImage unchecked = check->grab().toImage();
+    check->setChecked(true);
+    const QImage checked = check->grab().toImage();
+    ASSERT_EQ(unchecked.size(), checked.size());
+    // Checking changes the box only: every pixel it changes lies in the box's width at the right.
+    int changedFrom = checked.width();
+    int changedTo = -1;
+    for (int y = 0; y < checked.height(); ++y) {
+        for (int x = 0; x < checked.width(); ++x) {
+            if (checked.pixel(x, y) != unchecked.pixel(x, y)) {
+                changedFrom = std::min(changedFrom, x);
+                changedTo = std::max(changedTo, x);
+            }
+        }
+    }
+    const qreal ratio = check->devicePixelRatio();
+    const int boxWidth = qRound(check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) * ratio);
+    ASSERT_GE(changedTo, 0) << "checking changed nothing";
+    EXPECT_GE(changedTo, checked.width() - qRound(3 * ratio));
+    EXPECT_GE(changedFrom, checked.width() - boxWidth - qRound(2 * ratio));
+
+    // The text starts at the left edge and ends before the box, whole.
+    int inkFrom = checked.width();
+    int inkTo = -1;
+    const QColor background = open.window.Frame()->palette().color(QPalette::Window);
+    for (int y = 0; y < unchecked.height(); ++y) {
+        for (int x = 0; x < changedFrom; ++x) {
+            if (unchecked.pixelColor(x, y).lightness() < background.lightness() - 60) {
+                inkFrom = std::min(inkFrom, x);
+                inkTo = std::max(inkTo, x);
+            }
+        }
+    }
+    EXPECT_LE(inkFrom, qRound(3 * ratio));
+    const int textWidth = qRound(check->fontMetrics().horizontalAdvance(check->text()) * ratio);
+    EXPECT_GE(inkTo - inkFrom + 1, textWidth * 9 / 10) << "the text is cut short";
+    EXPECT_LT(inkTo, changedFrom - qRound(2 * ratio));
 }
 
 TEST(QtDialogWindow, InputsAreNamedAfterTheLabelBesideOrAbove)

@@ -1,6 +1,9 @@
 // The Qt host running real modal dialogs, driven with the keyboard and mouse as a user would.
 #include "tests/qt/QtTestSupport.h"
 
+#include "formulas/Propagation.h"
+#include "framework/Units.h"
+#include "models/KOTPath.h"
 #include "platform/qt/SessionEnd.h"
 #include "resources/Resource.h"
 
@@ -294,6 +297,130 @@ TEST(QtHostRadio, GroupsAreExclusiveAndEachIsOneTabStop)
                                     }));
 }
 
+// The C/(N+I) tool's "Fixed" pair has no tab stop at all: not even a checked button of it
+// makes one, as it would in any other group. A click still checks either, exclusively.
+TEST(QtHostRadio, ButtonsTabPassesByStillTakeAClick)
+{
+    const std::vector<int> stops = {IDC_CNI_IN,  IDC_CNI_CI, IDC_CNI_CNI, IDC_CNI_CALC_WANTED,
+                                    IDC_CNI_CALC_INTERFERING, IDOK, IDC_CNI_CN};
+    const auto tabRound = [&](QtDialogWindow& window) {
+        std::vector<int> seen;
+        for (std::size_t k = 0; k < stops.size(); ++k) {
+            PressTab();
+            seen.push_back(window.GetFocus());
+        }
+        return seen;
+    };
+    RecordingDialog dialog(IDD_TOOL_CTONI);
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
+        EXPECT_EQ(tabRound(window), stops) << "none checked";
+
+        Click(window.Control(IDC_CNI_FIX_IN));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_IN);
+        Click(window.Control(IDC_CNI_FIX_CN));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+
+        // From a clicked button Tab goes on to the next stop in creation order, which wraps.
+        PressTab();
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
+        EXPECT_EQ(tabRound(window), stops) << "one checked by a click";
+        dialog.CheckItem(IDC_CNI_FIX_IN, true);
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
+        EXPECT_EQ(tabRound(window), stops) << "one checked by the dialog";
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
+                                        Clicked(IDC_CNI_FIX_IN, ""),
+                                        Clicked(IDC_CNI_FIX_CN, ""),
+                                    }));
+}
+
+// "Include Receive Gain (for EPFD Calculation):" stands left of its box; its text takes the
+// click as the box does, and Space toggles it as any check box.
+TEST(QtHostCheckBox, TextOnTheLeftTogglesOnAClickAnywhereAndOnSpace)
+{
+    RecordingDialog dialog(IDD_TOOL_PFD);
+    std::vector<bool> checked;
+    RunScripted(dialog, [&](QtDialogWindow& window) {
+        QWidget* box = window.Control(IDC_PFD_INCLUDE_RX_GAIN);
+        const int middle = box->height() / 2;
+        for (const QPoint at : {QPoint(2, middle), box->rect().center(), QPoint(box->width() - middle, middle)}) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, at);
+            checked.push_back(dialog.IsItemChecked(IDC_PFD_INCLUDE_RX_GAIN));
+        }
+        EXPECT_EQ(window.GetFocus(), IDC_PFD_INCLUDE_RX_GAIN);
+        PressKey(Qt::Key_Space);
+        checked.push_back(dialog.IsItemChecked(IDC_PFD_INCLUDE_RX_GAIN));
+    });
+    EXPECT_EQ(checked, (std::vector<bool>{true, false, true, false}));
+    const Notification click = Clicked(IDC_PFD_INCLUDE_RX_GAIN, "Include Receive Gain (for EPFD Calculation):");
+    EXPECT_EQ(dialog.notifications, std::vector<Notification>(4, click));
+}
+
+// Whether a template asks to be shown on creation or leaves that to its run (the C/(N+I) tool,
+// the About box), the window is shown once, at its run, already at its size and with the focus
+// on its first tab stop.
+TEST(QtHostShowing, EveryDialogShowsOnceAtItsRunWithTheFocusOnItsFirstTabStop)
+{
+    struct Watch final : QObject {
+        std::vector<QEvent::Type> events;
+        QWidget* focusOnShow = nullptr;
+        QSize sizeOnShow;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            const QEvent::Type type = event->type();
+            if (type == QEvent::Show || type == QEvent::Hide) {
+                events.push_back(type);
+                if (type == QEvent::Show) {
+                    auto* frame = static_cast<QWidget*>(watched);
+                    focusOnShow = frame->focusWidget();
+                    sizeOnShow = frame->size();
+                }
+            }
+            return false;
+        }
+    };
+    const int templates[] = {IDD_ABOUTBOX,  IDD_KORTOOLS_DIALOG, IDD_ERRORMSG,  IDD_TOOL_CTONI,  IDD_TOOL_PATH,
+                             IDD_TOOL_DB,   IDD_TOOL_FREQ,       IDD_TOOL_GAIN, IDD_TOOL_T3DB,   IDD_TOOL_LINK,
+                             IDD_TOOL_TEMP, IDD_TOOL_FOV1,       IDD_TOOL_FOV2, IDD_TOOL_SPREAD, IDD_TOOL_PFD,
+                             IDD_TOOL_GTOT, IDD_TOOL_OFFAXIS};
+    for (const int templateId : templates) {
+        SCOPED_TRACE(templateId);
+        const DialogTemplate& dialogTemplate = *FindDialogTemplate(templateId);
+        int first = -1;
+        for (const ControlTemplate& control : dialogTemplate.controls) {
+            if (control.id != IDC_STATIC && IsTabStop(control) && !(control.flags & (CF_DISABLED | CF_HIDDEN))) {
+                first = control.id;
+                break;
+            }
+        }
+        ASSERT_NE(first, -1);
+
+        Watch watch;
+        RecordingDialog dialog(templateId);
+        dialog.onInit = [&](RecordingDialog&) {
+            QWidget* frame = Host().Innermost()->Frame();
+            EXPECT_FALSE(frame->isVisible()) << "shown before its initialisation ended";
+            frame->installEventFilter(&watch);
+        };
+        QSize templateSize;
+        const int result = RunScripted(dialog, [&](QtDialogWindow& window) {
+            templateSize = window.Units().ToPixels(dialogTemplate);
+            EXPECT_EQ(window.GetFocus(), first);
+            EXPECT_EQ(QApplication::focusWidget(), window.Control(first));
+            EXPECT_EQ(watch.focusOnShow, window.Control(first));
+            EXPECT_EQ(watch.events, std::vector<QEvent::Type>{QEvent::Show});
+            PressKey(Qt::Key_Escape);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(watch.sizeOnShow, templateSize);
+        EXPECT_EQ(watch.events, (std::vector<QEvent::Type>{QEvent::Show, QEvent::Hide}));
+    }
+}
+
 TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
 {
     RecordingDialog owner(IDD_TOOL_GTOT);
@@ -317,6 +444,69 @@ TEST(QtHostNesting, NestedDialogBlocksItsOwnerUntilItEnds)
         Click(window.Control(IDC_GTOT_CALC_TEMPERATURE));
     });
     EXPECT_EQ(nestedResult, IDCANCEL);
+    EXPECT_EQ(owner.notifications, (std::vector<Notification>{
+                                       Left(IDC_GTOT_GAIN),
+                                       Clicked(IDC_GTOT_CALC_GAIN),
+                                       Clicked(IDC_GTOT_CALC_TEMPERATURE),
+                                   }));
+}
+
+// A tool that opens another tool over a model of its own, as the link budget opens the path
+// tool over its path: the real dialog runs modally above the one whose button opened it.
+TEST(QtHostNesting, ASubToolRunsItsRealDialogAboveTheButtonThatOpenedIt)
+{
+    RecordingDialog owner(IDD_TOOL_GTOT);
+    QtDialogWindow* ownerWindow = nullptr;
+    int runResult = 0;
+    bool continued = false;
+    double distance = 0;
+    double loss = 0;
+    owner.onNotify = [&](int id, int) {
+        if (id != IDC_GTOT_CALC_GAIN)
+            return;
+        CKOTPath path(40000, 12e9, UnitGHz);
+        runResult = RunScriptedBy(IDD_TOOL_PATH, [&] { return path.RunDialog(); }, [&](QtDialogWindow& tool) {
+            // The owner is blocked beneath it and its buttons take no click.
+            EXPECT_EQ(tool.Frame()->parentWidget(), ownerWindow->Frame());
+            EXPECT_EQ(QApplication::activeModalWidget(), tool.Frame());
+            EXPECT_FALSE(ownerWindow->Frame()->isActiveWindow());
+            Click(ownerWindow->Control(IDC_GTOT_CALC_TEMPERATURE));
+            EXPECT_EQ(owner.notifications.size(), 2u) << "the owner took a click";
+
+            // The tool has the keyboard, at its first usable stop: the link's frequency is locked.
+            EXPECT_EQ(QApplication::activeWindow(), tool.Frame());
+            EXPECT_FALSE(tool.IsEnabled(IDC_PATH_FREQUENCY));
+            EXPECT_EQ(tool.GetFocus(), IDC_PATH_DISTANCE);
+            PressKey(Qt::Key_A, Qt::ControlModifier);
+            Type("2000");
+            Click(tool.Control(IDC_PATH_CALC_LOSS));
+            PressKey(Qt::Key_Escape);
+        });
+        // The handler goes on once the tool is closed, with what the user did there.
+        continued = true;
+        distance = path.m_distance;
+        loss = path.m_loss;
+    };
+    RunScripted(owner, [&](QtDialogWindow& window) {
+        ownerWindow = &window;
+        QWidget* button = window.Control(IDC_GTOT_CALC_GAIN);
+        Click(button);
+        ASSERT_TRUE(continued);
+        EXPECT_EQ(Host().Running().size(), 1u);
+        // A desktop's window manager hands the keyboard back to the window beneath a modal
+        // dialog that closes; offscreen there is none to do it.
+        if (QApplication::activeWindow() != window.Frame()) {
+            window.Frame()->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.Frame(); }));
+        }
+        EXPECT_EQ(QApplication::focusWidget(), button);
+        EXPECT_EQ(window.GetFocus(), IDC_GTOT_CALC_GAIN);
+        // The owner takes clicks again.
+        Click(window.Control(IDC_GTOT_CALC_TEMPERATURE));
+    });
+    EXPECT_EQ(runResult, 1);
+    EXPECT_DOUBLE_EQ(distance, 2000);
+    EXPECT_DOUBLE_EQ(loss, FreeSpaceLoss(2000, 12e9));
     EXPECT_EQ(owner.notifications, (std::vector<Notification>{
                                        Left(IDC_GTOT_GAIN),
                                        Clicked(IDC_GTOT_CALC_GAIN),

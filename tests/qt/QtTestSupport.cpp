@@ -66,14 +66,17 @@ QtHost& Host()
     return *g_host;
 }
 
-int RunScripted(CDialog& dialog, const std::function<void(QtDialogWindow&)>& script)
+namespace {
+
+int RunWithScript(const std::function<bool(const QtDialogWindow&)>& isScripted, const std::function<int()>& run,
+                  const std::function<void(QtDialogWindow&)>& script)
 {
     // Timers die with the guard, so a dialog that never ran leaves nothing behind to fire in
     // a later test.
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {
         QtDialogWindow* window = Host().Innermost();
-        if (!window || &window->Dialog() != &dialog) {
+        if (!window || !isScripted(*window)) {
             ADD_FAILURE() << "the scripted dialog is not the one running";
             return;
         }
@@ -82,6 +85,7 @@ int RunScripted(CDialog& dialog, const std::function<void(QtDialogWindow&)>& scr
         QWidget* frame = window->Frame();
         if (!QTest::qWaitFor([frame] { return QApplication::activeWindow() == frame; }))
             ADD_FAILURE() << "the dialog never became the active window";
+        CDialog& dialog = window->Dialog();
         script(*window);
         if (dialog.IsRunning() && !dialog.IsEnding())
             dialog.EndDialog(ScriptLeftOpen);
@@ -93,7 +97,22 @@ int RunScripted(CDialog& dialog, const std::function<void(QtDialogWindow&)>& scr
         for (QtDialogWindow* window : Host().Running())
             window->Frame()->done(ScriptLeftOpen);
     });
-    return dialog.DoModal();
+    return run();
+}
+
+} // namespace
+
+int RunScripted(CDialog& dialog, const std::function<void(QtDialogWindow&)>& script)
+{
+    return RunWithScript([&dialog](const QtDialogWindow& window) { return &window.Dialog() == &dialog; },
+                         [&dialog] { return dialog.DoModal(); }, script);
+}
+
+int RunScriptedBy(int templateId, const std::function<int()>& run,
+                  const std::function<void(QtDialogWindow&)>& script)
+{
+    return RunWithScript([templateId](const QtDialogWindow& window) { return window.Dialog().TemplateId() == templateId; },
+                         run, script);
 }
 
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -211,6 +230,9 @@ const MessageMapEntry* RecordingDialog::GetMessageMap() const
         OnNotify<D>(IDC_FREQ_M, BN_CLICKED, &D::Record<IDC_FREQ_M, BN_CLICKED>),
         OnNotify<D>(IDC_FREQ_CM, BN_CLICKED, &D::Record<IDC_FREQ_CM, BN_CLICKED>),
         OnNotify<D>(IDC_FREQ_MM, BN_CLICKED, &D::Record<IDC_FREQ_MM, BN_CLICKED>),
+        OnNotify<D>(IDC_PFD_INCLUDE_RX_GAIN, BN_CLICKED, &D::Record<IDC_PFD_INCLUDE_RX_GAIN, BN_CLICKED>),
+        OnNotify<D>(IDC_CNI_FIX_CN, BN_CLICKED, &D::Record<IDC_CNI_FIX_CN, BN_CLICKED>),
+        OnNotify<D>(IDC_CNI_FIX_IN, BN_CLICKED, &D::Record<IDC_CNI_FIX_IN, BN_CLICKED>),
         OnNotify<D>(500, CBN_SELCHANGE, &D::Record<500, CBN_SELCHANGE>),
         MessageMapEnd,
     };

@@ -30,6 +30,10 @@ inline constexpr int ScriptLeftOpen = -2;
 // Runs the dialog modally. Once its window is active, the script acts on it; a dialog the
 // script leaves open is ended with ScriptLeftOpen.
 int RunScripted(CDialog& dialog, const std::function<void(QtDialogWindow&)>& script);
+// Calls `run`, which runs a dialog of this template modally that the test does not hold (a
+// tool's RunDialog, say), and scripts that dialog as RunScripted does. Returns what `run` did.
+int RunScriptedBy(int templateId, const std::function<int()>& run,
+                  const std::function<void(QtDialogWindow&)>& script);
 
 // What the user does, on whatever has the keyboard focus.
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -53,8 +57,9 @@ struct Notification {
 void PrintTo(const Notification& notification, std::ostream* out);
 
 // Handles every notification the tests provoke: EN_KILLFOCUS on the G/T edits, BN_CLICKED on
-// the G/T "Calculate" buttons and on the frequency unit radio buttons, CBN_SELCHANGE on the
-// test list 500. Everything that reaches it is recorded.
+// the G/T "Calculate" buttons, on the frequency unit radio buttons, on the PFD tool's receive
+// gain check box and on the C/(N+I) tool's "Fixed" radio buttons, CBN_SELCHANGE on the test
+// list 500. Everything that reaches it is recorded.
 class RecordingDialog : public CDialog {
 public:
     explicit RecordingDialog(int templateId) : CDialog(templateId) {}

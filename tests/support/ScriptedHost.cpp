@@ -235,7 +235,20 @@ public:
             for (std::size_t at : stops[i])
                 if (controls[at].Id() == focus)
                     current = i;
-        const int start = current != -1 ? current : (forward ? count - 1 : 0);
+        int start = current;
+        if (start == -1) {
+            // The focus is on a control Tab passes by (a click put it there), or nowhere. Tab goes
+            // on from where that control stands in creation order.
+            const int position = PositionOf(focus);
+            if (position == -1) {
+                start = forward ? count - 1 : 0;
+            } else {
+                int before = 0; // stops that come before the focused control
+                while (before < count && stops[before].front() < static_cast<std::size_t>(position))
+                    ++before;
+                start = forward ? before - 1 : before;
+            }
+        }
         for (int step = 1; step <= count; ++step) {
             const int i = forward ? (start + step) % count : (start - step + count) % count;
             const int target = StopTarget(stops[i]);
@@ -245,13 +258,13 @@ public:
         return -1;
     }
 
-    // The radio buttons of the group `id` belongs to, itself included.
+    // The radio buttons of the group `id` belongs to, itself included, Tab stops or not.
     std::vector<std::size_t> RadioGroupOf(int id) const
     {
-        for (const std::vector<std::size_t>& stop : TabStops())
-            for (std::size_t at : stop)
+        for (const std::vector<std::size_t>& group : RadioGroups())
+            for (std::size_t at : group)
                 if (controls[at].Id() == id)
-                    return stop;
+                    return group;
         return {};
     }
 
@@ -273,25 +286,55 @@ private:
         return control && control->Kind() == ControlKind::DropDownList ? control : nullptr;
     }
 
-    // Tab stops in creation order, each a list of control positions: a single control, or the
-    // buttons of one radio group, which runs from a button that starts a group up to the next
-    // such button or the next control that is not a radio button.
-    std::vector<std::vector<std::size_t>> TabStops() const
+    int PositionOf(int id) const
     {
-        std::vector<std::vector<std::size_t>> stops;
+        for (std::size_t at = 0; at < controls.size(); ++at)
+            if (id != IDC_STATIC && controls[at].Id() == id)
+                return static_cast<int>(at);
+        return -1;
+    }
+
+    // The radio groups in creation order, each a list of control positions. A group runs from
+    // a button that starts a group up to the next such button or the next control that is not
+    // a radio button; it is exclusive whether or not Tab reaches its buttons.
+    std::vector<std::vector<std::size_t>> RadioGroups() const
+    {
+        std::vector<std::vector<std::size_t>> groups;
         bool inGroup = false;
         for (std::size_t at = 0; at < controls.size(); ++at) {
             const ScriptedControl& control = controls[at];
-            const bool radio = control.Kind() == ControlKind::RadioButton;
-            if (control.Id() == IDC_STATIC || !IsTabStop(*control.source)) {
+            if (control.Kind() != ControlKind::RadioButton) {
                 inGroup = false;
                 continue;
             }
-            if (radio && inGroup && !(control.source->flags & CF_GROUP))
+            if (inGroup && !(control.source->flags & CF_GROUP))
+                groups.back().push_back(at);
+            else
+                groups.push_back({at});
+            inGroup = true;
+        }
+        return groups;
+    }
+
+    // Tab stops in creation order, each a list of control positions: a single control, or the
+    // buttons of one radio group that Tab reaches. Controls Tab passes by are in none.
+    std::vector<std::vector<std::size_t>> TabStops() const
+    {
+        std::vector<int> groupOf(controls.size(), -1);
+        const std::vector<std::vector<std::size_t>> groups = RadioGroups();
+        for (std::size_t group = 0; group < groups.size(); ++group)
+            for (std::size_t at : groups[group])
+                groupOf[at] = static_cast<int>(group);
+
+        std::vector<std::vector<std::size_t>> stops;
+        for (std::size_t at = 0; at < controls.size(); ++at) {
+            const ScriptedControl& control = controls[at];
+            if (control.Id() == IDC_STATIC || !IsTabStop(*control.source))
+                continue;
+            if (groupOf[at] != -1 && !stops.empty() && groupOf[stops.back().front()] == groupOf[at])
                 stops.back().push_back(at);
             else
                 stops.push_back({at});
-            inGroup = radio;
         }
         return stops;
     }

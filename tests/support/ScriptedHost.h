@@ -16,7 +16,10 @@
 //   stop, silently;
 // - while a dialog runs above another, the one beneath is disabled and has no focused control;
 // - a click whose leaving of an edit shows a dialog (the error dialog) is lost: the mouse
-//   button comes up over that dialog.
+//   button comes up over that dialog;
+// - a control that Tab passes by still takes a click, and the focus with it; Tab goes on from
+//   there to the next stop in creation order. Radio buttons of one group stay exclusive
+//   whether Tab reaches them or not.
 // tests/contract runs the same suite against this host and the Qt host to keep it so.
 #pragma once
 
