@@ -1,0 +1,108 @@
+#include "dialogs/ToolCtoNI.h"
+
+#include "dialogs/Binding.h"
+#include "models/KOTCtoNI.h"
+#include "resources/Resource.h"
+
+namespace {
+
+// An edit, its ratio, and the derivation that follows an entry there.
+struct RatioEdit {
+    int id;
+    int var;
+    void (CKOTCtoNI::*derive)();
+};
+constexpr RatioEdit Ratios[] = {
+    {IDC_CNI_CN, CKOTCtoNI::VarCn, &CKOTCtoNI::UpdateForCnOrIn},
+    {IDC_CNI_IN, CKOTCtoNI::VarIn, &CKOTCtoNI::UpdateForCnOrIn},
+    {IDC_CNI_CI, CKOTCtoNI::VarCi, &CKOTCtoNI::UpdateForCi},
+    {IDC_CNI_CNI, CKOTCtoNI::VarCni, &CKOTCtoNI::UpdateForCni},
+};
+constexpr auto RatioIds = ControlIds(Ratios);
+
+constexpr EditBinding Shown[] = {
+    {IDC_CNI_CN, CKOTCtoNI::VarCn},
+    {IDC_CNI_IN, CKOTCtoNI::VarIn},
+    {IDC_CNI_CI, CKOTCtoNI::VarCi},
+    {IDC_CNI_CNI, CKOTCtoNI::VarCni},
+};
+
+struct LinkButton {
+    int id;
+    void (CKOTCtoNI::*run)();
+};
+constexpr LinkButton LinkButtons[] = {
+    {IDC_CNI_CALC_WANTED, &CKOTCtoNI::RunWantedLink},
+    {IDC_CNI_CALC_INTERFERING, &CKOTCtoNI::RunInterferingLink},
+};
+constexpr auto LinkButtonIds = ControlIds(LinkButtons);
+
+struct FixedRadio {
+    int id;
+    int choice;
+};
+constexpr FixedRadio FixedRadios[] = {
+    {IDC_CNI_FIX_CN, CKOTCtoNI::FixedCn},
+    {IDC_CNI_FIX_IN, CKOTCtoNI::FixedIn},
+};
+constexpr auto FixedRadioIds = ControlIds(FixedRadios);
+
+} // namespace
+
+int CKOTCtoNI::RunDialog()
+{
+    return RunToolDialog<CToolCtoNI>(this);
+}
+
+CToolCtoNI::CToolCtoNI(CKOTCtoNI* model) : CToolDialog(IDD_TOOL_CTONI), m_model(model)
+{
+}
+
+CToolCtoNI::~CToolCtoNI() = default;
+
+const MessageMapEntry* CToolCtoNI::GetMessageMap() const
+{
+    static const MessageMapEntry map[] = {
+        OnNotifyEach<CToolCtoNI>(RatioIds, EN_KILLFOCUS, &CToolCtoNI::OnLeave),
+        OnNotifyEach<CToolCtoNI>(LinkButtonIds, BN_CLICKED, &CToolCtoNI::OnLink),
+        OnNotifyEach<CToolCtoNI>(FixedRadioIds, BN_CLICKED, &CToolCtoNI::OnFixed),
+        MessageMapEnd,
+    };
+    return map;
+}
+
+// The derivation runs again whether the entry was taken or refused: after an accepted one it
+// changes nothing, after a refused one it derives from the values the model kept.
+void CToolCtoNI::OnLeave(int id)
+{
+    const RatioEdit* ratio = FindBinding<RatioEdit>(Ratios, id);
+    if (!m_model || !ratio)
+        return;
+    SetVarFromEdit(this, m_model, ratio->var, ratio->id);
+    (m_model->*(ratio->derive))();
+    Refresh();
+}
+
+void CToolCtoNI::OnLink(int id)
+{
+    const LinkButton* button = FindBinding<LinkButton>(LinkButtons, id);
+    if (!m_model || !button)
+        return;
+    (m_model->*(button->run))();
+    Refresh();
+}
+
+// Only records the choice: it takes effect with the next entry of C/I or C/(N+I).
+void CToolCtoNI::OnFixed(int id)
+{
+    const FixedRadio* radio = FindBinding<FixedRadio>(FixedRadios, id);
+    if (m_model && radio)
+        m_model->m_fixedVar = radio->choice;
+}
+
+void CToolCtoNI::Refresh()
+{
+    ShowBoundVars(this, m_model, Shown);
+    for (const FixedRadio& radio : FixedRadios)
+        SetCheck(this, m_model && m_model->m_fixedVar == radio.choice, radio.id);
+}

@@ -1,0 +1,144 @@
+#include "models/KOTCtoNI.h"
+
+#include "framework/Units.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr VarRow<CKOTCtoNI> Rows[] = {
+    RealVar("C/N", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_cn),
+    RealVar("I/N", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_in),
+    RealVar("C/I", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_ci),
+    RealVar("C/(N+I)", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_cni),
+};
+static_assert(CoversEveryVar(Rows));
+
+// ToDb(a * b), also where the product of the two ratios is past the largest double: it is then
+// the sum of their decibels, the same value. Everywhere else the product keeps its last bit.
+double ProductInDb(double a, double b)
+{
+    const double product = a * b;
+    return std::isfinite(product) ? ToDb(product) : ToDb(a) + ToDb(b);
+}
+
+// Lowers the link's transmit power so that its C/N becomes `cn`, everything else kept.
+void AlignTransmitPower(CKOTLink& link, double cn)
+{
+    link.m_txPower -= link.m_cn - cn;
+    link.Recalculate();
+}
+
+} // namespace
+
+VarRows<CKOTCtoNI> CKOTCtoNI::Vars()
+{
+    return Rows;
+}
+
+CKOTCtoNI::CKOTCtoNI()
+{
+    m_interfering.m_wantedSignal = 0;
+    UpdateForCnOrIn();
+}
+
+CKOTCtoNI::~CKOTCtoNI() = default;
+
+void CKOTCtoNI::GetTypeName(std::string& out) const
+{
+    out = "C/(N+I) Tool";
+}
+
+int CKOTCtoNI::SetRealVar(int index, const double& value, ErrorSink& sink)
+{
+    if (!CheckAndStore(index, value, sink))
+        return 0;
+    switch (index) {
+    case VarCn:
+    case VarIn:
+        UpdateForCnOrIn();
+        break;
+    case VarCi:
+        UpdateForCi();
+        break;
+    default:
+        UpdateForCni();
+        break;
+    }
+    return 1;
+}
+
+void CKOTCtoNI::ComputeCni()
+{
+    // FromDb saturates at +-3000 dB, so neither reciprocal nor their sum can overflow.
+    m_cni = ToDb(1 / (1 / FromDb(m_cn) + 1 / FromDb(m_ci)));
+}
+
+void CKOTCtoNI::UpdateForCnOrIn()
+{
+    m_ci = m_cn - m_in;
+    ComputeCni();
+}
+
+void CKOTCtoNI::UpdateForCi()
+{
+    if (m_fixedVar == FixedCn)
+        m_in = m_cn - m_ci;
+    else
+        m_cn = m_ci + m_in;
+    ComputeCni();
+}
+
+void CKOTCtoNI::UpdateForCni()
+{
+    if (m_fixedVar == FixedCn) {
+        const double r = FromDb(m_cn - m_cni) - 1;
+        if (r > 0) {
+            m_in = ToDb(r);
+            m_ci = m_cn - m_in;
+        } else {
+            // No interference brings C/(N+I) up to C/N or above: take none at all, and show the
+            // C/(N+I) that none gives, which is C/N.
+            m_in = -3000;
+            UpdateForCnOrIn();
+        }
+        return;
+    }
+    // I/N of 1500 dB and C/(N+I) of 1600 dB need a C/N of 3100 dB, whose ratio is past the
+    // largest double.
+    m_cn = ProductInDb(FromDb(m_in) + 1, FromDb(m_cni));
+    m_ci = m_cn - m_in;
+}
+
+void CKOTCtoNI::RunWantedLink()
+{
+    RunLink(m_wanted, m_interfering);
+}
+
+void CKOTCtoNI::RunInterferingLink()
+{
+    RunLink(m_interfering, m_wanted);
+}
+
+// Both links share one frequency and one receiver after either is worked; each keeps its own
+// transmitter, antennas and path.
+void CKOTCtoNI::RunLink(CKOTLink& shown, CKOTLink& other)
+{
+    AlignTransmitPower(m_wanted, m_cn);
+    AlignTransmitPower(m_interfering, m_in);
+    shown.RunDialog();
+
+    other.m_bandwidth = shown.m_bandwidth;
+    other.m_noise = shown.m_noise;
+    other.m_temperature = shown.m_temperature;
+    other.m_frequencyDisplay = shown.m_frequencyDisplay;
+    other.m_wavelengthDisplay = shown.m_wavelengthDisplay;
+    other.m_frequency = shown.m_frequency;
+    other.m_wavelength = shown.m_wavelength;
+    other.UpdateFrequency();
+    other.Recalculate();
+
+    m_cn = m_wanted.m_cn;
+    m_in = m_interfering.m_cn;
+    UpdateForCnOrIn();
+}

@@ -1,0 +1,62 @@
+// Model of the C/(N+I) tool: a carrier-to-noise ratio C/N and an interference-to-noise ratio
+// I/N combined into C/I and C/(N+I), any of the four entered and the others derived. Two link
+// budgets, one for the wanted signal and one for the interfering signal, can be worked in the
+// link tool and their ratios taken back.
+#pragma once
+
+#include "framework/VarTable.h"
+#include "models/KOTLink.h"
+
+class CKOTCtoNI : public CKorTableObj<CKOTCtoNI> {
+public:
+    enum : int {
+        VarCn = 2,
+        VarIn = 3,
+        VarCi = 4,
+        VarCni = 5,
+        VarTotal = 6
+    };
+
+    // Which of C/N and I/N stays when C/I or C/(N+I) is entered.
+    enum : int {
+        FixedCn = 2,
+        FixedIn = 3
+    };
+
+    CKOTCtoNI();
+    ~CKOTCtoNI() override;
+    static VarRows<CKOTCtoNI> Vars();
+
+    void GetTypeName(std::string& out) const override;
+    // Stores the entry and derives the other ratios from it; there is no calculated variable.
+    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
+
+    // Defined with the tool's dialog.
+    virtual int RunDialog();
+
+    // The derivations, one per kind of entry. The dialog runs the one of an edit again after
+    // every entry, accepted or not.
+    void ComputeCni();
+    void UpdateForCnOrIn();
+    void UpdateForCi();
+    void UpdateForCni();
+
+    // Align both links with the ratios, open the link tool on one of them, share its frequency
+    // and receiver with the other, and take both links' ratios back.
+    void RunWantedLink();
+    void RunInterferingLink();
+
+    // Assigned as they are, without checks, by the saved state.
+    double m_cn = 10.0; // dB
+    double m_in = 0.0;  // dB
+    double m_ci;        // dB
+    double m_cni;       // dB
+    CKOTLink m_wanted;
+    CKOTLink m_interfering;
+    // FixedCn, or anything else for I/N fixed (the dialog writes FixedIn). The saved state keeps
+    // it in 16 bits; every value the dialog writes fits.
+    int m_fixedVar = FixedIn;
+
+private:
+    void RunLink(CKOTLink& shown, CKOTLink& other);
+};
