@@ -24,6 +24,9 @@ constexpr LauncherTool Tools[] = {
     {IDC_BUTTON_THETA3DB, &RunModelDialog<&ToolModels::t3db>, &CoupleAfterBeamwidth},
     {IDC_BUTTON_GREL, &RunModelDialog<&ToolModels::off>, &CoupleAfterOffAxis},
     {IDC_BUTTON_GTOT, &RunModelDialog<&ToolModels::gtot>, &CoupleAfterGtoT},
+    {IDC_BUTTON_CN, &RunModelDialog<&ToolModels::link>, nullptr},
+    {IDC_BUTTON_CNI, &RunModelDialog<&ToolModels::ctoni>, nullptr},
+    {IDC_BUTTON_PFD, &RunModelDialog<&ToolModels::pfd>, nullptr},
     {IDC_BUTTON_PERIOD, &RunModelDialog<&ToolModels::fov1>, nullptr},
     {IDC_BUTTON_ANGLES, &RunModelDialog<&ToolModels::fov2>, nullptr},
 };

@@ -2,26 +2,24 @@
 // it was left with.
 #pragma once
 
+#include "models/KOTCtoNI.h"
 #include "models/KOTDB.h"
 #include "models/KOTFOV1.h"
 #include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
 #include "models/KOTGain.h"
 #include "models/KOTGtoT.h"
+#include "models/KOTLink.h"
 #include "models/KOTOff.h"
+#include "models/KOTPFD.h"
 #include "models/KOTPath.h"
 #include "models/KOTSpread.h"
 #include "models/KOTT3dB.h"
 #include "models/KOTTemp.h"
 
 // Members are constructed in declaration order and destroyed in reverse. The order is also that
-// of the models' records in kortools.dat, so a tool that arrives later takes the slot its
-// number gives:
-//    1 CKOTDB      2 CKOTFreq    3 CKOTPath    4 CKOTSpread  5 CKOTFOV1    6 CKOTFOV2
-//    7 CKOTTemp    8 CKOTGain    9 CKOTOff    10 CKOTGtoT   11 CKOTT3dB   12 CKOTPFD
-//   13 CKOTLink   14 CKOTCtoNI
-// The path-loss model takes its starting frequency from the program defaults, which therefore
-// exist before any instance of this struct.
+// of the models' records in kortools.dat. The path-loss, PFD and link models take their starting
+// frequency from the program defaults, which therefore exist before any instance of this struct.
 struct ToolModels {
     CKOTDB db;         // 1
     CKOTFreq freq;     // 2
@@ -34,4 +32,7 @@ struct ToolModels {
     CKOTOff off;       // 9
     CKOTGtoT gtot;     // 10
     CKOTT3dB t3db;     // 11
+    CKOTPFD pfd;       // 12
+    CKOTLink link;     // 13
+    CKOTCtoNI ctoni;   // 14
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a private X server: the launcher,
-# the decibel tool after converting 100 to decibels, and the off-axis gain tool after working
-# out the relative gain 2 degrees off boresight. Needs ImageMagick's import (not part
+# the decibel tool after converting 100 to decibels, the off-axis gain tool after working out
+# the relative gain 2 degrees off boresight, and the link budget after asking for a C/N of 20 dB. Needs ImageMagick's import (not part
 # of the build or the tests).
 #
 # Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
@@ -47,4 +47,16 @@ xdotool type --delay 20 "2"
 click_control "$tool" 265 158 193 105 50 14
 sleep 0.5
 import -window "$tool" "$root/docs/offaxis-tool.png"
-echo "Wrote docs/launcher.png, docs/decibel-tool.png and docs/offaxis-tool.png"
+xdotool key Escape
+wait_for_no_window "Calculate Offaxis Gain" 10
+
+# "C/N": eleven Tabs from the frequency reach the C/N, the last of the budget's edits.
+click_control "$launcher" 121 207 63 112 50 14
+tool=$(wait_for_window "Link Budget" 10)
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
+xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a
+xdotool type --delay 20 "20"
+xdotool key Tab
+sleep 0.5
+import -window "$tool" "$root/docs/link-budget.png"
+echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png and docs/link-budget.png"

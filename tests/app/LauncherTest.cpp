@@ -43,11 +43,11 @@ const ButtonRow Buttons[] = {
     {IDC_BUTTON_PATH, "Path Loss", true, IDD_TOOL_PATH},
     {IDC_BUTTON_GTOT, "G/T", true, IDD_TOOL_GTOT},
     {IDC_BUTTON_TEMP, "Noise Temp", true, IDD_TOOL_TEMP},
-    {IDC_BUTTON_CN, "C/N", false, 0},
+    {IDC_BUTTON_CN, "C/N", true, IDD_TOOL_LINK},
     {IDC_BUTTON_PERIOD, "Period", true, IDD_TOOL_FOV1},
-    {IDC_BUTTON_CNI, "C/(N+I)", false, 0},
+    {IDC_BUTTON_CNI, "C/(N+I)", true, IDD_TOOL_CTONI},
     {IDC_BUTTON_ANGLES, "Angles", true, IDD_TOOL_FOV2},
-    {IDC_BUTTON_PFD, "PFD", false, 0},
+    {IDC_BUTTON_PFD, "PFD", true, IDD_TOOL_PFD},
 };
 
 // Width and height from a PNG's header chunk, which always comes first.
@@ -61,7 +61,7 @@ std::pair<int, int> PngSize(std::span<const unsigned char> png)
     return {word(16), word(20)};
 }
 
-TEST(Launcher, ShowsEveryToolWithTheLaterOnesDisabledAndFocusOnTheFirst)
+TEST(Launcher, ShowsEveryToolReadyWithFocusOnTheFirst)
 {
     ScriptedHost host;
     ToolModels models;

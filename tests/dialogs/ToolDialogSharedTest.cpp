@@ -4,24 +4,30 @@
 // - Enter, Escape and the close box apply an edit that applies on leaving exactly once, as
 //   leaving it would;
 // - a refused entry beeps, shows the error once and leaves the model as it was.
+#include "dialogs/ToolCtoNI.h"
 #include "dialogs/ToolFoV1.h"
 #include "dialogs/ToolFoV2.h"
 #include "dialogs/ToolFreq.h"
 #include "dialogs/ToolGain.h"
 #include "dialogs/ToolGtoT.h"
+#include "dialogs/ToolLink.h"
 #include "dialogs/ToolOffaxis.h"
+#include "dialogs/ToolPFD.h"
 #include "dialogs/ToolPath.h"
 #include "dialogs/ToolSpread.h"
 #include "dialogs/ToolT3dB.h"
 #include "dialogs/ToolTemp.h"
 #include "dialogs/TooldB.h"
+#include "models/KOTCtoNI.h"
 #include "models/KOTDB.h"
 #include "models/KOTFOV1.h"
 #include "models/KOTFOV2.h"
 #include "models/KOTFreq.h"
 #include "models/KOTGain.h"
 #include "models/KOTGtoT.h"
+#include "models/KOTLink.h"
 #include "models/KOTOff.h"
+#include "models/KOTPFD.h"
 #include "models/KOTPath.h"
 #include "models/KOTSpread.h"
 #include "models/KOTT3dB.h"
@@ -107,9 +113,21 @@ const ToolCase Tools[] = {
     {"G/T", IDD_TOOL_GTOT, &Make<CKOTGtoT>, IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
     {"orbit period", IDD_TOOL_FOV1, &Make<CKOTFOV1>, IDC_FOV1_HEIGHT, "1000", "0", Applied::OnLeaving, 0, false},
     // A refused field-of-view entry is not refreshed over: the text stays for correction.
+    {"link budget", IDD_TOOL_LINK, &Make<CKOTLink>, IDC_LINK_FREQUENCY, "14", "4e6", Applied::OnLeaving, 0, false},
+    {"PFD", IDD_TOOL_PFD, &Make<CKOTPFD>, IDC_PFD_SPREADING, "170", "600", Applied::OnLeaving, 0, false},
+    {"C/(N+I)", IDD_TOOL_CTONI, &Make<CKOTCtoNI>, IDC_CNI_CN, "20", "3001", Applied::OnLeaving, 0, false},
     {"field of view", IDD_TOOL_FOV2, &Make<CKOTFOV2>, IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
      true},
 };
+
+// The id that Enter ends the tool with: its default button's.
+int DefaultButton(int templateId)
+{
+    for (const ControlTemplate& control : FindDialogTemplate(templateId)->controls)
+        if (control.kind == ControlKind::PushButton && (control.flags & CF_DEFAULT))
+            return control.id;
+    return IDOK;
+}
 
 class ToolDialogShared : public ::testing::TestWithParam<ToolCase> {
 protected:
@@ -137,7 +155,8 @@ TEST_P(ToolDialogShared, ClosingAppliesAFocusedEntryOnlyWhereLeavingItWould)
             d.TypeInto(tool.edit, tool.accepted);
             (d.*closing.press)();
             EXPECT_TRUE(d.Ended());
-            EXPECT_EQ(d.Result(), IDCANCEL);
+            const bool enter = closing.press == &ScriptedDialog::PressEnter;
+            EXPECT_EQ(d.Result(), enter ? DefaultButton(tool.templateId) : IDCANCEL);
         });
         EXPECT_TRUE(host.ErrorsShown().empty());
 

@@ -2,9 +2,11 @@
 # End to end, as an engineer would: start KorTools on a private X server, click "dB - Abs" on
 # the launcher, type 100 into the absolute edit, press ">>", copy what the decibel edit shows
 # (20.0) and close the tool with Escape; work the beamwidth tool and the orbit period tool with
-# the keyboard alone, and see the beamwidth tool's peak gain arrive in the peak gain tool; open
-# and close each other tool the same way; open the About box from the window menu and from F1;
-# close the launcher with Escape, and expect the program to exit with 0.
+# the keyboard alone, and see the beamwidth tool's peak gain arrive in the peak gain tool; enter
+# a C/N into the link budget and see the transmit power solved for it, then open and close its
+# frequency sub-tool and see the budget unchanged; open and close each other tool the same way;
+# open the About box from the window menu and from F1; close the launcher with Escape, and
+# expect the program to exit with 0.
 #
 # Usage: tests/e2e/launcher_e2e.sh [path to kortools]   (default: build/kortools)
 set -euo pipefail
@@ -142,6 +144,34 @@ step "a 1000 km orbit takes 105.1187 min"
 keys Escape
 wait_for_no_window "Orbit Period Tool" 10 || fail "Escape did not close the orbit period tool"
 
+# The link budget backwards: a C/N of 20 dB is met by the transmit power. Tab walks the twelve
+# edits top to bottom; the C/N is the last.
+link=$(open_tool 63 112 "Link Budget")
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a
+type_text "20"
+keys Tab
+# Transmit power: 102, 36, 88 x 12 on the 294 x 265 budget.
+click "$link" 294 265 102 36 88 12
+shown=$(copy_focused_until "2.3947")
+[ "$shown" = "2.3947" ] || fail "a C/N of 20 dB asks for a transmit power of '$shown', expected '2.3947'"
+step "a C/N of 20 dB needs 2.3947 dBW"
+
+# The frequency sub-tool ("Calculate ..." at 230, 8, 50 x 14) opens above the budget and closes
+# with Escape; an untouched sub-tool gives nothing back, so the C/N is still 20.
+click "$link" 294 265 230 8 50 14
+sub=$(wait_for_window "Frequency to/from Wavelength" 10) || fail "the budget's frequency button did not open the frequency tool"
+xdotool windowfocus --sync "$sub" 2>/dev/null || true
+keys Escape
+wait_for_no_window "Frequency to/from Wavelength" 10 || fail "Escape did not close the frequency sub-tool"
+xdotool windowfocus --sync "$link" 2>/dev/null || true
+# C/N: 101, 223, 88 x 12.
+click "$link" 294 265 101 223 88 12
+shown=$(copy_focused_until "20.0")
+[ "$shown" = "20.0" ] || fail "after the untouched frequency sub-tool the C/N shows '$shown', expected '20.0'"
+step "the frequency sub-tool opened and closed over the budget, which kept its C/N"
+keys Escape
+wait_for_no_window "Link Budget" 10 || fail "Escape did not close the link budget"
+
 # The other tools open from their buttons and close with Escape. Button rectangles in dialog
 # units on the launcher, then each tool's caption (two of them end in a space).
 while IFS='|' read -r x y caption; do
@@ -157,6 +187,8 @@ done <<'TOOLS'
 63|82|Calculate G/T
 63|64|Calculate Offaxis Gain
 7|148|Orbit Field of View Tool
+63|148|Power Flux Density Tool
+63|130|C/(N+I) Tool
 TOOLS
 
 # The About box, from the launcher's window menu (a right-click on the launcher's own

@@ -57,12 +57,18 @@ stop_x() {
     fi
 }
 
+# The title as a regular expression that matches exactly it: captions such as "C/(N+I) Tool"
+# hold characters that xdotool would otherwise read as a pattern.
+title_pattern() {
+    printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$+?(){}|]/\\&/g')"
+}
+
 # Prints the id of the visible window with exactly this title, waiting up to $2 seconds.
 wait_for_window() {
     local title=$1 seconds=$2 id
     local tries=$((seconds * 10))
     while [ "$tries" -gt 0 ]; do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+        id=$(xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null | head -n1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -78,7 +84,7 @@ wait_for_no_window() {
     local title=$1 seconds=$2
     local tries=$((seconds * 10))
     while [ "$tries" -gt 0 ]; do
-        xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$(title_pattern "$title")" >/dev/null 2>&1 || return 0
         sleep 0.1
         tries=$((tries - 1))
     done
