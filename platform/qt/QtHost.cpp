@@ -33,6 +33,18 @@ void ReleaseStrandedButtons(QWidget* owner)
     });
 }
 
+// The keyboard goes back to the dialog beneath once the one above it has closed. A window
+// manager would see to that; without one (a bare X server, a kiosk) the keyboard went nowhere,
+// and a user working by keyboard alone was stranded until a click. Wayland does not let a
+// program activate its own windows, and hands the keyboard back itself.
+void GiveKeyboardBack(QWidget* owner)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    if (owner->isVisible() && !owner->isActiveWindow())
+        owner->activateWindow();
+}
+
 } // namespace
 
 int QtHost::RunModal(CDialog& dialog)
@@ -65,8 +77,10 @@ int QtHost::RunModal(CDialog& dialog)
     const int result = window.Exec();
     window.BeginTeardown();
     dialog.HostDestroy();
-    if (owner)
+    if (owner) {
         ReleaseStrandedButtons(owner);
+        GiveKeyboardBack(owner);
+    }
     return result;
 }
 
