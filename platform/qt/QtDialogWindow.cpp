@@ -258,8 +258,18 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
         break;
     }
     case ControlKind::CheckBox: {
-        auto* check = (control.flags & CF_LEFTTEXT) ? new LeftTextCheckBox(text, frame) : new QCheckBox(text, frame);
+        const bool leftText = control.flags & CF_LEFTTEXT;
+        auto* check = leftText ? new LeftTextCheckBox(text, frame) : new QCheckBox(text, frame);
         QObject::connect(check, &QAbstractButton::clicked, [this, id] { Deliver(id, BN_CLICKED); });
+        // Like a one-line label, the box was sized for one face; on a wider one its text would be
+        // cut. It grows away from the box, which stays where the layout put it.
+        const int needed = check->sizeHint().width();
+        if (needed > geometry.width()) {
+            if (leftText)
+                geometry.setLeft(geometry.right() - needed + 1);
+            else
+                geometry.setWidth(needed);
+        }
         widget = check;
         break;
     }

@@ -176,6 +176,28 @@ TEST(QtDialogWindow, LabelsShowEachLineOfTheirText)
     }
 }
 
+// A check box drawn for a narrower face than the one on screen grows so its text stays whole:
+// away from its box, which stays where the layout put it.
+TEST(QtDialogWindow, ACheckBoxTooNarrowForItsTextGrowsAwayFromItsBox)
+{
+    const ControlTemplate narrow[] = {
+        {501, ControlKind::CheckBox, "Include Receive Gain (for EPFD Calculation):", 80, 5, 30, 10, CF_LEFTTEXT},
+        {502, ControlKind::CheckBox, "Include Receive Gain (for EPFD Calculation):", 10, 20, 30, 10, 0},
+    };
+    const DialogTemplate narrowTemplate = {9004, "Narrow", 200, 40, "Segoe UI", 8, DS_SYSMENU, narrow};
+    OpenWindow open(9004, narrowTemplate);
+    for (int id : {501, 502}) {
+        SCOPED_TRACE(id);
+        QWidget* check = open.window.Control(id);
+        const QRect drawn = open.window.Units().ToPixels(*narrowTemplate.Find(id));
+        EXPECT_GE(check->width(), check->sizeHint().width());
+        if (id == 501)
+            EXPECT_EQ(check->geometry().right(), drawn.right());
+        else
+            EXPECT_EQ(check->geometry().left(), drawn.left());
+    }
+}
+
 // "Include Receive Gain (for EPFD Calculation):" stands left of its box, which stands at the
 // right edge of the control's rectangle.
 TEST(QtDialogWindow, ACheckBoxWithItsTextOnTheLeftDrawsItsBoxAtTheRightEdge)
@@ -183,7 +205,10 @@ TEST(QtDialogWindow, ACheckBoxWithItsTextOnTheLeftDrawsItsBoxAtTheRightEdge)
     OpenWindow open(IDD_TOOL_PFD);
     auto* check = qobject_cast<QCheckBox*>(open.window.Control(IDC_PFD_INCLUDE_RX_GAIN));
     ASSERT_NE(check, nullptr);
-    EXPECT_EQ(check->geometry(), open.window.Units().ToPixels(*open.window.Template().Find(IDC_PFD_INCLUDE_RX_GAIN)));
+    const QRect drawn = open.window.Units().ToPixels(*open.window.Template().Find(IDC_PFD_INCLUDE_RX_GAIN));
+    EXPECT_EQ(check->geometry().right(), drawn.right());
+    EXPECT_EQ(check->geometry().top(), drawn.top());
+    EXPECT_GE(check->width(), std::max(drawn.width(), check->sizeHint().width()));
     open.Show();
 
     check->setChecked(false);
