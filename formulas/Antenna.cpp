@@ -58,7 +58,14 @@ const char* PatternName(int code)
 double PeakGain(double diameter, double frequency, double efficiency)
 {
     const double aperture = Pi * diameter * frequency / SpeedOfLight;
-    return ToDb(aperture * aperture * efficiency);
+    const double gain = aperture * aperture * efficiency;
+    // The frequency tool has no upper limit, and a budget takes back whatever frequency it gave:
+    // past 1e150 Hz or so the squared aperture is past the largest double. The gain is then
+    // taken as a sum of decibels, which is the same value; everywhere else the product keeps
+    // its last bit.
+    if (std::isinf(gain))
+        return 20 * (std::log10(Pi * diameter / SpeedOfLight) + std::log10(frequency)) + ToDb(efficiency);
+    return ToDb(gain);
 }
 
 double DiameterFromGain(double gain, double frequency, double efficiency)

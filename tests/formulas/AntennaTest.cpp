@@ -1,5 +1,6 @@
 #include "formulas/Antenna.h"
 #include "formulas/Constants.h"
+#include "framework/Units.h"
 #include "tests/formulas/Printed.h"
 
 // A 5 deg beam with 30 dBi peak gain is 14 wavelengths across. Its log-law main lobe ends at
@@ -23,7 +24,13 @@ TEST(Antenna, ReferenceValues)
         {"beamwidth of 30 dBi at 70%, deg", BeamwidthFromGain(30, 0.7) / Deg, "5.81831"},
         {"70 / theta wavelengths", DiameterInWavelengths(Theta5, 30), "14.000000000"},
         {"a negative gain still gives a dish", PeakGain(DiameterFromGain(-3, 1.2e10, 0.7), 1.2e10, 0.7), "-3.000000000"},
+        // The squared aperture, and then the aperture itself, are past the largest double.
+        {"1 m dish at 8e290 Hz", PeakGain(0.001, 8e290, 0.7), "5656.91915"},
+        {"100 km dish at 1e308 Hz", PeakGain(100, 1e308, 1), "6100.40636"},
     });
+    // Just short of the overflow the product is still taken as it always was.
+    const double aperture = Pi * 0.001 * 1e157 / SpeedOfLight;
+    EXPECT_EQ(PeakGain(0.001, 1e157, 0.7), ToDb(aperture * aperture * 0.7));
 }
 
 TEST(Antenna, GuardedInputs)
