@@ -38,7 +38,13 @@ double FreeSpaceLoss(double distance, double frequency)
     // One metre instead of zero keeps the logarithm finite when the user clears the distance.
     if (distance <= 0)
         distance = 0.001;
-    return 20 * std::log10(distance * frequency / SpeedOfLight) + FreeSpaceLossOffset;
+    const double ratio = distance * frequency / SpeedOfLight;
+    // A frequency from the frequency tool, which has no upper limit, times a long path can pass
+    // the largest double; the loss is then taken as a sum of decibels, which is the same value.
+    // Everywhere else the product keeps its last bit.
+    if (std::isinf(ratio))
+        return 20 * (std::log10(distance) + std::log10(frequency / SpeedOfLight)) + FreeSpaceLossOffset;
+    return 20 * std::log10(ratio) + FreeSpaceLossOffset;
 }
 
 double DistanceFromLoss(double loss, double frequency)

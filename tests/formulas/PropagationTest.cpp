@@ -12,7 +12,12 @@ TEST(Propagation, ReferenceValues)
         {"loss is negative when very close", FreeSpaceLoss(0.001, 1e6), "-27.55"},
         {"spreading at geostationary height", SpreadingLoss(35786.05), "162.06637"},
         {"spreading at zero counts as one metre", SpreadingLoss(0), "10.99210"},
+        // Distance times frequency is past the largest double, though their ratio to c is not.
+        {"1e11 km at 1e300 Hz", FreeSpaceLoss(1e11, 1e300), "6132.44756"},
+        {"geostationary path at 1.7e308 Hz", FreeSpaceLoss(35786.05, 1.7e308), "6168.13082"},
     });
+    // Just short of the overflow the product is still taken as it always was.
+    EXPECT_EQ(FreeSpaceLoss(1e8, 1e300), 20 * std::log10(1e8 * 1e300 / SpeedOfLight) + 21.984197);
 }
 
 TEST(Propagation, GuardedInputs)

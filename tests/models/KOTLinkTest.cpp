@@ -363,4 +363,25 @@ TEST(KOTLink, WhatIsAppliedInAToolComesBack)
     }
 }
 
+// The frequency tool has no upper limit. A frequency typed there far past any band comes back
+// into the link, whose dishes and path then have gains and losses of thousands of dB, and not
+// infinite ones.
+TEST(KOTLink, AFrequencyFarPastAnyBandComesBackFinite)
+{
+    CKOTLink link;
+    RunBudgetTool(link, Tools[0], [](ScriptedDialog& d) {
+        d.Click(IDC_FREQ_HZ);
+        d.TypeInto(IDC_FREQ_FREQUENCY, "1e305");
+        d.Click(IDC_FREQ_TO_WAVELENGTH);
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(link.m_frequency, 1e305);
+    ExpectPrinted(link.m_txPeakGain, 5938.8573, 8);
+    ExpectPrinted(link.m_rxPeakGain, 5938.8573, 8);
+    ExpectPrinted(link.m_pathLoss, 6103.5218, 8);
+    for (double value : RealValues(link))
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    ExpectChainHolds(link);
+}
+
 } // namespace
