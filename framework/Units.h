@@ -73,6 +73,10 @@ double ConvertUnit(double x, int from, int to);
 // trimmed), exponential form for magnitudes of 100000 and above or below 10^-places.
 void FormatNumber(double x, std::string& out);
 std::string FormatNumber(double x);
+// x, in unit `from`, as the text of its value in unit `to` by the same rule. Where a factor
+// carries a finite value past the largest double (1e308 km in metres), the text is that of the
+// value it would have, the exponent taken further than a double can.
+void FormatConverted(double x, int from, int to, std::string& out);
 void TrimTrailingZeros(std::string& s);
 
 // Degrees-minutes-seconds text for display unit 46 (latitude) or 47 (longitude).

@@ -112,6 +112,31 @@ TEST(FormatNumber, FixedAndExponentialForms)
     }
 }
 
+// A factor that carries a finite value past the largest double gives the text of the value it
+// would have; every other conversion gives the number rule's text of ConvertUnit as before.
+TEST(FormatConverted, WritesTheValueAFactorCarriesPastTheLargestDouble)
+{
+    const struct {
+        double x;
+        int from, to;
+        const char* expected;
+    } rows[] = {
+        {1e308, UnitKm, UnitM, "1.0000e+311"},
+        {-1.7e308, UnitKm, UnitMm, "-1.7000e+314"},
+        {1.23456e305, UnitKmPerS, UnitCmPerS, "1.2346e+310"},
+        {1e300, UnitKm, UnitMm, "1.0000e+306"},
+        {35786.05, UnitKm, UnitM, "3.5786e+07"},
+        {1.2e10, UnitHz, UnitGHz, "12.0"},
+        {1e308, UnitHz, UnitKHz, "1.0000e+305"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        std::string out;
+        FormatConverted(row.x, row.from, row.to, out);
+        EXPECT_EQ(out, row.expected);
+    }
+}
+
 TEST(TrimTrailingZeros, KeepsOneDigitAfterThePoint)
 {
     const struct {
