@@ -64,7 +64,7 @@ double PeakGain(double diameter, double frequency, double efficiency)
     // taken as a sum of decibels, which is the same value; everywhere else the product keeps
     // its last bit.
     if (std::isinf(gain))
-        return 20 * (std::log10(Pi * diameter / SpeedOfLight) + std::log10(frequency)) + ToDb(efficiency);
+        return 20 * (std::log10(diameter) + std::log10(frequency) + std::log10(Pi / SpeedOfLight)) + ToDb(efficiency);
     return ToDb(gain);
 }
 
@@ -72,7 +72,15 @@ double DiameterFromGain(double gain, double frequency, double efficiency)
 {
     if (efficiency <= 0 || frequency <= 0)
         return 0;
-    return std::sqrt(FromDb(gain) / efficiency) * SpeedOfLight / (frequency * Pi);
+    const double diameter = std::sqrt(FromDb(gain) / efficiency) * SpeedOfLight / (frequency * Pi);
+    // A budget's frequency may be next to zero (from a wavelength of 1e300 km in the frequency
+    // tool), and its efficiency may be one another tool derived: where the quotient overflows
+    // it is taken as a sum of logarithms, the same value, or the largest double if it is past
+    // any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(diameter))
+        return SaturatedPow10((std::log10(FromDb(gain)) - std::log10(efficiency)) / 2 + std::log10(SpeedOfLight / Pi)
+                              - std::log10(frequency));
+    return diameter;
 }
 
 double FrequencyFromGain(double gain, double diameter, double efficiency)
@@ -87,7 +95,14 @@ double EfficiencyFromGain(double gain, double frequency, double diameter)
     if (diameter <= 0)
         return 0;
     const double ratio = SpeedOfLight / (diameter * Pi * frequency);
-    return FromDb(gain) * (ratio * ratio);
+    const double efficiency = FromDb(gain) * (ratio * ratio);
+    // A frequency next to zero over a budget, or a derived dish next to zero, overflows the
+    // square; it is then taken as a sum of logarithms, the same value, or the largest double if
+    // it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(efficiency))
+        return SaturatedPow10(std::log10(FromDb(gain))
+                              + 2 * (std::log10(SpeedOfLight / Pi) - std::log10(diameter) - std::log10(frequency)));
+    return efficiency;
 }
 
 double BeamwidthFromGain(double gain, double efficiency)

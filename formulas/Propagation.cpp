@@ -51,7 +51,14 @@ double DistanceFromLoss(double loss, double frequency)
 {
     if (loss <= 0 || frequency <= 0)
         return 0;
-    return std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / frequency;
+    const double distance = std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / frequency;
+    // A loss of thousands of dB at a frequency past 1e300 Hz (both from a budget over the
+    // frequency tool) overflows before the division, and a frequency next to zero overflows the
+    // quotient: it is then taken as a sum of logarithms, the same value, or the largest double
+    // if it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(distance))
+        return SaturatedPow10((loss - InverseLossOffset) / 20 + std::log10(SpeedOfLight) - std::log10(frequency));
+    return distance;
 }
 
 double FrequencyFromLoss(double loss, double distance)

@@ -2,12 +2,14 @@
 
 #include "framework/KorDefaults.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -95,6 +97,11 @@ double FromDb(double x)
     if (x <= -3000)
         return 1e-300;
     return std::pow(10.0, x / 10);
+}
+
+double SaturatedPow10(double x)
+{
+    return std::min(std::pow(10.0, x), std::numeric_limits<double>::max());
 }
 
 void UnitLabel(int code, std::string& out)

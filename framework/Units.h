@@ -61,6 +61,9 @@ enum UnitCode : int {
 double ToDb(double x);
 // 10^(x/10), saturating at 1e300 and 1e-300 outside (-3000, 3000) dB.
 double FromDb(double x);
+// 10^x, or the largest double where that would pass it: a quantity worked out as a sum of
+// logarithms because its product or quotient overflowed, which may itself be past any double.
+double SaturatedPow10(double x);
 
 void UnitLabel(int code, std::string& out);
 std::string UnitLabel(int code);

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -30,6 +31,15 @@ TEST(Decibels, SaturateInsteadOfFailing)
     EXPECT_EQ(FromDb(-3000), 1e-300);
     EXPECT_DOUBLE_EQ(FromDb(30), 1000);
     EXPECT_DOUBLE_EQ(FromDb(ToDb(123.456)), 123.456);
+}
+
+TEST(Decibels, SaturatedPowerOfTenStopsAtTheLargestDouble)
+{
+    EXPECT_EQ(SaturatedPow10(2), 100);
+    EXPECT_EQ(SaturatedPow10(-300), std::pow(10.0, -300));
+    EXPECT_EQ(SaturatedPow10(308.25), std::pow(10.0, 308.25));
+    EXPECT_EQ(SaturatedPow10(308.3), std::numeric_limits<double>::max());
+    EXPECT_EQ(SaturatedPow10(5000), std::numeric_limits<double>::max());
 }
 
 TEST(ConvertUnit, AcrossFamilies)

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -379,6 +380,27 @@ TEST(KOTLink, AFrequencyFarPastAnyBandComesBackFinite)
     ExpectPrinted(link.m_txPeakGain, 5938.8573, 8);
     ExpectPrinted(link.m_rxPeakGain, 5938.8573, 8);
     ExpectPrinted(link.m_pathLoss, 6103.5218, 8);
+    for (double value : RealValues(link))
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    ExpectChainHolds(link);
+}
+
+// A wavelength typed in the frequency tool has no upper limit either, and comes back as a
+// frequency next to zero. A path loss or a peak gain then asks for a path and dishes further
+// than any double: the link holds the largest one instead of an infinite one.
+TEST(KOTLink, AFrequencyNextToZeroComesBackFinite)
+{
+    CKOTLink link;
+    RunBudgetTool(link, Tools[0], [](ScriptedDialog& d) {
+        d.Click(IDC_FREQ_KM);
+        d.TypeInto(IDC_FREQ_WAVELENGTH, "1e305");
+        d.Click(IDC_FREQ_TO_FREQUENCY);
+        d.Click(IDCANCEL);
+    });
+    ExpectPrinted(link.m_frequency, 2.998e-300, 4);
+    Set(link, {{CKOTLink::VarPathLoss, 500.0}, {CKOTLink::VarRxPeakGain, 100.0}});
+    EXPECT_EQ(link.m_pathLength, std::numeric_limits<double>::max());
+    EXPECT_EQ(link.m_rxDishSize, std::numeric_limits<double>::max());
     for (double value : RealValues(link))
         EXPECT_TRUE(std::isfinite(value)) << value;
     ExpectChainHolds(link);
