@@ -60,11 +60,14 @@ double PeakGain(double diameter, double frequency, double efficiency)
     const double aperture = Pi * diameter * frequency / SpeedOfLight;
     const double gain = aperture * aperture * efficiency;
     // The frequency tool has no upper limit, and a budget takes back whatever frequency it gave:
-    // past 1e150 Hz or so the squared aperture is past the largest double. The gain is then
-    // taken as a sum of decibels, which is the same value; everywhere else the product keeps
-    // its last bit.
-    if (std::isinf(gain))
-        return 20 * (std::log10(diameter) + std::log10(frequency) + std::log10(Pi / SpeedOfLight)) + ToDb(efficiency);
+    // past 1e150 Hz or so the squared aperture is past the largest double (and times a zero
+    // efficiency not a number). The gain is then taken as a sum of decibels, with ToDb's floor,
+    // which is the same value; everywhere else the product keeps its last bit.
+    if (!std::isfinite(gain)) {
+        const double db =
+            20 * (std::log10(diameter) + std::log10(frequency) + std::log10(Pi / SpeedOfLight)) + 10 * std::log10(efficiency);
+        return db > ToDb(0) ? db : ToDb(0);
+    }
     return ToDb(gain);
 }
 
@@ -110,6 +113,11 @@ double BeamwidthFromGain(double gain, double efficiency)
     if (efficiency <= 0)
         return 0;
     const double degrees = std::sqrt(efficiency / FromDb(gain)) * SeventyPi;
+    // An efficiency the gain tool derived at a frequency next to zero can be past 1e300; where
+    // the quotient overflows it is taken as a sum of logarithms, the same value, or the
+    // largest double if it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(degrees))
+        return SaturatedPow10((std::log10(efficiency) - std::log10(FromDb(gain))) / 2 + std::log10(SeventyPi * Pi / 180));
     return degrees * Pi / 180;
 }
 

@@ -32,11 +32,14 @@ TEST(Antenna, ReferenceValues)
         {"1 m dish at 8e290 Hz", PeakGain(0.001, 8e290, 0.7), "5656.91915"},
         {"100 km dish at 1e308 Hz", PeakGain(100, 1e308, 1), "6100.40636"},
         {"the largest dish at 1e-300 Hz", PeakGain(Largest, 1e-300, 0.7), "63.95166"},
+        {"an efficiency below ToDb's floor", PeakGain(0.001, 1e174, 1e-310), "220.40636"},
         // The quotients and squares of the inverses overflow though the values do not.
         {"dish of a gain past any double over a tiny efficiency", DiameterFromGain(2999, 1e200, 1e-20), "8.505146e-36"},
         {"efficiency whose squared ratio overflows", EfficiencyFromGain(-2900, 1e-160, 1e-6), "9.106752e51"},
+        {"beamwidth of a derived efficiency past 1e300", BeamwidthFromGain(-300, 1e300), "3.838179e165"},
     });
     ExpectExact({
+        {"a zero efficiency is ToDb's floor at any aperture", PeakGain(0.001, 1e174, 0), -3000},
         {"a dish past any double is the largest", DiameterFromGain(30, 1e-303, 0.7), Largest},
         {"an efficiency past any double is the largest", EfficiencyFromGain(30, 1e-303, 1e-6), Largest},
         {"a dish short of the overflow", DiameterFromGain(30, 1e-300, 0.7),
