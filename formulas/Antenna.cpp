@@ -58,14 +58,32 @@ const char* PatternName(int code)
 double PeakGain(double diameter, double frequency, double efficiency)
 {
     const double aperture = Pi * diameter * frequency / SpeedOfLight;
-    return ToDb(aperture * aperture * efficiency);
+    const double gain = aperture * aperture * efficiency;
+    // The frequency tool has no upper limit, and a budget takes back whatever frequency it gave:
+    // past 1e150 Hz or so the squared aperture is past the largest double (and times a zero
+    // efficiency not a number). The gain is then taken as a sum of decibels, with ToDb's floor,
+    // which is the same value; everywhere else the product keeps its last bit.
+    if (!std::isfinite(gain)) {
+        const double db =
+            20 * (std::log10(diameter) + std::log10(frequency) + std::log10(Pi / SpeedOfLight)) + 10 * std::log10(efficiency);
+        return db > ToDb(0) ? db : ToDb(0);
+    }
+    return ToDb(gain);
 }
 
 double DiameterFromGain(double gain, double frequency, double efficiency)
 {
     if (efficiency <= 0 || frequency <= 0)
         return 0;
-    return std::sqrt(FromDb(gain) / efficiency) * SpeedOfLight / (frequency * Pi);
+    const double diameter = std::sqrt(FromDb(gain) / efficiency) * SpeedOfLight / (frequency * Pi);
+    // A budget's frequency may be next to zero (from a wavelength of 1e300 km in the frequency
+    // tool), and its efficiency may be one another tool derived: where the quotient overflows
+    // it is taken as a sum of logarithms, the same value, or the largest double if it is past
+    // any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(diameter))
+        return SaturatedPow10((std::log10(FromDb(gain)) - std::log10(efficiency)) / 2 + std::log10(SpeedOfLight / Pi)
+                              - std::log10(frequency));
+    return diameter;
 }
 
 double FrequencyFromGain(double gain, double diameter, double efficiency)
@@ -80,7 +98,14 @@ double EfficiencyFromGain(double gain, double frequency, double diameter)
     if (diameter <= 0)
         return 0;
     const double ratio = SpeedOfLight / (diameter * Pi * frequency);
-    return FromDb(gain) * (ratio * ratio);
+    const double efficiency = FromDb(gain) * (ratio * ratio);
+    // A frequency next to zero over a budget, or a derived dish next to zero, overflows the
+    // square; it is then taken as a sum of logarithms, the same value, or the largest double if
+    // it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(efficiency))
+        return SaturatedPow10(std::log10(FromDb(gain))
+                              + 2 * (std::log10(SpeedOfLight / Pi) - std::log10(diameter) - std::log10(frequency)));
+    return efficiency;
 }
 
 double BeamwidthFromGain(double gain, double efficiency)
@@ -88,6 +113,11 @@ double BeamwidthFromGain(double gain, double efficiency)
     if (efficiency <= 0)
         return 0;
     const double degrees = std::sqrt(efficiency / FromDb(gain)) * SeventyPi;
+    // An efficiency the gain tool derived at a frequency next to zero can be past 1e300; where
+    // the quotient overflows it is taken as a sum of logarithms, the same value, or the
+    // largest double if it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(degrees))
+        return SaturatedPow10((std::log10(efficiency) - std::log10(FromDb(gain))) / 2 + std::log10(SeventyPi * Pi / 180));
     return degrees * Pi / 180;
 }
 

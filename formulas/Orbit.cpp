@@ -3,6 +3,7 @@
 #include "formulas/Constants.h"
 #include "formulas/Trig.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,6 +32,13 @@ double PeriodOfRadius(double r)
 
 // One metre keeps every triangle non-degenerate without a visible change to any result.
 constexpr double MinimumLength = 0.001;
+
+// A nadir angle close to zero divides the Earth's radius into a height and a distance past the
+// largest double (R / sin(eta) passes it at 3.55e-305 rad), and no double holds that triangle.
+// A solver that overflows so takes this angle instead, whose triangle fits (R / 4e-305 is
+// 1.59e308), and writes it back like its other clamps; wherever the quotient is finite nothing
+// changes.
+constexpr double SmallestNadir = 4e-305;
 
 } // namespace
 
@@ -93,7 +101,12 @@ double FovFromHeightDistance(double& height, double& distance, double& elevation
 {
     ClampBelow(height, MinimumLength);
     // The slant distance lies between straight down and the horizon.
-    const double horizonDistance = std::sqrt(height * height + EarthDiameter * height);
+    // Heights up to the largest double come from a nadir angle close to zero in the other
+    // solvers; past about 1e154 km the square overflows, and the horizon is taken over the
+    // height instead, the same value.
+    double horizonDistance = std::sqrt(height * height + EarthDiameter * height);
+    if (std::isinf(horizonDistance))
+        horizonDistance = height * std::sqrt(1 + EarthDiameter / height);
     if (height > distance)
         distance = height;
     if (distance > horizonDistance)
@@ -105,7 +118,9 @@ double FovFromHeightDistance(double& height, double& distance, double& elevation
     const double a = height + EarthRadius;
     const double d2 = distance * distance;
     const double a2 = a * a;
-    // Cosine rule at the satellite and at the ground point.
+    // Cosine rule at the satellite and at the ground point. Its squares stay finite: at heights
+    // where they would not (past 9e153 km), the horizon rounds to the height itself, and the
+    // distance has been set to it above.
     const double nadir = SafeAcos((d2 + a2 - EarthRadiusSquared) / (2 * a * distance));
     elevation = SafeAcos((d2 + EarthRadiusSquared - a2) / (EarthDiameter * distance)) - HalfPi;
     return nadir;
@@ -124,8 +139,13 @@ double FovFromElevationNadir(double& elevation, double& nadir, double& height)
         return MinimumLength;
     }
     const double p = elevation + HalfPi;
-    const double distance = EarthRadius * std::sin(Pi - nadir - p) / std::sin(nadir);
+    double distance = EarthRadius * std::sin(Pi - nadir - p) / std::sin(nadir);
     height = EarthRadius * std::sin(p) / std::sin(nadir) - EarthRadius;
+    if (!std::isfinite(distance) || !std::isfinite(height)) {
+        nadir = SmallestNadir;
+        distance = EarthRadius * std::sin(Pi - nadir - p) / std::sin(nadir);
+        height = EarthRadius * std::sin(p) / std::sin(nadir) - EarthRadius;
+    }
     return distance;
 }
 
@@ -139,9 +159,16 @@ double FovFromDistanceNadir(double& distance, double& nadir, double& height)
         height = distance;
         return HalfPi;
     }
-    const double o = SafeAsin(std::sin(nadir) * distance / EarthRadius);
-    const double p = Pi - nadir - o;
+    double o = SafeAsin(std::sin(nadir) * distance / EarthRadius);
+    double p = Pi - nadir - o;
     height = std::sin(p) * distance / std::sin(o) - EarthRadius;
+    if (!std::isfinite(height)) {
+        // Still no further out than the horizon.
+        nadir = std::min(SmallestNadir, horizonNadir);
+        o = SafeAsin(std::sin(nadir) * distance / EarthRadius);
+        p = Pi - nadir - o;
+        height = std::sin(p) * distance / std::sin(o) - EarthRadius;
+    }
     return p - HalfPi;
 }
 
@@ -154,8 +181,13 @@ double FovFromDistanceElevation(double& distance, double& elevation, double& hei
         return 0;
     }
     const double p = elevation + HalfPi;
-    const double r = std::sqrt(distance * distance + EarthRadiusSquared
-                               - 2 * distance * EarthRadius * std::cos(p));
+    double r = std::sqrt(distance * distance + EarthRadiusSquared - 2 * distance * EarthRadius * std::cos(p));
+    if (!std::isfinite(r)) {
+        // A distance from a nadir angle close to zero in another solver, whose square
+        // overflows: the same rule over the distance, the same value.
+        const double q = EarthRadius / distance;
+        r = distance * std::sqrt(1 + q * q - 2 * q * std::cos(p));
+    }
     const double nadir = SafeAsin(std::sin(p) * EarthRadius / r);
     height = r - EarthRadius;
     return nadir;

@@ -38,14 +38,27 @@ double FreeSpaceLoss(double distance, double frequency)
     // One metre instead of zero keeps the logarithm finite when the user clears the distance.
     if (distance <= 0)
         distance = 0.001;
-    return 20 * std::log10(distance * frequency / SpeedOfLight) + FreeSpaceLossOffset;
+    const double ratio = distance * frequency / SpeedOfLight;
+    // A frequency from the frequency tool, which has no upper limit, times a long path can pass
+    // the largest double; the loss is then taken as a sum of decibels, which is the same value.
+    // Everywhere else the product keeps its last bit.
+    if (std::isinf(ratio))
+        return 20 * (std::log10(distance) + std::log10(frequency / SpeedOfLight)) + FreeSpaceLossOffset;
+    return 20 * std::log10(ratio) + FreeSpaceLossOffset;
 }
 
 double DistanceFromLoss(double loss, double frequency)
 {
     if (loss <= 0 || frequency <= 0)
         return 0;
-    return std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / frequency;
+    const double distance = std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / frequency;
+    // A loss of thousands of dB at a frequency past 1e300 Hz (both from a budget over the
+    // frequency tool) overflows before the division, and a frequency next to zero overflows the
+    // quotient: it is then taken as a sum of logarithms, the same value, or the largest double
+    // if it is past any. Everywhere else it keeps its last bit.
+    if (!std::isfinite(distance))
+        return SaturatedPow10((loss - InverseLossOffset) / 20 + std::log10(SpeedOfLight) - std::log10(frequency));
+    return distance;
 }
 
 double FrequencyFromLoss(double loss, double distance)

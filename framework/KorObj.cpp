@@ -343,7 +343,7 @@ int CKorObj::FormatRealVar(int index, std::string& out) const
         NoSignalText(out);
         return 1;
     }
-    FormatNumber(ConvertUnit(stored, unit, display), out);
+    FormatConverted(stored, unit, display, out);
     return 1;
 }
 

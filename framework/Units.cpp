@@ -2,12 +2,14 @@
 
 #include "framework/KorDefaults.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -95,6 +97,11 @@ double FromDb(double x)
     if (x <= -3000)
         return 1e-300;
     return std::pow(10.0, x / 10);
+}
+
+double SaturatedPow10(double x)
+{
+    return std::min(std::pow(10.0, x), std::numeric_limits<double>::max());
 }
 
 void UnitLabel(int code, std::string& out)
@@ -187,6 +194,27 @@ void FormatNumber(double x, std::string& out)
     } else {
         out = Printf("%.*e", places, x);
     }
+}
+
+void FormatConverted(double x, int from, int to, std::string& out)
+{
+    const double converted = ConvertUnit(x, from, to);
+    // Decibels never overflow (FromDb saturates), so only a conversion by a factor can; the
+    // value is then converted 10^100 times smaller, and the exponent of its text raised by 100.
+    constexpr double Scale = 1e100;
+    constexpr int ScaleExponent = 100;
+    const bool decibels = from == UnitDb || from == UnitDbw || to == UnitDb || to == UnitDbw;
+    if (!std::isinf(converted) || !std::isfinite(x) || decibels) {
+        FormatNumber(converted, out);
+        return;
+    }
+    FormatNumber(ConvertUnit(x / Scale, from, to), out);
+    const std::size_t e = out.find('e');
+    if (e == std::string::npos)
+        return;
+    const int exponent = std::atoi(out.c_str() + e + 1) + ScaleExponent;
+    out.erase(e + 1);
+    out += (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
 }
 
 std::string FormatNumber(double x)

@@ -61,6 +61,9 @@ enum UnitCode : int {
 double ToDb(double x);
 // 10^(x/10), saturating at 1e300 and 1e-300 outside (-3000, 3000) dB.
 double FromDb(double x);
+// 10^x, or the largest double where that would pass it: a quantity worked out as a sum of
+// logarithms because its product or quotient overflowed, which may itself be past any double.
+double SaturatedPow10(double x);
 
 void UnitLabel(int code, std::string& out);
 std::string UnitLabel(int code);
@@ -73,6 +76,10 @@ double ConvertUnit(double x, int from, int to);
 // trimmed), exponential form for magnitudes of 100000 and above or below 10^-places.
 void FormatNumber(double x, std::string& out);
 std::string FormatNumber(double x);
+// x, in unit `from`, as the text of its value in unit `to` by the same rule. Where a factor
+// carries a finite value past the largest double (1e308 km in metres), the text is that of the
+// value it would have, the exponent taken further than a double can.
+void FormatConverted(double x, int from, int to, std::string& out);
 void TrimTrailingZeros(std::string& s);
 
 // Degrees-minutes-seconds text for display unit 46 (latitude) or 47 (longitude).

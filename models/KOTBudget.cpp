@@ -52,9 +52,7 @@ int CKOTBudget<Model>::SetBudgetVar(int index, double value, ErrorSink& sink, st
         sink.SetError(ErrorVariableFixed);
         return 0;
     }
-    if (IsUnlimited(*row))
-        Self().*(row->real) = value;
-    else if (!this->CheckAndStore(index, value, sink))
+    if (!this->CheckAndStore(index, value, sink))
         return 0;
     if (found->step)
         (Self().*(found->step))();

@@ -12,23 +12,19 @@
 #include "framework/Units.h"
 #include "framework/VarTable.h"
 
-#include <limits>
 #include <span>
 
-// The limits of a variable that may take any value: powers, losses and ratios that only ever
-// enter sums. Its setter stores the value without a limit check.
-inline constexpr double Unlimited = std::numeric_limits<double>::infinity();
+// The limits of the powers, losses and ratios that only ever enter sums (transmit power, EIRP,
+// other losses, receive power, C/N, PFD). No real budget comes near them, yet they keep every
+// sum finite: each chain adds or subtracts a handful of such terms and a few hundred dB more, so
+// nothing it gives comes near the largest double (1.8e308), where 1e308 of transmit power
+// against -1e308 of other losses would have made the receive power infinite.
+inline constexpr double SumTermLimit = 1e300;
 
 template <class Model>
-constexpr VarRow<Model> UnlimitedVar(const char* name, int unit, double Model::*member)
+constexpr VarRow<Model> SumTermVar(const char* name, int unit, double Model::*member)
 {
-    return RealVar<Model>(name, unit, -Unlimited, Unlimited, member);
-}
-
-template <class Model>
-constexpr bool IsUnlimited(const VarRow<Model>& row)
-{
-    return row.min == -Unlimited && row.max == Unlimited;
+    return RealVar<Model>(name, unit, -SumTermLimit, SumTermLimit, member);
 }
 
 // What a budget does after storing a value it was given: one of its steps, or nothing more
@@ -159,7 +155,7 @@ struct CKOTBudget<Model>::SharedVars {
                                                            FrequencyUnits, 0.0001, 3e15, &B::m_frequency);
     static constexpr Row Wavelength = RealVarShownIn<Model>("Wavelength", UnitKm, &B::m_wavelengthDisplay,
                                                             DistanceUnits, 1e-10, 30.0, &B::m_wavelength);
-    static constexpr Row TxPower = UnlimitedVar<Model>("Transmit Power", UnitDbw, &B::m_txPower);
+    static constexpr Row TxPower = SumTermVar<Model>("Transmit Power", UnitDbw, &B::m_txPower);
     static constexpr Row TxPeakGain = RealVar<Model>("Transmit Peak Gain", UnitDbi, -300.0, 300.0, &B::m_txPeakGain);
     static constexpr Row TxRelativeGain =
         RealVar<Model>("Transmit Relative Gain", UnitDb, -300.0, 300.0, &B::m_txRelativeGain);
@@ -172,7 +168,7 @@ struct CKOTBudget<Model>::SharedVars {
         RealVar<Model>("Transmit Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_txOffAxisAngle);
     static constexpr Row TxPattern = EnumVar<Model>("Transmit Gain Pattern", std::span<const char* const>(PatternNames),
                                                     &B::m_txPattern);
-    static constexpr Row Eirp = UnlimitedVar<Model>("Transmit EIRP", UnitDbw, &B::m_eirp);
+    static constexpr Row Eirp = SumTermVar<Model>("Transmit EIRP", UnitDbw, &B::m_eirp);
     static constexpr Row RxPeakGain = RealVar<Model>("Receive Peak Gain", UnitDbi, -300.0, 300.0, &B::m_rxPeakGain);
     static constexpr Row RxRelativeGain =
         RealVar<Model>("Receive Relative Gain", UnitDb, -300.0, 300.0, &B::m_rxRelativeGain);

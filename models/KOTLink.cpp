@@ -26,7 +26,7 @@ constexpr VarRow<CKOTLink> Rows[] = {
     Shared::Eirp,
     RealVar("Free space path length", UnitKm, 0.001, 1e11, &CKOTLink::m_pathLength),
     RealVar("Free space path losses", UnitDb, -200.0, 500.0, &CKOTLink::m_pathLoss),
-    UnlimitedVar("Other losses", UnitDb, &CKOTLink::m_otherLosses),
+    SumTermVar("Other losses", UnitDb, &CKOTLink::m_otherLosses),
     Shared::RxPeakGain,
     Shared::RxRelativeGain,
     Shared::RxDishSize,
@@ -34,13 +34,13 @@ constexpr VarRow<CKOTLink> Rows[] = {
     Shared::RxBeamwidth,
     Shared::RxOffAxisAngle,
     Shared::RxPattern,
-    UnlimitedVar("Receive Power", UnitDbw, &CKOTLink::m_rxPower),
+    SumTermVar("Receive Power", UnitDbw, &CKOTLink::m_rxPower),
     // kT at 0.001 K and at 1e9 K over 1 Hz, as in the noise tool.
     RealVar("Receiver Noise", UnitDbw, -258.6, -138.6, &CKOTLink::m_noise),
     RealVar("Receiver Temperature", UnitK, 0.001, 1e9, &CKOTLink::m_temperature),
     RealVar("Receiver Bandwidth", UnitHz, 0.001, 1e9, &CKOTLink::m_bandwidth),
     // A plain ratio of powers; its unit label has always read dB/Hz.
-    UnlimitedVar("C/N", UnitDbPerHz, &CKOTLink::m_cn),
+    SumTermVar("C/N", UnitDbPerHz, &CKOTLink::m_cn),
 };
 static_assert(CoversEveryVar(Rows));
 

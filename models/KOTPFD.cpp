@@ -24,7 +24,7 @@ constexpr VarRow<CKOTPFD> Rows[] = {
     Shared::Eirp,
     RealVar("Path length", UnitKm, 0.001, 1e11, &CKOTPFD::m_pathLength),
     RealVar("Spreading factor", UnitDb, -200.0, 500.0, &CKOTPFD::m_spreading),
-    UnlimitedVar("Other losses", UnitDb, &CKOTPFD::m_otherLosses),
+    SumTermVar("Other losses", UnitDb, &CKOTPFD::m_otherLosses),
     Shared::RxPeakGain,
     Shared::RxRelativeGain,
     Shared::RxDishSize,
@@ -32,7 +32,7 @@ constexpr VarRow<CKOTPFD> Rows[] = {
     Shared::RxBeamwidth,
     Shared::RxOffAxisAngle,
     Shared::RxPattern,
-    UnlimitedVar("PFD", UnitDbwPer4KHzM2, &CKOTPFD::m_pfd),
+    SumTermVar("PFD", UnitDbwPer4KHzM2, &CKOTPFD::m_pfd),
 };
 static_assert(CoversEveryVar(Rows));
 

@@ -1,10 +1,15 @@
 #include "formulas/Antenna.h"
 #include "formulas/Constants.h"
+#include "framework/Units.h"
 #include "tests/formulas/Printed.h"
+
+#include <limits>
 
 // A 5 deg beam with 30 dBi peak gain is 14 wavelengths across. Its log-law main lobe ends at
 // phiM = 5.3084606 deg, beyond phiR = 3.25 deg, so the gain steps down there.
 constexpr double Theta5 = 5 * Deg;
+
+constexpr double Largest = std::numeric_limits<double>::max();
 
 TEST(Antenna, PatternNames)
 {
@@ -23,7 +28,26 @@ TEST(Antenna, ReferenceValues)
         {"beamwidth of 30 dBi at 70%, deg", BeamwidthFromGain(30, 0.7) / Deg, "5.81831"},
         {"70 / theta wavelengths", DiameterInWavelengths(Theta5, 30), "14.000000000"},
         {"a negative gain still gives a dish", PeakGain(DiameterFromGain(-3, 1.2e10, 0.7), 1.2e10, 0.7), "-3.000000000"},
+        // The squared aperture, and then the aperture itself, are past the largest double.
+        {"1 m dish at 8e290 Hz", PeakGain(0.001, 8e290, 0.7), "5656.91915"},
+        {"100 km dish at 1e308 Hz", PeakGain(100, 1e308, 1), "6100.40636"},
+        {"the largest dish at 1e-300 Hz", PeakGain(Largest, 1e-300, 0.7), "63.95166"},
+        {"an efficiency below ToDb's floor", PeakGain(0.001, 1e174, 1e-310), "220.40636"},
+        // The quotients and squares of the inverses overflow though the values do not.
+        {"dish of a gain past any double over a tiny efficiency", DiameterFromGain(2999, 1e200, 1e-20), "8.505146e-36"},
+        {"efficiency whose squared ratio overflows", EfficiencyFromGain(-2900, 1e-160, 1e-6), "9.106752e51"},
+        {"beamwidth of a derived efficiency past 1e300", BeamwidthFromGain(-300, 1e300), "3.838179e165"},
     });
+    ExpectExact({
+        {"a zero efficiency is ToDb's floor at any aperture", PeakGain(0.001, 1e174, 0), -3000},
+        {"a dish past any double is the largest", DiameterFromGain(30, 1e-303, 0.7), Largest},
+        {"an efficiency past any double is the largest", EfficiencyFromGain(30, 1e-303, 1e-6), Largest},
+        {"a dish short of the overflow", DiameterFromGain(30, 1e-300, 0.7),
+         std::sqrt(FromDb(30) / 0.7) * SpeedOfLight / (1e-300 * Pi)},
+    });
+    // Just short of the overflow the product is still taken as it always was.
+    const double aperture = Pi * 0.001 * 1e157 / SpeedOfLight;
+    EXPECT_EQ(PeakGain(0.001, 1e157, 0.7), ToDb(aperture * aperture * 0.7));
 }
 
 TEST(Antenna, GuardedInputs)

@@ -111,3 +111,36 @@ TEST(Orbit, FieldOfViewClampsAreWrittenBack)
     // Ratios a rounding error past 1 still give the limiting angle.
     ExpectExact({{"asin above 1", SafeAsin(1 + 1e-15), HalfPi}, {"acos below -1", SafeAcos(-1 - 1e-15), Pi}});
 }
+
+// A nadir angle a hair above zero puts the satellite further out than a double reaches; the
+// solvers take the smallest angle whose triangle fits, and write it back. The lengths such
+// triangles have then come back as inputs, whose squares overflow. Angles in radians.
+TEST(Orbit, FieldOfViewOfANadirAngleNextToZeroIsFinite)
+{
+    const struct { const char* label; Solver solve; Fov in; const char *h, *e, *d, *n; } rows[] = {
+        {"nadir raised to 4e-305 rad", ElevationNadir, {Unknown, 5 * Deg, Unknown, 1e-310},
+         "1.5884686e308", "0.08726646", "1.5884686e308", "4e-305"},
+        // The horizon's nadir angle here is below the smallest one, and is kept.
+        {"nadir raised to the horizon's", DistanceNadir, {Unknown, Unknown, 1.7e308, 1e-320},
+         "1.7000000e308", "0.000000", "1.7000000e308", "3.75185e-305"},
+        {"a height whose horizon overflows", HeightDistance, {1e200, Unknown, 1e201, Unknown},
+         "1.0000000e200", "1.5707963", "1.0000000e200", "0.000000"},
+        {"a distance whose square overflows", DistanceElevation, {Unknown, 30 * Deg, 1e200, Unknown},
+         "1.0000000e200", "0.52359878", "1.0000000e200", "5.52363560e-197"},
+        {"the longest distance", DistanceElevation, {Unknown, 0, 1.7e308, Unknown},
+         "1.7000000e308", "0.000000", "1.7000000e308", "3.75185e-305"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        const Fov got = row.solve(row.in);
+        EXPECT_TRUE(MatchesPrinted(got.height, row.h));
+        EXPECT_TRUE(MatchesPrinted(got.elevation, row.e));
+        EXPECT_TRUE(MatchesPrinted(got.distance, row.d));
+        EXPECT_TRUE(MatchesPrinted(got.nadir, row.n));
+    }
+    // Straight down from one metre a subnormal nadir angle divides by a sine of zero. The
+    // height is finite, not accurate: sin(pi - eta - o) cannot resolve angles this small.
+    const Fov close = DistanceNadir({Unknown, Unknown, 0.001, 5e-324});
+    EXPECT_TRUE(std::isfinite(close.height));
+    EXPECT_EQ(close.nadir, 4e-305);
+}

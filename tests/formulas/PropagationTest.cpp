@@ -2,6 +2,8 @@
 #include "formulas/Propagation.h"
 #include "tests/formulas/Printed.h"
 
+#include <limits>
+
 TEST(Propagation, ReferenceValues)
 {
     ExpectPrinted({
@@ -12,7 +14,16 @@ TEST(Propagation, ReferenceValues)
         {"loss is negative when very close", FreeSpaceLoss(0.001, 1e6), "-27.55"},
         {"spreading at geostationary height", SpreadingLoss(35786.05), "162.06637"},
         {"spreading at zero counts as one metre", SpreadingLoss(0), "10.99210"},
+        // Distance times frequency is past the largest double, though their ratio to c is not.
+        {"1e11 km at 1e300 Hz", FreeSpaceLoss(1e11, 1e300), "6132.44756"},
+        {"geostationary path at 1.7e308 Hz", FreeSpaceLoss(35786.05, 1.7e308), "6168.13082"},
+        // The power of ten overflows before the division by the frequency.
+        {"and back, with the inverse's 22 dB", DistanceFromLoss(6168.13082, 1.7e308), "35721.00813"},
     });
+    // At a frequency next to zero the distance itself is past any double.
+    EXPECT_EQ(DistanceFromLoss(500, 1e-300), std::numeric_limits<double>::max());
+    // Just short of the overflow the product is still taken as it always was.
+    EXPECT_EQ(FreeSpaceLoss(1e8, 1e300), 20 * std::log10(1e8 * 1e300 / SpeedOfLight) + 21.984197);
 }
 
 TEST(Propagation, GuardedInputs)

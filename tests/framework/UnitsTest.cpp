@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -30,6 +31,15 @@ TEST(Decibels, SaturateInsteadOfFailing)
     EXPECT_EQ(FromDb(-3000), 1e-300);
     EXPECT_DOUBLE_EQ(FromDb(30), 1000);
     EXPECT_DOUBLE_EQ(FromDb(ToDb(123.456)), 123.456);
+}
+
+TEST(Decibels, SaturatedPowerOfTenStopsAtTheLargestDouble)
+{
+    EXPECT_EQ(SaturatedPow10(2), 100);
+    EXPECT_EQ(SaturatedPow10(-300), std::pow(10.0, -300));
+    EXPECT_EQ(SaturatedPow10(308.25), std::pow(10.0, 308.25));
+    EXPECT_EQ(SaturatedPow10(308.3), std::numeric_limits<double>::max());
+    EXPECT_EQ(SaturatedPow10(5000), std::numeric_limits<double>::max());
 }
 
 TEST(ConvertUnit, AcrossFamilies)
@@ -109,6 +119,31 @@ TEST(FormatNumber, FixedAndExponentialForms)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
         EXPECT_EQ(FormatNumber(row.x), row.expected);
+    }
+}
+
+// A factor that carries a finite value past the largest double gives the text of the value it
+// would have; every other conversion gives the number rule's text of ConvertUnit as before.
+TEST(FormatConverted, WritesTheValueAFactorCarriesPastTheLargestDouble)
+{
+    const struct {
+        double x;
+        int from, to;
+        const char* expected;
+    } rows[] = {
+        {1e308, UnitKm, UnitM, "1.0000e+311"},
+        {-1.7e308, UnitKm, UnitMm, "-1.7000e+314"},
+        {1.23456e305, UnitKmPerS, UnitCmPerS, "1.2346e+310"},
+        {1e300, UnitKm, UnitMm, "1.0000e+306"},
+        {35786.05, UnitKm, UnitM, "3.5786e+07"},
+        {1.2e10, UnitHz, UnitGHz, "12.0"},
+        {1e308, UnitHz, UnitKHz, "1.0000e+305"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        std::string out;
+        FormatConverted(row.x, row.from, row.to, out);
+        EXPECT_EQ(out, row.expected);
     }
 }
 

@@ -1,12 +1,17 @@
 // Drives every tool model through random sequences of what a user can do to it: typed entries
 // (any text, and numbers over the whole range of doubles), choices of the calculated variable,
-// of display units and of patterns, the tools' own buttons, the sub-tools (whose dialogs accept
-// at once) and the launcher's antenna coupling. After every step no stored value may be
-// infinite or not a number, and no value may be shown as such.
+// of display units and of patterns, the tools' own buttons, the sub-tools and the launcher's
+// antenna coupling. A dialog either closes at once or lets the user type into its edits, click
+// its buttons and pick from its lists first, so that what is entered in a sub-tool comes back
+// into the budget that opened it. After every step no stored value may be infinite or not a
+// number, and no value may be shown as such, in a model or in a dialog's edit.
 #include "app/AntennaCoupling.h"
 #include "app/ToolModels.h"
+#include "models/KOTLink.h"
+#include "models/KOTPFD.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
+#include "resources/Resource.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -16,49 +21,32 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-// A window with no controls: every operation answers "missing".
-class NoWindow final : public DialogWindow {
-public:
-    bool HasControl(int) const override { return false; }
-    bool GetText(int, std::string&) const override { return false; }
-    bool SetText(int, const std::string&) override { return false; }
-    bool IsEnabled(int) const override { return false; }
-    bool SetEnabled(int, bool) override { return false; }
-    bool IsVisible(int) const override { return false; }
-    bool SetVisible(int, bool) override { return false; }
-    bool IsChecked(int) const override { return false; }
-    bool SetChecked(int, bool) override { return false; }
-    bool ResetList(int) override { return false; }
-    bool AddListEntry(int, const std::string&) override { return false; }
-    int GetListSelection(int) const override { return -1; }
-    bool SetListSelection(int, int) override { return false; }
-    int GetFocus() const override { return -1; }
-    bool SetFocus(int) override { return false; }
-    bool SetPicture(int, const unsigned char*, std::size_t) override { return false; }
-    void EndModal(int) override {}
-};
+// Set FUZZ_MODELS_TRACE in the environment to have a replayed input print every step it takes.
+bool g_trace = false;
 
-// Runs every dialog to its end at once, as a user who opens a tool and closes it straight away:
-// the sub-tools then hand back what they were given.
-class AcceptingHost final : public DialogHost {
-public:
-    int RunModal(CDialog& dialog) override
-    {
-        NoWindow window;
-        if (dialog.HostCreate(&window) == -1)
-            return -1;
-        dialog.HostInit();
-        dialog.EndDialog(IDCANCEL);
-        dialog.HostDestroy();
-        return IDCANCEL;
-    }
-    void Beep(unsigned) override {}
-};
+template <class... Args>
+void Trace(const char* format, Args... args)
+{
+    if (g_trace)
+        std::fprintf(stderr, format, args...);
+}
+
+[[noreturn]] void Fail(const char* where, int index, const char* what, const std::string& detail)
+{
+    std::fprintf(stderr, "%s, variable or control %d: %s (%s)\n", where, index, what, detail.c_str());
+    std::abort();
+}
+
+bool ShowsNonFinite(const std::string& text)
+{
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
 
 const char* const Patterns[] = {"Pure parabolic", "29 - 25log(phi)", "32 - 25log(phi)"};
 
@@ -90,36 +78,343 @@ std::string TypedText(FuzzedDataProvider& in)
     }
 }
 
+// One running dialog's controls, held in memory. Like the real platform, setting a text, a
+// check or a selection never notifies, checking a radio button unchecks the rest of its group,
+// and disabling or hiding the focused control passes the focus on to the next tab stop. Every
+// text the dialog writes into one of its edits must be finite.
+class MemoryWindow final : public DialogWindow {
+public:
+    explicit MemoryWindow(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate)
+    {
+        for (std::size_t position = 0; position < dialogTemplate.controls.size(); ++position) {
+            const ControlTemplate& control = dialogTemplate.controls[position];
+            if (control.id != IDC_STATIC)
+                m_controls.emplace(control.id, Control(position, control));
+        }
+    }
+
+    bool HasControl(int id) const override { return Find(id) != nullptr; }
+    bool GetText(int id, std::string& out) const override
+    {
+        const Control* control = Find(id);
+        if (!control)
+            return false;
+        out = control->text;
+        return true;
+    }
+    bool SetText(int id, const std::string& text) override
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        if (Kind(id) == ControlKind::Edit && m_template.id != IDD_ERRORMSG && ShowsNonFinite(text))
+            Fail(m_template.caption, id, "dialog shows a value that is not finite", text);
+        control->text = text;
+        return true;
+    }
+    bool IsEnabled(int id) const override { return Find(id) && Find(id)->enabled; }
+    bool SetEnabled(int id, bool enabled) override { return SetState(id, &Control::enabled, enabled); }
+    bool IsVisible(int id) const override { return Find(id) && Find(id)->visible; }
+    bool SetVisible(int id, bool visible) override { return SetState(id, &Control::visible, visible); }
+    bool IsChecked(int id) const override { return Find(id) && Find(id)->checked; }
+    bool SetChecked(int id, bool checked) override
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        if (checked && Kind(id) == ControlKind::RadioButton)
+            for (int other : RadioGroup(control->position))
+                Find(other)->checked = false;
+        control->checked = checked;
+        return true;
+    }
+    bool ResetList(int id) override
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        control->entries.clear();
+        control->selection = -1;
+        return true;
+    }
+    bool AddListEntry(int id, const std::string& text) override
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        control->entries.push_back(text);
+        return true;
+    }
+    int GetListSelection(int id) const override { return Find(id) ? Find(id)->selection : -1; }
+    bool SetListSelection(int id, int index) override
+    {
+        Control* control = Find(id);
+        if (!control || index < -1 || index >= static_cast<int>(control->entries.size()))
+            return false;
+        control->selection = index;
+        return true;
+    }
+    int GetFocus() const override { return m_focus; }
+    bool SetFocus(int id) override
+    {
+        if (!Reachable(id))
+            return false;
+        m_focus = id;
+        return true;
+    }
+    bool SetPicture(int id, const unsigned char*, std::size_t) override { return HasControl(id); }
+    void EndModal(int) override {}
+
+    ControlKind Kind(int id) const { return m_template.controls[Find(id)->position].kind; }
+    int ListSize(int id) const { return static_cast<int>(Find(id)->entries.size()); }
+    // What the user types: the text changes, and nothing is told of it.
+    void Type(int id, const std::string& text) { Find(id)->text = text; }
+
+    // The controls a user can act on: enabled, visible, and of a kind that takes a click.
+    std::vector<int> ActionableControls() const
+    {
+        std::vector<int> ids;
+        for (const ControlTemplate& control : m_template.controls)
+            if (control.id != IDC_STATIC && IsTabStopKind(control.kind) && Reachable(control.id))
+                ids.push_back(control.id);
+        return ids;
+    }
+
+private:
+    struct Control {
+        Control(std::size_t at, const ControlTemplate& control)
+            : position(at)
+            , text(control.text ? control.text : "")
+            , enabled(!(control.flags & CF_DISABLED))
+            , visible(!(control.flags & CF_HIDDEN))
+        {
+        }
+
+        std::size_t position; // in the template, which is creation and tab order
+        std::string text;
+        bool enabled;
+        bool visible;
+        bool checked = false;
+        std::vector<std::string> entries;
+        int selection = -1;
+    };
+
+    const Control* Find(int id) const
+    {
+        const auto found = m_controls.find(id);
+        return found == m_controls.end() ? nullptr : &found->second;
+    }
+    Control* Find(int id)
+    {
+        const auto found = m_controls.find(id);
+        return found == m_controls.end() ? nullptr : &found->second;
+    }
+    bool Reachable(int id) const
+    {
+        const Control* control = Find(id);
+        return control && control->enabled && control->visible;
+    }
+
+    bool SetState(int id, bool Control::*state, bool value)
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        control->*state = value;
+        if (!value && id == m_focus)
+            m_focus = NextTabStop(control->position);
+        return true;
+    }
+
+    int NextTabStop(std::size_t after) const
+    {
+        const std::size_t count = m_template.controls.size();
+        for (std::size_t step = 1; step <= count; ++step) {
+            const ControlTemplate& control = m_template.controls[(after + step) % count];
+            if (control.id != IDC_STATIC && IsTabStop(control) && Reachable(control.id))
+                return control.id;
+        }
+        return -1;
+    }
+
+    // The radio buttons of the group the button at `position` belongs to: from the one marked
+    // as starting the group to the last radio button before the next start.
+    std::vector<int> RadioGroup(std::size_t position) const
+    {
+        const auto& controls = m_template.controls;
+        std::size_t first = position;
+        while (first > 0 && !(controls[first].flags & CF_GROUP) && controls[first - 1].kind == ControlKind::RadioButton)
+            --first;
+        std::vector<int> ids;
+        for (std::size_t at = first; at < controls.size() && controls[at].kind == ControlKind::RadioButton; ++at) {
+            if (at != first && (controls[at].flags & CF_GROUP))
+                break;
+            if (controls[at].id != IDC_STATIC)
+                ids.push_back(controls[at].id);
+        }
+        return ids;
+    }
+
+    const DialogTemplate& m_template;
+    std::map<int, Control> m_controls;
+    int m_focus = -1;
+};
+
+// Runs every dialog to its end. Without an input to read, or when the input says so, it closes
+// at once, as a user who opens a tool and closes it straight away: a sub-tool then hands back
+// what it was given. Otherwise the user first types into its edits, clicks its buttons, radio
+// buttons and check boxes and picks from its lists, and then closes it by Enter, Escape, the
+// close box, or not at all (the run ends it). Sub-tools opened from there act the same way; the
+// error dialog and anything deeper close at once.
+class FuzzingHost final : public DialogHost {
+public:
+    void Drive(FuzzedDataProvider* input) { m_input = input; }
+
+    int RunModal(CDialog& dialog) override
+    {
+        const DialogTemplate* dialogTemplate = dialog.Template();
+        if (!dialogTemplate)
+            return -1;
+        MemoryWindow window(*dialogTemplate);
+        ++m_runs;
+        if (dialog.HostCreate(&window) == -1)
+            return -1;
+        dialog.HostInit();
+        ++m_depth;
+        if (m_input && m_depth <= MaxActingDepth && dialogTemplate->id != IDD_ERRORMSG && !dialog.IsEnding() &&
+            m_input->ConsumeBool())
+            Act(dialog, window);
+        --m_depth;
+        if (!dialog.IsEnding())
+            dialog.EndDialog(IDCANCEL);
+        dialog.HostDestroy();
+        return dialog.Result();
+    }
+    void Beep(unsigned) override {}
+
+private:
+    // A budget's dialog and a sub-tool opened from it.
+    static constexpr int MaxActingDepth = 2;
+
+    void Act(CDialog& dialog, MemoryWindow& window)
+    {
+        FuzzedDataProvider& in = *m_input;
+        const int steps = in.ConsumeIntegralInRange(1, 6);
+        for (int step = 0; step < steps && !dialog.IsEnding() && in.remaining_bytes() > 0; ++step) {
+            const std::vector<int> ids = window.ActionableControls();
+            if (ids.empty())
+                break;
+            const int id = ids[in.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)];
+            Trace("  %s: control %d\n", dialog.Template()->caption, id);
+            switch (window.Kind(id)) {
+            case ControlKind::Edit:
+                // Clicking into an edit leaves the one before; the typing goes in all the same.
+                MoveFocus(dialog, window, id);
+                if (!dialog.IsEnding()) {
+                    const std::string text = TypedText(in);
+                    Trace("    types \"%s\"\n", text.c_str());
+                    window.Type(id, text);
+                }
+                break;
+            case ControlKind::DropDownList: {
+                MoveFocus(dialog, window, id);
+                const int count = window.ListSize(id);
+                if (dialog.IsEnding() || count == 0)
+                    break;
+                const int entry = in.ConsumeIntegralInRange(0, count - 1);
+                if (entry != window.GetListSelection(id)) {
+                    window.SetListSelection(id, entry);
+                    dialog.Notify(id, CBN_SELCHANGE);
+                }
+                break;
+            }
+            case ControlKind::RadioButton:
+                if (MoveFocus(dialog, window, id) && !dialog.IsEnding()) {
+                    window.SetChecked(id, true);
+                    dialog.Notify(id, BN_CLICKED);
+                }
+                break;
+            case ControlKind::CheckBox:
+                if (MoveFocus(dialog, window, id) && !dialog.IsEnding()) {
+                    window.SetChecked(id, !window.IsChecked(id));
+                    dialog.Notify(id, BN_CLICKED);
+                }
+                break;
+            default:
+                if (MoveFocus(dialog, window, id) && !dialog.IsEnding())
+                    dialog.Notify(id, BN_CLICKED);
+                break;
+            }
+        }
+        const int close = in.ConsumeIntegralInRange(0, 3);
+        Trace("  %s: closes by %s\n", dialog.Template()->caption,
+              close == 0 ? "Enter" : close == 1 ? "Escape" : close == 2 ? "close box" : "the run");
+        switch (close) {
+        case 0: dialog.KeyEnter(); break;
+        case 1: dialog.KeyEscape(); break;
+        case 2: dialog.CloseBox(); break;
+        default: break;
+        }
+    }
+
+    // The user takes the focus to `id`, and the edit that had it gets its leave notification.
+    // False when that showed a dialog: the mouse button then comes up over it, and a click is lost.
+    bool MoveFocus(CDialog& dialog, MemoryWindow& window, int id)
+    {
+        const int left = window.GetFocus();
+        window.SetFocus(id);
+        if (left == id || left == -1 || window.Kind(left) != ControlKind::Edit)
+            return true;
+        const int runs = m_runs;
+        Trace("    leaves %d\n", left);
+        dialog.Notify(left, EN_KILLFOCUS);
+        return m_runs == runs;
+    }
+
+    FuzzedDataProvider* m_input = nullptr;
+    int m_depth = 0;
+    int m_runs = 0;
+};
+
+FuzzingHost g_host;
+
+// The launcher's models, and the two budgets beside them until the launcher holds those too.
+struct Models : ToolModels {
+    CKOTLink link;
+    CKOTPFD pfd;
+};
+
 struct Tool {
     const char* name;
     CKorObj* model;
 };
 
-std::vector<Tool> Tools(ToolModels& models)
+std::vector<Tool> Tools(Models& models)
 {
     return {
         {"decibel", &models.db},     {"frequency", &models.freq}, {"path loss", &models.path},
         {"spreading", &models.spread}, {"orbit period", &models.fov1}, {"field of view", &models.fov2},
         {"noise", &models.temp},     {"peak gain", &models.gain}, {"off-axis", &models.off},
-        {"G/T", &models.gtot},       {"beamwidth", &models.t3db},
+        {"G/T", &models.gtot},       {"beamwidth", &models.t3db}, {"link budget", &models.link},
+        {"PFD", &models.pfd},
     };
 }
 
 // What a tool offers besides its variables: its buttons, its sub-tools, the launcher's
 // coupling after it, and the dialog itself.
-using Operation = void (*)(ToolModels&, FuzzedDataProvider&);
+using Operation = void (*)(Models&, FuzzedDataProvider&);
 const Operation Operations[] = {
-    [](ToolModels& m, FuzzedDataProvider&) { m.gtot.CalcPeakGain(); },
-    [](ToolModels& m, FuzzedDataProvider&) { m.gtot.CalcGtoT(); },
-    [](ToolModels& m, FuzzedDataProvider&) { m.gtot.CalcTemperature(); },
-    [](ToolModels& m, FuzzedDataProvider& in) { m.fov2.m_fixedVar = in.ConsumeIntegralInRange(2, 5); },
-    [](ToolModels& m, FuzzedDataProvider&) { CoupleAtStartUp(m); },
-    [](ToolModels& m, FuzzedDataProvider&) { CoupleAfterPeakGain(m); },
-    [](ToolModels& m, FuzzedDataProvider&) { CoupleAfterOffAxis(m); },
-    [](ToolModels& m, FuzzedDataProvider&) { CoupleAfterGtoT(m); },
-    [](ToolModels& m, FuzzedDataProvider&) { CoupleAfterBeamwidth(m); },
-    [](ToolModels& m, FuzzedDataProvider& in) {
-        switch (in.ConsumeIntegralInRange(0, 10)) {
+    [](Models& m, FuzzedDataProvider&) { m.gtot.CalcPeakGain(); },
+    [](Models& m, FuzzedDataProvider&) { m.gtot.CalcGtoT(); },
+    [](Models& m, FuzzedDataProvider&) { m.gtot.CalcTemperature(); },
+    [](Models& m, FuzzedDataProvider& in) { m.fov2.m_fixedVar = in.ConsumeIntegralInRange(2, 5); },
+    [](Models& m, FuzzedDataProvider&) { CoupleAtStartUp(m); },
+    [](Models& m, FuzzedDataProvider&) { CoupleAfterPeakGain(m); },
+    [](Models& m, FuzzedDataProvider&) { CoupleAfterOffAxis(m); },
+    [](Models& m, FuzzedDataProvider&) { CoupleAfterGtoT(m); },
+    [](Models& m, FuzzedDataProvider&) { CoupleAfterBeamwidth(m); },
+    [](Models& m, FuzzedDataProvider& in) {
+        switch (in.ConsumeIntegralInRange(0, 12)) {
         case 0: m.db.RunDialog(); break;
         case 1: m.freq.RunDialog(); break;
         case 2: m.path.RunDialog(); break;
@@ -130,16 +425,44 @@ const Operation Operations[] = {
         case 7: m.gain.RunDialog(); break;
         case 8: m.off.RunDialog(); break;
         case 9: m.gtot.RunDialog(); break;
-        default: m.t3db.RunDialog(); break;
+        case 10: m.t3db.RunDialog(); break;
+        case 11: m.link.RunDialog(); break;
+        default: m.pfd.RunDialog(); break;
         }
     },
+    [](Models& m, FuzzedDataProvider& in) {
+        switch (in.ConsumeIntegralInRange(0, 6)) {
+        case 0: m.link.RunFrequencyTool(); break;
+        case 1: m.link.RunPathTool(); break;
+        case 2: m.link.RunTxGainTool(); break;
+        case 3: m.link.RunTxOffaxisTool(); break;
+        case 4: m.link.RunRxGainTool(); break;
+        case 5: m.link.RunRxOffaxisTool(); break;
+        default: m.link.RunNoiseTool(); break;
+        }
+    },
+    [](Models& m, FuzzedDataProvider& in) {
+        switch (in.ConsumeIntegralInRange(0, 5)) {
+        case 0: m.pfd.RunFrequencyTool(); break;
+        case 1: m.pfd.RunSpreadTool(); break;
+        case 2: m.pfd.RunTxGainTool(); break;
+        case 3: m.pfd.RunTxOffaxisTool(); break;
+        case 4: m.pfd.RunRxGainTool(); break;
+        default: m.pfd.RunRxOffaxisTool(); break;
+        }
+    },
+    [](Models& m, FuzzedDataProvider& in) { m.pfd.SetIncludeReceiveGain(in.ConsumeIntegralInRange(-1, 1)); },
+    // The patterns as the budgets' dialogs choose them, besides any write of an integer above.
+    [](Models& m, FuzzedDataProvider& in) {
+        const bool transmit = in.ConsumeBool();
+        const int pattern = in.ConsumeIntegralInRange(0, 2);
+        ErrorSink sink;
+        if (in.ConsumeBool())
+            m.link.SetIntVar(transmit ? CKOTLink::VarTxPattern : CKOTLink::VarRxPattern, pattern, sink);
+        else
+            m.pfd.SetIntVar(transmit ? CKOTPFD::VarTxPattern : CKOTPFD::VarRxPattern, pattern, sink);
+    },
 };
-
-[[noreturn]] void Fail(const char* tool, int index, const char* what, const std::string& detail)
-{
-    std::fprintf(stderr, "%s tool, variable %d: %s (%s)\n", tool, index, what, detail.c_str());
-    std::abort();
-}
 
 void RequireFinite(const std::vector<Tool>& tools)
 {
@@ -152,7 +475,7 @@ void RequireFinite(const std::vector<Tool>& tools)
                 Fail(tool.name, index, "stores a value that is not finite", std::to_string(value));
             std::string text;
             tool.model->GetValueText(index, text);
-            if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
+            if (ShowsNonFinite(text))
                 Fail(tool.name, index, "shows a value that is not finite", text);
         }
     }
@@ -162,8 +485,8 @@ void RequireFinite(const std::vector<Tool>& tools)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    static AcceptingHost host;
-    SetDialogHost(&host);
+    SetDialogHost(&g_host);
+    g_trace = std::getenv("FUZZ_MODELS_TRACE") != nullptr;
     std::setlocale(LC_ALL, "C");
     return 0;
 }
@@ -171,7 +494,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    ToolModels models;
+    g_host.Drive(&in);
+    Models models;
     const std::vector<Tool> tools = Tools(models);
     while (in.remaining_bytes() > 0) {
         const Tool& tool = tools[in.ConsumeIntegralInRange<std::size_t>(0, tools.size() - 1)];
@@ -179,23 +503,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ErrorSink sink;
         switch (in.ConsumeIntegralInRange(0, 4)) {
         case 0:
-        case 1:
-            tool.model->SetValueFromText(index, TypedText(in), sink);
+        case 1: {
+            const std::string text = TypedText(in);
+            const int accepted = tool.model->SetValueFromText(index, text, sink);
+            Trace("%s %d: types \"%s\" (%s)\n", tool.name, index, text.c_str(), accepted ? "taken" : "refused");
             break;
+        }
         case 2:
+            Trace("%s: calculated variable %d\n", tool.name, index);
             tool.model->SetCalcVar(index);
             break;
         case 3:
-            if (in.ConsumeBool())
-                tool.model->SetDisplayUnit(index, in.ConsumeIntegralInRange(0, 47));
-            else
-                tool.model->SetIntVar(index, in.ConsumeIntegralInRange(-2, 4), sink);
+            if (in.ConsumeBool()) {
+                const int unit = in.ConsumeIntegralInRange(0, 47);
+                Trace("%s %d: display unit %d\n", tool.name, index, unit);
+                tool.model->SetDisplayUnit(index, unit);
+            } else {
+                const int value = in.ConsumeIntegralInRange(-2, 4);
+                Trace("%s %d: integer %d\n", tool.name, index, value);
+                tool.model->SetIntVar(index, value, sink);
+            }
             break;
-        default:
-            Operations[in.ConsumeIntegralInRange<std::size_t>(0, std::size(Operations) - 1)](models, in);
+        default: {
+            const std::size_t operation = in.ConsumeIntegralInRange<std::size_t>(0, std::size(Operations) - 1);
+            Trace("operation %zu\n", operation);
+            Operations[operation](models, in);
             break;
+        }
         }
         RequireFinite(tools);
     }
+    g_host.Drive(nullptr);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -255,6 +256,28 @@ TEST(KOTFOV2, Limits)
             EXPECT_EQ(RealValues(model), before);
         }
     }
+}
+
+// An angle at the satellite typed a hair above zero, with the elevation fixed, puts the
+// satellite further out than a double reaches. The model takes the smallest angle whose
+// triangle fits and shows it; that triangle's distance, fixed in turn, still solves.
+TEST(KOTFOV2, AnAngleAtTheSatelliteNextToZeroLeavesEveryValueFinite)
+{
+    M model;
+    model.m_fixedVar = M::VarElevation;
+    model.SetCalcVar(M::VarNadirAngle);
+    ErrorSink sink;
+    ASSERT_EQ(model.SetValueFromText(M::VarNadirAngle, "1e-308", sink), 1);
+    EXPECT_EQ(ValueText(model, M::VarNadirAngle), "2.2918e-303");
+    EXPECT_EQ(ValueText(model, M::VarHeight), "1.5885e+308");
+    EXPECT_EQ(ValueText(model, M::VarDistance), "1.5885e+308");
+
+    model.m_fixedVar = M::VarDistance;
+    model.SetCalcVar(M::VarElevation);
+    ASSERT_EQ(model.SetValueFromText(M::VarElevation, "30", sink), 1);
+    for (double value : RealValues(model))
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    EXPECT_EQ(ValueText(model, M::VarHeight), "1.5885e+308");
 }
 
 } // namespace

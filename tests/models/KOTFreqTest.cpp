@@ -39,4 +39,26 @@ TEST(KOTFreq, DisplayUnitsChangeOnlyTheText)
     EXPECT_EQ(model.m_frequency, 1e10);
 }
 
+// The wavelength has no upper limit. One near the largest double, typed in km, is shown in the
+// smaller units as the number it is, though that number is past what a double holds.
+TEST(KOTFreq, TheLongestWavelengthIsShownInEveryUnit)
+{
+    CKOTFreq model;
+    ErrorSink sink;
+    ASSERT_EQ(model.SetDisplayUnit(CKOTFreq::VarWavelength, UnitKm), 1);
+    ASSERT_EQ(model.SetValueFromText(CKOTFreq::VarWavelength, "1.7e308", sink), 1);
+    const struct {
+        int unit;
+        const char* shown;
+    } rows[] = {
+        {UnitKm, "1.7000e+308"}, {UnitM, "1.7000e+311"}, {UnitCm, "1.7000e+313"}, {UnitMm, "1.7000e+314"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        ASSERT_EQ(model.SetDisplayUnit(CKOTFreq::VarWavelength, row.unit), 1);
+        EXPECT_EQ(ValueText(model, CKOTFreq::VarWavelength), row.shown);
+    }
+    EXPECT_EQ(model.m_wavelength, 1.7e308);
+}
+
 } // namespace

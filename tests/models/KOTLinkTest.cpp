@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -133,7 +137,7 @@ TEST(KOTLink, EachWriteRunsItsOwnStep)
     }
 }
 
-TEST(KOTLink, LimitsAreInclusiveAndNoneMeansNone)
+TEST(KOTLink, LimitsAreInclusive)
 {
     const struct {
         int index;
@@ -149,15 +153,56 @@ TEST(KOTLink, LimitsAreInclusiveAndNoneMeansNone)
          "Variable 'Transmit Offaxis Angle' has been set to 181.0 which is above the limit of 180.0"},
         {CKOTLink::VarNoise, -138.5,
          "Variable 'Receiver Noise' has been set to -138.5 which is above the limit of -138.6"},
-        // Powers and losses that only enter sums take any value.
+        // Powers, losses and ratios that only enter sums take anything a budget could need,
+        // and stop short of what could add up past the largest double.
         {CKOTLink::VarTxPower, 1e300, nullptr},
         {CKOTLink::VarOtherLosses, -5000.0, nullptr},
+        {CKOTLink::VarOtherLosses, -1e300, nullptr},
+        {CKOTLink::VarTxPower, 1e308,
+         "Variable 'Transmit Power' has been set to 1.0000e+308 which is above the limit of 1.0000e+300"},
+        {CKOTLink::VarOtherLosses, -1.1e300,
+         "Variable 'Other losses' has been set to -1.1000e+300 which is below the limit of -1.0000e+300"},
+        {CKOTLink::VarEirp, 2e300,
+         "Variable 'Transmit EIRP' has been set to 2.0000e+300 which is above the limit of 1.0000e+300"},
+        {CKOTLink::VarRxPower, -1e301,
+         "Variable 'Receive Power' has been set to -1.0000e+301 which is below the limit of -1.0000e+300"},
+        {CKOTLink::VarCn, 1e301, "Variable 'C/N' has been set to 1.0000e+301 which is above the limit of 1.0000e+300"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.refusal ? row.refusal : std::to_string(row.value));
         CKOTLink link;
         ExpectLimit(link, row.index, row.value, row.refusal);
     }
+}
+
+// The terms that only enter sums at their bounds, solved back to the transmit power and carried
+// forward again against the other bound: the largest sums the chain can make stay finite.
+TEST(KOTLink, SumsOfTermsAtTheirBoundsStayFinite)
+{
+    const struct {
+        const char* label;
+        int target;
+    } rows[] = {
+        {"C/N", CKOTLink::VarCn},
+        {"receive power", CKOTLink::VarRxPower},
+        {"EIRP", CKOTLink::VarEirp},
+        {"transmit power", CKOTLink::VarTxPower},
+    };
+    for (const auto& row : rows) {
+        for (const double sign : {1.0, -1.0}) {
+            SCOPED_TRACE(::testing::Message() << row.label << ", sign " << sign);
+            CKOTLink link;
+            Set(link, {{CKOTLink::VarOtherLosses, sign * 1e300}, {row.target, sign * 1e300}});
+            Set(link, {{CKOTLink::VarOtherLosses, -sign * 1e300}});
+            for (double value : RealValues(link))
+                EXPECT_TRUE(std::isfinite(value)) << value;
+            ExpectChainHolds(link);
+        }
+    }
+    // The worst of them: C/N at its bound over the highest losses, then the losses turned round.
+    CKOTLink link;
+    Set(link, {{CKOTLink::VarOtherLosses, 1e300}, {CKOTLink::VarCn, 1e300}, {CKOTLink::VarOtherLosses, -1e300}});
+    EXPECT_GT(link.m_cn, 2.9e300);
 }
 
 // The beamwidths are outputs only, a pattern is set as an integer, and a pattern outside the
@@ -317,6 +362,48 @@ TEST(KOTLink, WhatIsAppliedInAToolComesBack)
         row.expect(link);
         ExpectChainHolds(link);
     }
+}
+
+// The frequency tool has no upper limit. A frequency typed there far past any band comes back
+// into the link, whose dishes and path then have gains and losses of thousands of dB, and not
+// infinite ones.
+TEST(KOTLink, AFrequencyFarPastAnyBandComesBackFinite)
+{
+    CKOTLink link;
+    RunBudgetTool(link, Tools[0], [](ScriptedDialog& d) {
+        d.Click(IDC_FREQ_HZ);
+        d.TypeInto(IDC_FREQ_FREQUENCY, "1e305");
+        d.Click(IDC_FREQ_TO_WAVELENGTH);
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(link.m_frequency, 1e305);
+    ExpectPrinted(link.m_txPeakGain, 5938.8573, 8);
+    ExpectPrinted(link.m_rxPeakGain, 5938.8573, 8);
+    ExpectPrinted(link.m_pathLoss, 6103.5218, 8);
+    for (double value : RealValues(link))
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    ExpectChainHolds(link);
+}
+
+// A wavelength typed in the frequency tool has no upper limit either, and comes back as a
+// frequency next to zero. A path loss or a peak gain then asks for a path and dishes further
+// than any double: the link holds the largest one instead of an infinite one.
+TEST(KOTLink, AFrequencyNextToZeroComesBackFinite)
+{
+    CKOTLink link;
+    RunBudgetTool(link, Tools[0], [](ScriptedDialog& d) {
+        d.Click(IDC_FREQ_KM);
+        d.TypeInto(IDC_FREQ_WAVELENGTH, "1e305");
+        d.Click(IDC_FREQ_TO_FREQUENCY);
+        d.Click(IDCANCEL);
+    });
+    ExpectPrinted(link.m_frequency, 2.998e-300, 4);
+    Set(link, {{CKOTLink::VarPathLoss, 500.0}, {CKOTLink::VarRxPeakGain, 100.0}});
+    EXPECT_EQ(link.m_pathLength, std::numeric_limits<double>::max());
+    EXPECT_EQ(link.m_rxDishSize, std::numeric_limits<double>::max());
+    for (double value : RealValues(link))
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    ExpectChainHolds(link);
 }
 
 } // namespace

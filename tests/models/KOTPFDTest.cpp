@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -157,6 +158,26 @@ TEST(KOTPFD, EachOwnWriteRunsItsStep)
     }
 }
 
+// PFD and other losses at their bounds, solved back to the transmit power and then carried
+// forward again against the other bound: the largest sums the chain can make stay finite.
+TEST(KOTPFD, SumsOfTermsAtTheirBoundsStayFinite)
+{
+    for (const double sign : {1.0, -1.0}) {
+        for (const int includeReceiveGain : {0, 1}) {
+            SCOPED_TRACE(::testing::Message() << "sign " << sign << ", receive gain counted " << includeReceiveGain);
+            CKOTPFD pfd;
+            pfd.SetIncludeReceiveGain(includeReceiveGain);
+            Set(pfd, {{CKOTPFD::VarOtherLosses, sign * 1e300}, {CKOTPFD::VarPfd, sign * 1e300}});
+            EXPECT_GT(sign * pfd.m_txPower, 1.9e300);
+            Set(pfd, {{CKOTPFD::VarOtherLosses, -sign * 1e300}});
+            EXPECT_GT(sign * pfd.m_pfd, 2.9e300);
+            for (double value : RealValues(pfd))
+                EXPECT_TRUE(std::isfinite(value)) << value;
+            ExpectChainHolds(pfd);
+        }
+    }
+}
+
 TEST(KOTPFD, LimitsAndRefusals)
 {
     CKOTPFD pfd;
@@ -166,6 +187,11 @@ TEST(KOTPFD, LimitsAndRefusals)
                 "Variable 'Spreading factor' has been set to -200.5 which is below the limit of -200.0");
     ExpectLimit(pfd, CKOTPFD::VarPathLength, 0.001, nullptr);
     ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e6, nullptr);
+    ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e300, nullptr);
+    ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e308,
+                "Variable 'Other losses' has been set to -1.0000e+308 which is below the limit of -1.0000e+300");
+    ExpectLimit(pfd, CKOTPFD::VarPfd, 1.5e300,
+                "Variable 'PFD' has been set to 1.5000e+300 which is above the limit of 1.0000e+300");
 
     for (int index : {0, int(CKOTPFD::VarTxBeamwidth), int(CKOTPFD::VarTxPattern), int(CKOTPFD::VarRxBeamwidth),
                       int(CKOTPFD::VarRxPattern), int(CKOTPFD::VarTotal)}) {
