@@ -378,11 +378,8 @@ private:
 
 FuzzingHost g_host;
 
-// The launcher's models, and the two budgets beside them until the launcher holds those too.
-struct Models : ToolModels {
-    CKOTLink link;
-    CKOTPFD pfd;
-};
+// The launcher's models: every tool the program has.
+using Models = ToolModels;
 
 struct Tool {
     const char* name;
@@ -396,7 +393,9 @@ std::vector<Tool> Tools(Models& models)
         {"spreading", &models.spread}, {"orbit period", &models.fov1}, {"field of view", &models.fov2},
         {"noise", &models.temp},     {"peak gain", &models.gain}, {"off-axis", &models.off},
         {"G/T", &models.gtot},       {"beamwidth", &models.t3db}, {"link budget", &models.link},
-        {"PFD", &models.pfd},
+        {"PFD", &models.pfd},        {"C/(N+I)", &models.ctoni},
+        // The C/(N+I) tool's own links, which its buttons open and align.
+        {"C/(N+I) wanted link", &models.ctoni.m_wanted}, {"C/(N+I) interfering link", &models.ctoni.m_interfering},
     };
 }
 
@@ -414,7 +413,7 @@ const Operation Operations[] = {
     [](Models& m, FuzzedDataProvider&) { CoupleAfterGtoT(m); },
     [](Models& m, FuzzedDataProvider&) { CoupleAfterBeamwidth(m); },
     [](Models& m, FuzzedDataProvider& in) {
-        switch (in.ConsumeIntegralInRange(0, 12)) {
+        switch (in.ConsumeIntegralInRange(0, 13)) {
         case 0: m.db.RunDialog(); break;
         case 1: m.freq.RunDialog(); break;
         case 2: m.path.RunDialog(); break;
@@ -427,6 +426,7 @@ const Operation Operations[] = {
         case 9: m.gtot.RunDialog(); break;
         case 10: m.t3db.RunDialog(); break;
         case 11: m.link.RunDialog(); break;
+        case 12: m.ctoni.RunDialog(); break;
         default: m.pfd.RunDialog(); break;
         }
     },
@@ -452,6 +452,21 @@ const Operation Operations[] = {
         }
     },
     [](Models& m, FuzzedDataProvider& in) { m.pfd.SetIncludeReceiveGain(in.ConsumeIntegralInRange(-1, 1)); },
+    // The C/(N+I) tool's buttons: the held ratio, the derivations the dialog runs again after every
+    // entry, and the two links.
+    [](Models& m, FuzzedDataProvider& in) {
+        m.ctoni.m_fixedVar = in.ConsumeBool() ? CKOTCtoNI::FixedCn : CKOTCtoNI::FixedIn;
+    },
+    [](Models& m, FuzzedDataProvider& in) {
+        switch (in.ConsumeIntegralInRange(0, 5)) {
+        case 0: m.ctoni.UpdateForCnOrIn(); break;
+        case 1: m.ctoni.UpdateForCi(); break;
+        case 2: m.ctoni.UpdateForCni(); break;
+        case 3: m.ctoni.ComputeCni(); break;
+        case 4: m.ctoni.RunWantedLink(); break;
+        default: m.ctoni.RunInterferingLink(); break;
+        }
+    },
     // The patterns as the budgets' dialogs choose them, besides any write of an integer above.
     [](Models& m, FuzzedDataProvider& in) {
         const bool transmit = in.ConsumeBool();
