@@ -38,6 +38,12 @@ if [ -n "$quick" ]; then
     exit 0
 fi
 
+# The build ./run.sh makes optimises harder, and the compiler warns (and so fails) on things the
+# test builds never show it.
+echo "== Build the release that ./run.sh starts"
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
+cmake --build build-release -j "$jobs"
+
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"

@@ -214,7 +214,8 @@ void FormatConverted(double x, int from, int to, std::string& out)
         return;
     const int exponent = std::atoi(out.c_str() + e + 1) + ScaleExponent;
     out.erase(e + 1);
-    out += (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
+    out += exponent < 0 ? '-' : '+';
+    out += std::to_string(std::abs(exponent));
 }
 
 std::string FormatNumber(double x)
