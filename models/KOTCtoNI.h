@@ -46,6 +46,12 @@ public:
     void RunWantedLink();
     void RunInterferingLink();
 
+    // After a load: the interfering link, which the saved record does not hold, takes the
+    // wanted link's frequency and receiver, as after working either link. Left at its
+    // construction values, the first interfering link worked after a restart would hand those
+    // over the saved wanted link.
+    void DeriveUnsavedValues();
+
     // Assigned as they are, without checks, by the saved state.
     double m_cn = 10.0; // dB
     double m_in = 0.0;  // dB
@@ -59,4 +65,7 @@ public:
 
 private:
     void RunLink(CKOTLink& shown, CKOTLink& other);
+    // The frequency and receiver that both links share, from one to the other, which then
+    // brings its antennas, path and budget into line with them.
+    static void ShareFrequencyAndReceiver(const CKOTLink& from, CKOTLink& to);
 };

@@ -58,6 +58,10 @@ public:
     void UpdateSpreadingLength();  // path length from the spreading factor
     void SolveFromPfd();           // the EIRP and transmit power that give the PFD
 
+    // After a load: the EIRP, which the saved record does not hold, from the transmit power and
+    // gains it does hold. Nothing else is recalculated: the PFD stays as saved.
+    void DeriveUnsavedValues();
+
     // The spreading-loss tool over the path, opened as the shared tools are.
     void RunSpreadTool();
 
