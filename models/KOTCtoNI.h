@@ -34,6 +34,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks, and then derives only what the record
+    // does not hold (DeriveUnsavedValues). Defined with the saved state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The derivations, one per kind of entry. The dialog runs the one of an edit again after
     // every entry, accepted or not.
     void ComputeCni();

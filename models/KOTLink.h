@@ -52,6 +52,12 @@ public:
     // Defined with the tool's dialog, which it opens with this link's wanted-signal labels.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks, and then derives only what the record
+    // does not hold (DeriveUnsavedValues). Defined with the saved state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The steps of this model's own variables.
     void UpdateLossFromLength();   // path loss from the path length
     void UpdatePathLength();       // path length from the path loss
