@@ -49,15 +49,19 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-echo "== Fuzz typed text, then every tool model, for ${fuzz_seconds} s each"
+echo "== Fuzz typed text, every tool model and the saved state file, for ${fuzz_seconds} s each"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-mkdir "$corpus/text" "$corpus/models"
+mkdir "$corpus/text" "$corpus/models" "$corpus/state"
 ./build-fuzz/tests/fuzz/fuzz_text_input -max_total_time="$fuzz_seconds" -print_final_stats=1 \
     "$corpus/text" tests/fuzz/corpus
 # Each input is a sequence of a user's steps over fresh models; a failure prints the tool and
 # variable that went non-finite and leaves the input as crash-* for replaying.
 ./build-fuzz/tests/fuzz/fuzz_models -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/models"
+# Any bytes as kortools.dat, starting from files the program writes; longer than those, so that
+# long name records are tried too.
+./build-fuzz/tests/fuzz/fuzz_state_file -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 \
+    "$corpus/state" tests/fuzz/state-corpus
 echo "All tests passed."

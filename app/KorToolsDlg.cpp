@@ -7,6 +7,7 @@
 #include "resources/Images.h"
 #include "resources/Resource.h"
 #include "resources/Strings.h"
+#include "state/ToolState.h"
 
 namespace {
 
@@ -32,11 +33,14 @@ const MessageMapEntry* CKorToolsDlg::GetMessageMap() const
     return map;
 }
 
-// Nothing is restored yet: the models start from their constructors' values. Values kept from
-// the last run belong here, where they reach the models before any tool can be opened.
+// The values kept from the last run reach the models here, before OnInitDialog, so the
+// antenna coupling at start-up works on them and every tool opens on them.
 int CKorToolsDlg::OnCreate()
 {
-    return CDialog::OnCreate();
+    if (CDialog::OnCreate() == -1)
+        return -1;
+    LoadToolState(m_models);
+    return 0;
 }
 
 BOOL CKorToolsDlg::OnInitDialog()
@@ -75,11 +79,13 @@ void CKorToolsDlg::ShowLogo()
         ShowItem(IDC_LOGO, true);
 }
 
-// Nothing is kept yet for the next run. This is the one place every way of closing the launcher
-// passes through after its last tool has closed.
+// Every way of closing the launcher passes through here after its last tool has closed: Escape,
+// the close box, and the end of the session, whose signals close every dialog through the host.
+// So this is where the values are kept for the next run.
 void CKorToolsDlg::OnDestroy()
 {
     CDialog::OnDestroy();
+    SaveToolState(m_models);
 }
 
 void CKorToolsDlg::OnSysCommand(int command)

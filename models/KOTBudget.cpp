@@ -70,6 +70,12 @@ int CKOTBudget<Model>::SetIntVar(int index, const int& value, ErrorSink& sink)
 }
 
 template <class Model>
+void CKOTBudget<Model>::UpdateEirp()
+{
+    m_eirp = m_txPower + m_txPeakGain + m_txRelativeGain;
+}
+
+template <class Model>
 void CKOTBudget<Model>::UpdateFrequency()
 {
     m_wavelength = WavelengthFromFrequency(m_frequency);

@@ -63,6 +63,8 @@ public:
     void UpdateRxRelativeGain();
     // The transmit power that gives the EIRP as it stands.
     void SolveFromEirp();
+    // The EIRP of the transmit power and gains as they stand.
+    void UpdateEirp();
 
     // Each opens another tool over this budget's values. What the user changed there is taken
     // back, and the budget is recalculated in every case. A tool closed without a change leaves

@@ -120,6 +120,24 @@ void CKOTCtoNI::RunInterferingLink()
     RunLink(m_interfering, m_wanted);
 }
 
+void CKOTCtoNI::DeriveUnsavedValues()
+{
+    ShareFrequencyAndReceiver(m_wanted, m_interfering);
+}
+
+void CKOTCtoNI::ShareFrequencyAndReceiver(const CKOTLink& from, CKOTLink& to)
+{
+    to.m_bandwidth = from.m_bandwidth;
+    to.m_noise = from.m_noise;
+    to.m_temperature = from.m_temperature;
+    to.m_frequencyDisplay = from.m_frequencyDisplay;
+    to.m_wavelengthDisplay = from.m_wavelengthDisplay;
+    to.m_frequency = from.m_frequency;
+    to.m_wavelength = from.m_wavelength;
+    to.UpdateFrequency();
+    to.Recalculate();
+}
+
 // Both links share one frequency and one receiver after either is worked; each keeps its own
 // transmitter, antennas and path.
 void CKOTCtoNI::RunLink(CKOTLink& shown, CKOTLink& other)
@@ -127,16 +145,7 @@ void CKOTCtoNI::RunLink(CKOTLink& shown, CKOTLink& other)
     AlignTransmitPower(m_wanted, m_cn);
     AlignTransmitPower(m_interfering, m_in);
     shown.RunDialog();
-
-    other.m_bandwidth = shown.m_bandwidth;
-    other.m_noise = shown.m_noise;
-    other.m_temperature = shown.m_temperature;
-    other.m_frequencyDisplay = shown.m_frequencyDisplay;
-    other.m_wavelengthDisplay = shown.m_wavelengthDisplay;
-    other.m_frequency = shown.m_frequency;
-    other.m_wavelength = shown.m_wavelength;
-    other.UpdateFrequency();
-    other.Recalculate();
+    ShareFrequencyAndReceiver(shown, other);
 
     m_cn = m_wanted.m_cn;
     m_in = m_interfering.m_cn;

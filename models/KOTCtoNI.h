@@ -34,6 +34,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks, and then derives only what the record
+    // does not hold (DeriveUnsavedValues). Defined with the saved state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The derivations, one per kind of entry. The dialog runs the one of an edit again after
     // every entry, accepted or not.
     void ComputeCni();
@@ -45,6 +51,12 @@ public:
     // and receiver with the other, and take both links' ratios back.
     void RunWantedLink();
     void RunInterferingLink();
+
+    // After a load: the interfering link, which the saved record does not hold, takes the
+    // wanted link's frequency and receiver, as after working either link. Left at its
+    // construction values, the first interfering link worked after a restart would hand those
+    // over the saved wanted link.
+    void DeriveUnsavedValues();
 
     // Assigned as they are, without checks, by the saved state.
     double m_cn = 10.0; // dB
@@ -59,4 +71,7 @@ public:
 
 private:
     void RunLink(CKOTLink& shown, CKOTLink& other);
+    // The frequency and receiver that both links share, from one to the other, which then
+    // brings its antennas, path and budget into line with them.
+    static void ShareFrequencyAndReceiver(const CKOTLink& from, CKOTLink& to);
 };

@@ -26,6 +26,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // Each stores its argument unchecked and derives the other two. The formulas use a value
     // clamped into their range, but the argument itself is kept as given.
     void SetHeight(double height);

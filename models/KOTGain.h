@@ -32,6 +32,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The launcher's antenna coupling: takes over the gain and efficiency of the beamwidth tool
     // and sizes the dish for them at this frequency, whatever the calculated variable. Neither
     // value is checked: they come from another model, not from the user.

@@ -23,6 +23,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // Each derives one quantity from the other two and stores it as computed, even where it
     // lies outside what the setter would accept.
     void CalcPeakGain();

@@ -100,7 +100,7 @@ int CKOTLink::SetRealVar(int index, const double& value, ErrorSink& sink)
 
 void CKOTLink::Recalculate()
 {
-    m_eirp = m_txPower + m_txPeakGain + m_txRelativeGain;
+    UpdateEirp();
     m_rxPower = m_eirp - m_pathLoss - m_otherLosses + m_rxPeakGain + m_rxRelativeGain;
     m_cn = m_rxPower - m_noise;
 }
@@ -123,6 +123,17 @@ void CKOTLink::UpdateNoise()
 void CKOTLink::UpdateTemperature()
 {
     m_temperature = TemperatureFromNoise(m_noise, m_bandwidth);
+}
+
+void CKOTLink::UpdateBandwidth()
+{
+    m_bandwidth = BandwidthFromNoise(m_temperature, m_noise);
+}
+
+void CKOTLink::DeriveUnsavedValues()
+{
+    UpdateEirp();
+    UpdateBandwidth();
 }
 
 void CKOTLink::SolveFromReceivePower()

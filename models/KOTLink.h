@@ -52,13 +52,27 @@ public:
     // Defined with the tool's dialog, which it opens with this link's wanted-signal labels.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks, and then derives only what the record
+    // does not hold (DeriveUnsavedValues). Defined with the saved state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The steps of this model's own variables.
     void UpdateLossFromLength();   // path loss from the path length
     void UpdatePathLength();       // path length from the path loss
     void UpdateNoise();            // receiver noise from temperature and bandwidth
     void UpdateTemperature();      // receiver temperature from noise and bandwidth
+    void UpdateBandwidth();        // receiver bandwidth from temperature and noise
     void SolveFromReceivePower();  // the EIRP and transmit power that give the receive power
     void SolveFromCn();            // the receive power, EIRP and transmit power that give C/N
+
+    // After a load: the EIRP and the receiver bandwidth, which the saved record does not hold,
+    // from the values it does hold. Left as they were, they would describe the link of another
+    // run: a bandwidth of 1 MHz beside a noise saved for 36 MHz, say, from which the next noise
+    // typed would give a temperature 36 times too high. Nothing else is recalculated: the
+    // receive power and C/N stay as saved.
+    void DeriveUnsavedValues();
 
     // The tools of the path and of the receiver, opened as the shared ones are.
     void RunPathTool();

@@ -35,6 +35,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The launcher's antenna coupling: takes over the beamwidth and peak gain of the other
     // antenna tools, unchecked, and always recomputes the relative gain from them, whatever the
     // calculated variable, so the off-axis angle the user set stays where it was.

@@ -86,8 +86,13 @@ int CKOTPFD::SetRealVar(int index, const double& value, ErrorSink& sink)
 
 void CKOTPFD::Recalculate()
 {
-    m_eirp = m_txPower + m_txPeakGain + m_txRelativeGain;
+    UpdateEirp();
     UpdatePfd();
+}
+
+void CKOTPFD::DeriveUnsavedValues()
+{
+    UpdateEirp();
 }
 
 void CKOTPFD::UpdatePfd()

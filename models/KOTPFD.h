@@ -49,6 +49,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks, and then derives only what the record
+    // does not hold (DeriveUnsavedValues). Defined with the saved state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // Non-zero: the PFD counts the receive relative gain (the EPFD). The PFD follows at once
     // from the EIRP as it stands.
     void SetIncludeReceiveGain(int flag);
@@ -57,6 +63,10 @@ public:
     void UpdateLossFromLength();   // spreading factor from the path length
     void UpdateSpreadingLength();  // path length from the spreading factor
     void SolveFromPfd();           // the EIRP and transmit power that give the PFD
+
+    // After a load: the EIRP, which the saved record does not hold, from the transmit power and
+    // gains it does hold. Nothing else is recalculated: the PFD stays as saved.
+    void DeriveUnsavedValues();
 
     // The spreading-loss tool over the path, opened as the shared tools are.
     void RunSpreadTool();

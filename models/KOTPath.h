@@ -31,6 +31,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // 1 for the tool's own instance, 0 for one whose frequency belongs to a link budget.
     int IsStandAlone() const { return m_standAlone; }
 

@@ -28,6 +28,12 @@ public:
     // Defined with the tool's dialog.
     virtual int RunDialog();
 
+    // The model's record in kortools.dat, field by field, closed by the name record. Reading
+    // assigns the fields as they are, without checks or recalculation. Defined with the saved
+    // state.
+    void ReadState(std::FILE* file);
+    void WriteState(std::FILE* file) const;
+
     // The launcher's antenna coupling, whatever the calculated variable and without checks,
     // since the values come from another model: the peak-gain tool's gain and efficiency, with
     // the beamwidth that follows from them,

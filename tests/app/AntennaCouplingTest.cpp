@@ -7,6 +7,7 @@
 #include "formulas/Antenna.h"
 #include "formulas/Noise.h"
 #include "resources/Resource.h"
+#include "tests/app/PrivateTempDir.h"
 #include "tests/dialogs/ToolDialogRun.h"
 #include "tests/models/ModelChecks.h"
 
@@ -164,6 +165,9 @@ TEST(AntennaCoupling, TheLauncherRunsEachSequenceAfterItsToolClosesHoweverItClos
     for (const auto& tool : tools) {
         for (const Closing& closing : AllClosings) {
             SCOPED_TRACE(std::string(tool.label) + ", " + closing.name);
+            // Each start of the launcher begins from the models here, not from what the last
+            // one kept.
+            PrivateTempDir freshStart;
             ScriptedHost host;
             ToolModels models;
             host.OnDialog(IDD_KORTOOLS_DIALOG, [&](ScriptedDialog& d) {

@@ -8,6 +8,15 @@
 # open the About box from the window menu and from F1; close the launcher with Escape, and
 # expect the program to exit with 0.
 #
+# Then the values kept from one run to the next: the closed launcher has left kortools.dat, 928
+# bytes, in the program's temporary directory; started again, the program shows the decibel
+# tool's 100 and 20.0 and the budget's transmit power and EIRP for a C/N of 20 dB. Ended by
+# SIGTERM, as when the session ends, with a new value typed into the decibel tool still open, it
+# keeps that value too, and the third start shows it.
+#
+# The program runs with TMPDIR naming a new directory of the test's own, so it neither sees
+# nor touches the user's kortools.dat.
+#
 # Usage: tests/e2e/launcher_e2e.sh [path to kortools]   (default: build/kortools)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +25,7 @@ program=$(realpath "${1:-$here/../../build/kortools}")
 . "$here/x11.sh"
 
 log=$(mktemp)
+state_dir=$(mktemp -d)
 app_pid=
 cleanup() {
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
@@ -25,6 +35,7 @@ cleanup() {
     fi
     stop_x
     rm -f "$log"
+    rm -rf "$state_dir"
 }
 trap cleanup EXIT
 
@@ -72,14 +83,27 @@ for tool in Xvfb xdotool xclip; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
+# Starts the program over the test's own temporary directory and waits for its launcher.
+start_program() {
+    TMPDIR="$state_dir" QT_QPA_PLATFORM=xcb "$program" >>"$log" 2>&1 &
+    app_pid=$!
+    launcher=$(wait_for_window "KorTools" 20) || fail "the launcher window did not appear within 20 s"
+    step "launcher is up (window $launcher, $(window_size "$launcher") px)"
+}
+
+# On tool window $1 of $2 x $3 dialog units, clicks the edit at $4,$5 (88 x $6) and expects it
+# to show $7; $8 names it in the failure.
+expect_edit() {
+    local shown
+    click "$1" "$2" "$3" "$4" "$5" 88 "$6"
+    shown=$(copy_focused_until "$7")
+    [ "$shown" = "$7" ] || fail "$8 shows '$shown', expected '$7'"
+}
+
 start_x || fail "Xvfb did not start"
 step "X server on $DISPLAY"
 
-QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
-app_pid=$!
-
-launcher=$(wait_for_window "KorTools" 20) || fail "the launcher window did not appear within 20 s"
-step "launcher is up (window $launcher, $(window_size "$launcher") px)"
+start_program
 
 # "dB - Abs": 7, 28, 50 x 14 on the 121 x 207 launcher.
 click "$launcher" 121 207 7 28 50 14
@@ -224,4 +248,53 @@ wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the prog
 app_pid=
 [ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
 step "launcher closed, exit status 0"
+
+# Where the file lies under TMPDIR is the program's choice; that it is there is not.
+state_file=$(find "$state_dir" -name kortools.dat -type f | head -n 1)
+[ -n "$state_file" ] || fail "closing the launcher kept no kortools.dat under its TMPDIR"
+size=$(stat -c %s "$state_file")
+[ "$size" = "928" ] || fail "kortools.dat holds $size bytes, expected 928"
+step "the values are kept in ${state_file#"$state_dir"/} under TMPDIR (928 bytes)"
+
+start_program
+link=$(open_tool 63 112 "Link Budget")
+# Transmit power 102, 36 and EIRP 102, 81, each 88 x 12 on the 294 x 265 budget. The C/N is
+# not read: clicking away from the frequency edit, where the focus starts, works the budget
+# again from the frequency, and the path loss the first run's Tab walk applied does not come
+# back exactly from its path length, restart or not.
+expect_edit "$link" 294 265 102 36 12 "2.3947" "after a restart the budget's transmit power"
+expect_edit "$link" 294 265 102 81 12 "42.8357" "after a restart the budget's EIRP"
+step "the link budget is back with the transmit power and EIRP of a C/N of 20 dB"
+keys Escape
+wait_for_no_window "Link Budget" 10 || fail "Escape did not close the link budget"
+
+tool=$(open_tool 7 28 "Decibel to/from Absolute")
+expect_edit "$tool" 277 89 15 31 14 "100.0" "after a restart the absolute edit"
+expect_edit "$tool" 277 89 172 31 14 "20.0" "after a restart the decibel edit"
+step "the decibel tool is back with 100 and 20.0"
+
+# A new value, then the session ends under the open tool.
+click "$tool" 277 89 15 31 88 14
+xdotool key --clearmodifiers ctrl+a
+type_text "1000"
+click "$tool" 277 89 113 18 50 14
+expect_edit "$tool" 277 89 172 31 14 "30.0" "after typing 1000 and pressing \">>\" the decibel edit"
+kill -TERM "$app_pid"
+wait_for_exit "$app_pid" 10 || fail "SIGTERM did not end the program within 10 s"
+app_pid=
+[ "$EXIT_STATUS" = "0" ] || fail "after SIGTERM the program exited with status $EXIT_STATUS, expected 0"
+step "SIGTERM with the decibel tool open closed everything, exit status 0"
+
+start_program
+tool=$(open_tool 7 28 "Decibel to/from Absolute")
+expect_edit "$tool" 277 89 15 31 14 "1000.0" "after SIGTERM and a restart the absolute edit"
+expect_edit "$tool" 277 89 172 31 14 "30.0" "after SIGTERM and a restart the decibel edit"
+step "what was typed before SIGTERM is back"
+keys Escape
+wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
+xdotool windowfocus --sync "$launcher" 2>/dev/null || true
+xdotool key Escape
+wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the program within 10 s"
+app_pid=
+[ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
 echo "launcher e2e: passed"

@@ -1,0 +1,138 @@
+// The launcher keeps every tool's values from one run to the next: it loads them when it is
+// created, before the antenna tools are coupled, and saves them when it is destroyed. Each test
+// runs in a temporary directory of its own (PrivateTempDir.cpp).
+#include "app/AntennaCoupling.h"
+#include "app/KorToolsDlg.h"
+#include "app/ToolModels.h"
+#include "resources/Resource.h"
+#include "state/StateFile.h"
+#include "state/ToolState.h"
+#include "tests/models/ModelChecks.h"
+#include "tests/support/ScriptedHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes StateFileBytes()
+{
+    const std::optional<std::string> path = GetStateFilePath();
+    if (!path)
+        return {};
+    std::FILE* file = std::fopen(path->c_str(), "rb");
+    if (!file)
+        return {};
+    Bytes bytes;
+    for (int c; (c = std::fgetc(file)) != EOF;)
+        bytes.push_back(static_cast<unsigned char>(c));
+    std::fclose(file);
+    return bytes;
+}
+
+// One run of the program: the launcher over new models, with whatever the script does in it.
+void RunLauncher(ScriptedHost& host, ToolModels& models, DialogScript script)
+{
+    host.OnDialog(IDD_KORTOOLS_DIALOG, std::move(script));
+    CKorToolsDlg launcher(models);
+    launcher.DoModal();
+}
+
+TEST(LauncherState, WhatOneRunLeavesInTheToolsTheNextRunShows)
+{
+    {
+        ScriptedHost host;
+        ToolModels models;
+        host.OnDialog(IDD_TOOL_DB, [](ScriptedDialog& d) {
+            d.TypeInto(IDC_DB_ABSOLUTE, "100");
+            d.Click(IDC_DB_TO_DB);
+            d.PressEscape();
+        });
+        host.OnDialog(IDD_TOOL_LINK, [](ScriptedDialog& d) {
+            d.TypeInto(IDC_LINK_CN, "20");
+            d.PressTab();
+            EXPECT_EQ(d.Text(IDC_LINK_TX_POWER), "2.3947");
+            d.PressEscape();
+        });
+        RunLauncher(host, models, [](ScriptedDialog& d) {
+            d.Click(IDC_BUTTON_DB);
+            d.Click(IDC_BUTTON_CN);
+            d.PressEscape();
+        });
+    }
+    const Bytes kept = StateFileBytes();
+    ASSERT_EQ(kept.size(), static_cast<std::size_t>(StateFileSize));
+    EXPECT_EQ(kept[0], 1);
+    EXPECT_EQ(kept[1], 0);
+
+    ScriptedHost host;
+    ToolModels models;
+    host.OnDialog(IDD_TOOL_DB, [](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(IDC_DB_ABSOLUTE), "100.0");
+        EXPECT_EQ(d.Text(IDC_DB_DECIBELS), "20.0");
+        d.PressEscape();
+    });
+    host.OnDialog(IDD_TOOL_LINK, [](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(IDC_LINK_TX_POWER), "2.3947");
+        EXPECT_EQ(d.Text(IDC_LINK_EIRP), "42.8357");
+        EXPECT_EQ(d.Text(IDC_LINK_CN), "20.0");
+        d.PressEscape();
+    });
+    RunLauncher(host, models, [](ScriptedDialog& d) {
+        d.Click(IDC_BUTTON_DB);
+        d.Click(IDC_BUTTON_CN);
+        d.PressEscape();
+    });
+}
+
+// The file is read before the launcher initialises, so the antenna tools start in step with
+// the gain tool's saved dish, not with the one it is constructed with.
+TEST(LauncherState, TheAntennaToolsStartInStepWithTheSavedDish)
+{
+    ToolModels saved;
+    saved.gain.m_dishSize = 0.0035;
+    saved.gain.m_efficiency = 0.6;
+    saved.gain.m_peakGain = 51.25;
+    ASSERT_TRUE(SaveStateFile([&](std::FILE* file) { WriteToolStates(file, saved); }));
+
+    ScriptedHost host;
+    ToolModels models;
+    RunLauncher(host, models, [&](ScriptedDialog& d) {
+        EXPECT_EQ(models.gain.m_dishSize, 0.0035);
+        EXPECT_EQ(models.t3db.m_peakGain, 51.25);
+        EXPECT_EQ(models.t3db.m_efficiency, 0.6);
+        EXPECT_EQ(models.gtot.m_peakGain, 51.25);
+        EXPECT_EQ(models.off.m_peakGain, 51.25);
+        EXPECT_EQ(models.off.m_beamwidth, models.t3db.m_beamwidth);
+        d.PressEscape();
+    });
+}
+
+// A file this program cannot read changes nothing, and the launcher's closing replaces it with
+// one it can.
+TEST(LauncherState, AFileOfAnotherVersionIsReplacedWhenTheLauncherCloses)
+{
+    ASSERT_TRUE(SaveStateFile([](std::FILE* file) {
+        const unsigned char version2[] = {0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x59, 0x40};
+        std::fwrite(version2, 1, sizeof version2, file);
+    }));
+    ScriptedHost host;
+    ToolModels models;
+    RunLauncher(host, models, [&](ScriptedDialog& d) {
+        EXPECT_EQ(models.db.m_absolute, 10.0);
+        d.CloseBox();
+    });
+    const Bytes kept = StateFileBytes();
+    ASSERT_EQ(kept.size(), static_cast<std::size_t>(StateFileSize));
+    EXPECT_EQ(kept[0], 1);
+    EXPECT_EQ(kept[1], 0);
+}
+
+} // namespace

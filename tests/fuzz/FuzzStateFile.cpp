@@ -1,0 +1,227 @@
+// Any bytes as kortools.dat, as a user may find it after a crash, a full disk, another program
+// or a hand with a hex editor: loaded into the launcher's models, coupled as at start-up, shown
+// by every tool, and saved again. Nothing may crash or read outside a table (the build runs this
+// under AddressSanitizer and UndefinedBehaviorSanitizer); the save is always a whole file of
+// 928 bytes; and loading that save and saving again gives the same bytes, whatever they hold.
+// Values out of limits or not numbers at all are allowed: they are loaded and shown as they are.
+#include "app/AntennaCoupling.h"
+#include "app/ToolModels.h"
+#include "platform/Dialog.h"
+#include "platform/DialogHost.h"
+#include "state/ToolState.h"
+
+#include <clocale>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+[[noreturn]] void Fail(const char* what, std::size_t detail)
+{
+    std::fprintf(stderr, "%s (%zu)\n", what, detail);
+    std::abort();
+}
+
+// A dialog's controls in memory, every one the template names; a list selection outside the
+// list's entries is refused, as the real hosts refuse it.
+class MemoryWindow final : public DialogWindow {
+public:
+    explicit MemoryWindow(const DialogTemplate& dialogTemplate)
+    {
+        for (const ControlTemplate& control : dialogTemplate.controls)
+            m_controls[control.id].text = control.text ? control.text : "";
+    }
+
+    bool HasControl(int id) const override { return Find(id) != nullptr; }
+    bool GetText(int id, std::string& out) const override
+    {
+        const Control* control = Find(id);
+        out = control ? control->text : "";
+        return control != nullptr;
+    }
+    bool SetText(int id, const std::string& text) override { return Set(id, &Control::text, text); }
+    bool IsEnabled(int id) const override { return Find(id) && Find(id)->enabled; }
+    bool SetEnabled(int id, bool enabled) override { return Set(id, &Control::enabled, enabled); }
+    bool IsVisible(int id) const override { return Find(id) && Find(id)->visible; }
+    bool SetVisible(int id, bool visible) override { return Set(id, &Control::visible, visible); }
+    bool IsChecked(int id) const override { return Find(id) && Find(id)->checked; }
+    bool SetChecked(int id, bool checked) override { return Set(id, &Control::checked, checked); }
+    bool ResetList(int id) override
+    {
+        Control* control = Find(id);
+        if (!control)
+            return false;
+        control->entries.clear();
+        control->selection = -1;
+        return true;
+    }
+    bool AddListEntry(int id, const std::string& text) override
+    {
+        Control* control = Find(id);
+        if (control)
+            control->entries.push_back(text);
+        return control != nullptr;
+    }
+    int GetListSelection(int id) const override { return Find(id) ? Find(id)->selection : -1; }
+    bool SetListSelection(int id, int index) override
+    {
+        Control* control = Find(id);
+        if (!control || index < -1 || index >= static_cast<int>(control->entries.size()))
+            return false;
+        control->selection = index;
+        return true;
+    }
+    int GetFocus() const override { return m_focus; }
+    bool SetFocus(int id) override
+    {
+        if (!Find(id))
+            return false;
+        m_focus = id;
+        return true;
+    }
+    bool SetPicture(int id, const unsigned char*, std::size_t) override { return HasControl(id); }
+    void EndModal(int) override {}
+
+private:
+    struct Control {
+        std::string text;
+        bool enabled = true;
+        bool visible = true;
+        bool checked = false;
+        std::vector<std::string> entries;
+        int selection = -1;
+    };
+
+    const Control* Find(int id) const
+    {
+        const auto found = m_controls.find(id);
+        return found == m_controls.end() ? nullptr : &found->second;
+    }
+    Control* Find(int id)
+    {
+        const auto found = m_controls.find(id);
+        return found == m_controls.end() ? nullptr : &found->second;
+    }
+    template <class Value>
+    bool Set(int id, Value Control::*member, const Value& value)
+    {
+        Control* control = Find(id);
+        if (control)
+            control->*member = value;
+        return control != nullptr;
+    }
+
+    std::map<int, Control> m_controls;
+    int m_focus = -1;
+};
+
+// Opens each dialog, lets it show its model, and closes it as a user who looked and left.
+class ShowingHost final : public DialogHost {
+public:
+    int RunModal(CDialog& dialog) override
+    {
+        const DialogTemplate* dialogTemplate = dialog.Template();
+        if (!dialogTemplate)
+            return -1;
+        MemoryWindow window(*dialogTemplate);
+        if (dialog.HostCreate(&window) == -1)
+            return -1;
+        dialog.HostInit();
+        if (!dialog.IsEnding())
+            dialog.EndDialog(IDCANCEL);
+        dialog.HostDestroy();
+        return dialog.Result();
+    }
+    void Beep(unsigned) override {}
+};
+
+ShowingHost g_host;
+
+void Load(const std::uint8_t* data, std::size_t size, ToolModels& models)
+{
+    // An empty file reads as one that is not there: nothing to open a stream over.
+    if (size == 0)
+        return;
+    std::vector<unsigned char> bytes(data, data + size);
+    std::FILE* file = fmemopen(bytes.data(), bytes.size(), "rb");
+    if (!file)
+        Fail("could not open the input as a stream", size);
+    ReadToolStates(file, models);
+    std::fclose(file);
+}
+
+std::vector<unsigned char> Save(const ToolModels& models)
+{
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* file = open_memstream(&buffer, &size);
+    if (!file)
+        Fail("could not open a stream to save into", 0);
+    WriteToolStates(file, models);
+    std::fclose(file);
+    std::vector<unsigned char> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+// Every value and unit as the tools show them, and every tool's dialog over them.
+void ShowEverything(ToolModels& models)
+{
+    const CKorObj* all[] = {&models.db,   &models.freq, &models.path, &models.spread, &models.fov1, &models.fov2,
+                            &models.temp, &models.gain, &models.off,  &models.gtot,   &models.t3db, &models.pfd,
+                            &models.link, &models.ctoni, &models.ctoni.m_wanted, &models.ctoni.m_interfering};
+    for (const CKorObj* model : all) {
+        for (int index = 0; index <= model->GetVarCount(); ++index) {
+            std::string text;
+            model->GetValueText(index, text);
+            model->GetUnitLabel(index, text);
+            model->GetEnumValueText(index);
+        }
+    }
+    models.db.RunDialog();
+    models.freq.RunDialog();
+    models.path.RunDialog();
+    models.spread.RunDialog();
+    models.fov1.RunDialog();
+    models.fov2.RunDialog();
+    models.temp.RunDialog();
+    models.gain.RunDialog();
+    models.off.RunDialog();
+    models.gtot.RunDialog();
+    models.t3db.RunDialog();
+    models.pfd.RunDialog();
+    models.link.RunDialog();
+    models.ctoni.RunDialog();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SetDialogHost(&g_host);
+    std::setlocale(LC_ALL, "C");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    ToolModels models;
+    Load(data, size, models);
+    CoupleAtStartUp(models);
+    ShowEverything(models);
+
+    const std::vector<unsigned char> saved = Save(models);
+    if (saved.size() != static_cast<std::size_t>(StateFileSize))
+        Fail("the saved file is not 928 bytes", saved.size());
+
+    ToolModels reloaded;
+    Load(saved.data(), saved.size(), reloaded);
+    if (Save(reloaded) != saved)
+        Fail("loading the saved file and saving it again changed it", size);
+    return 0;
+}
