@@ -39,7 +39,9 @@ std::FILE* Holding(const Bytes& bytes)
 {
     std::FILE* file = std::tmpfile();
     if (file) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        // An empty vector may have no storage at all, and fwrite must not see a null pointer.
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::rewind(file);
     }
     return file;

@@ -285,7 +285,9 @@ bool Load(const Bytes& bytes, ToolModels& models)
     EXPECT_NE(file, nullptr);
     if (!file)
         return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    // An empty vector may have no storage at all, and fwrite must not see a null pointer.
+    if (!bytes.empty())
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::rewind(file);
     const bool loaded = ReadToolStates(file, models);
     std::fclose(file);
