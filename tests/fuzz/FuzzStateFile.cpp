@@ -9,13 +9,13 @@
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
 #include "state/ToolState.h"
+#include "tests/fuzz/MemoryWindow.h"
 
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -26,99 +26,6 @@ namespace {
     std::fprintf(stderr, "%s (%zu)\n", what, detail);
     std::abort();
 }
-
-// A dialog's controls in memory, every one the template names; a list selection outside the
-// list's entries is refused, as the real hosts refuse it.
-class MemoryWindow final : public DialogWindow {
-public:
-    explicit MemoryWindow(const DialogTemplate& dialogTemplate)
-    {
-        for (const ControlTemplate& control : dialogTemplate.controls)
-            m_controls[control.id].text = control.text ? control.text : "";
-    }
-
-    bool HasControl(int id) const override { return Find(id) != nullptr; }
-    bool GetText(int id, std::string& out) const override
-    {
-        const Control* control = Find(id);
-        out = control ? control->text : "";
-        return control != nullptr;
-    }
-    bool SetText(int id, const std::string& text) override { return Set(id, &Control::text, text); }
-    bool IsEnabled(int id) const override { return Find(id) && Find(id)->enabled; }
-    bool SetEnabled(int id, bool enabled) override { return Set(id, &Control::enabled, enabled); }
-    bool IsVisible(int id) const override { return Find(id) && Find(id)->visible; }
-    bool SetVisible(int id, bool visible) override { return Set(id, &Control::visible, visible); }
-    bool IsChecked(int id) const override { return Find(id) && Find(id)->checked; }
-    bool SetChecked(int id, bool checked) override { return Set(id, &Control::checked, checked); }
-    bool ResetList(int id) override
-    {
-        Control* control = Find(id);
-        if (!control)
-            return false;
-        control->entries.clear();
-        control->selection = -1;
-        return true;
-    }
-    bool AddListEntry(int id, const std::string& text) override
-    {
-        Control* control = Find(id);
-        if (control)
-            control->entries.push_back(text);
-        return control != nullptr;
-    }
-    int GetListSelection(int id) const override { return Find(id) ? Find(id)->selection : -1; }
-    bool SetListSelection(int id, int index) override
-    {
-        Control* control = Find(id);
-        if (!control || index < -1 || index >= static_cast<int>(control->entries.size()))
-            return false;
-        control->selection = index;
-        return true;
-    }
-    int GetFocus() const override { return m_focus; }
-    bool SetFocus(int id) override
-    {
-        if (!Find(id))
-            return false;
-        m_focus = id;
-        return true;
-    }
-    bool SetPicture(int id, const unsigned char*, std::size_t) override { return HasControl(id); }
-    void EndModal(int) override {}
-
-private:
-    struct Control {
-        std::string text;
-        bool enabled = true;
-        bool visible = true;
-        bool checked = false;
-        std::vector<std::string> entries;
-        int selection = -1;
-    };
-
-    const Control* Find(int id) const
-    {
-        const auto found = m_controls.find(id);
-        return found == m_controls.end() ? nullptr : &found->second;
-    }
-    Control* Find(int id)
-    {
-        const auto found = m_controls.find(id);
-        return found == m_controls.end() ? nullptr : &found->second;
-    }
-    template <class Value>
-    bool Set(int id, Value Control::*member, const Value& value)
-    {
-        Control* control = Find(id);
-        if (control)
-            control->*member = value;
-        return control != nullptr;
-    }
-
-    std::map<int, Control> m_controls;
-    int m_focus = -1;
-};
 
 // Opens each dialog, lets it show its model, and closes it as a user who looked and left.
 class ShowingHost final : public DialogHost {
