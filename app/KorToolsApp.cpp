@@ -1,8 +1,8 @@
 #include "app/KorToolsApp.h"
 
 #include "app/KorToolsDlg.h"
-#include "app/ToolModels.h"
 #include "framework/KorDefaults.h"
+#include "models/ToolModels.h"
 
 #include <clocale>
 

@@ -1,9 +1,9 @@
 #include "app/KorToolsDlg.h"
 
 #include "app/AboutDlg.h"
-#include "app/AntennaCoupling.h"
 #include "app/LauncherTools.h"
-#include "app/ToolModels.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"
 #include "resources/Strings.h"

@@ -1,7 +1,7 @@
 #include "app/LauncherTools.h"
 
-#include "app/AntennaCoupling.h"
-#include "app/ToolModels.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "resources/Resource.h"
 
 namespace {

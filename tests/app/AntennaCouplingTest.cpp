@@ -1,11 +1,11 @@
 // The four antenna tools kept in step: at start-up, and after each of their dialogs closes.
 // Each case starts the four models from values that differ from one another, so that a step
 // taken out of order, or an argument read at the wrong moment, shows in the result.
-#include "app/AntennaCoupling.h"
 #include "app/KorToolsDlg.h"
-#include "app/ToolModels.h"
 #include "formulas/Antenna.h"
 #include "formulas/Noise.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "resources/Resource.h"
 #include "tests/app/PrivateTempDir.h"
 #include "tests/dialogs/ToolDialogRun.h"

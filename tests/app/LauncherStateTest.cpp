@@ -1,9 +1,9 @@
 // The launcher keeps every tool's values from one run to the next: it loads them when it is
 // created, before the antenna tools are coupled, and saves them when it is destroyed. Each test
 // runs in a temporary directory of its own (PrivateTempDir.cpp).
-#include "app/AntennaCoupling.h"
 #include "app/KorToolsDlg.h"
-#include "app/ToolModels.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "resources/Resource.h"
 #include "state/StateFile.h"
 #include "state/ToolState.h"

@@ -3,7 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/KorToolsApp.h"
 #include "app/KorToolsDlg.h"
-#include "app/ToolModels.h"
+#include "models/ToolModels.h"
 #include "platform/Dialog.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"

@@ -5,10 +5,10 @@
 // its buttons and pick from its lists first, so that what is entered in a sub-tool comes back
 // into the budget that opened it. After every step no stored value may be infinite or not a
 // number, and no value may be shown as such, in a model or in a dialog's edit.
-#include "app/AntennaCoupling.h"
-#include "app/ToolModels.h"
+#include "models/AntennaCoupling.h"
 #include "models/KOTLink.h"
 #include "models/KOTPFD.h"
+#include "models/ToolModels.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
 #include "resources/Resource.h"

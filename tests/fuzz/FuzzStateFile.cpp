@@ -4,8 +4,8 @@
 // under AddressSanitizer and UndefinedBehaviorSanitizer); the save is always a whole file of
 // 928 bytes; and loading that save and saving again gives the same bytes, whatever they hold.
 // Values out of limits or not numbers at all are allowed: they are loaded and shown as they are.
-#include "app/AntennaCoupling.h"
-#include "app/ToolModels.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
 #include "state/ToolState.h"

@@ -1,11 +1,11 @@
 // What a load gives the models beyond the fields it assigns: the values that follow from them
 // and are not in the file, and nothing else; and that no content of the file, however foreign,
 // makes a tool look outside a table.
-#include "app/AntennaCoupling.h"
-#include "app/ToolModels.h"
 #include "formulas/Antenna.h"
 #include "formulas/Propagation.h"
 #include "framework/ErrorSink.h"
+#include "models/AntennaCoupling.h"
+#include "models/ToolModels.h"
 #include "resources/Resource.h"
 #include "state/ToolState.h"
 #include "tests/models/ModelChecks.h"

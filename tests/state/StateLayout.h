@@ -3,7 +3,7 @@
 // and small helpers over files held in memory.
 #pragma once
 
-#include "app/ToolModels.h"
+#include "models/ToolModels.h"
 #include "state/FieldIO.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// The tool models that live for the whole run, one per tool, so each tool opens on the values
-// it was left with.
+// One model per tool, all fourteen. The launcher keeps one set for the whole run, so each tool
+// opens on the values it was left with; the command-line program starts from a set of its own.
 #pragma once
 
 #include "models/KOTCtoNI.h"

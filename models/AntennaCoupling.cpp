@@ -1,6 +1,6 @@
-#include "app/AntennaCoupling.h"
+#include "models/AntennaCoupling.h"
 
-#include "app/ToolModels.h"
+#include "models/ToolModels.h"
 
 void CoupleAtStartUp(ToolModels& models)
 {
