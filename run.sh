@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 # Compilers and CMake, Qt's widgets with the X11 platform plugin that puts a window on the
 # screen, and a font for the dialogs' text.
-ensure_packages build-essential cmake g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
+ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
 cmake --build build-release -j "$(nproc)"

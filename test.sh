@@ -17,7 +17,7 @@ esac
 
 # Qt with its X11 plugin builds and shows the program; Xvfb, xdotool and xclip let the
 # end-to-end test drive it on a private screen as a person would.
-ensure_packages build-essential cmake g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
+ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
     fonts-dejavu-core fonts-liberation2
 ensure_locale de_DE.UTF-8
