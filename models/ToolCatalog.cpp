@@ -9,7 +9,9 @@
 #include "platform/DialogTemplate.h"
 #include "resources/Resource.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <memory>
 #include <string_view>
@@ -118,6 +120,22 @@ std::string EntryText(const CKorObj& model, int index)
     return ExactNumberText(ConvertUnit(stored, model.GetVarUnit(index), model.GetDisplayUnit(index)));
 }
 
+// Whether the two models hold the same value for the variable, but for the last digits a trip
+// through text and back may change.
+bool SameValue(const CKorObj& a, const CKorObj& b, int index)
+{
+    if (a.GetVarKind(index) != VarKindReal) {
+        int x = 0, y = 0;
+        a.GetIntVar(index, x);
+        b.GetIntVar(index, y);
+        return x == y;
+    }
+    double x = 0, y = 0;
+    a.GetRealVar(index, x);
+    b.GetRealVar(index, y);
+    return x == y || std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
+}
+
 } // namespace
 
 std::span<const CatalogTool> CatalogTools()
@@ -168,6 +186,14 @@ int ApplyEntry(const CatalogTool& tool, CKorObj& model, int index, const std::st
     return model.SetValueFromText(index, text, sink);
 }
 
+int ChooseCalcVar(CKorObj& model, int index)
+{
+    if (!model.SetCalcVar(index))
+        return 0;
+    model.Recalculate();
+    return 1;
+}
+
 std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
 {
     // The entries are tried on the starting models as the command-line program would apply
@@ -181,7 +207,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     const int calcVar = model.GetCalcVar();
     if (tool.hasCalcVar && calcVar != replay.GetCalcVar()) {
         line += " --calc " + VarName(model, calcVar);
-        replay.SetCalcVar(calcVar);
+        ChooseCalcVar(replay, calcVar);
     }
     if (tool.fixedVar && tool.fixedVar(model) != tool.fixedVar(replay)) {
         line += " --fixed " + VarName(model, tool.fixedVar(model));
@@ -199,21 +225,43 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
         }
     }
 
-    std::vector<int> entries;
-    for (int index = VarIndexDescription + 1; index < count; ++index) {
-        if (model.GetVarAccess(index) != VarEditable)
-            continue;
-        if ((tool.hasCalcVar || tool.entryMarksEdited) && index == calcVar)
-            continue;
-        entries.push_back(index);
-    }
-    if (tool.entryMarksEdited && model.GetVarAccess(calcVar) == VarEditable)
-        entries.push_back(calcVar);
-    for (const int index : entries) {
+    // Each entry is tried on the starting models as the command-line program would apply it,
+    // and only where the value there is not yet the tool's: entering a value that already
+    // follows from the others could move another (a path length worked back from its loss is
+    // not the length the loss was worked out from). An entry can still move one set before it,
+    // so the variables are gone through again until they all agree.
+    std::vector<int> candidates;
+    for (int index = VarIndexDescription + 1; index < count; ++index)
+        if (model.GetVarAccess(index) == VarEditable && !(tool.hasCalcVar && index == calcVar))
+            candidates.push_back(index);
+    std::vector<bool> refused(static_cast<std::size_t>(count), false);
+    auto enter = [&](int index) {
         const std::string text = EntryText(model, index);
-        ErrorSink refused;
-        if (ApplyEntry(tool, replay, index, text, refused))
-            line += ' ' + ShellWord(VarName(model, index) + '=' + text);
+        ErrorSink sink;
+        if (ApplyEntry(tool, replay, index, text, sink))
+            return true;
+        refused[static_cast<std::size_t>(index)] = true;
+        // A variable the model never takes typed (a link budget's beamwidths) is left out. A
+        // value beyond an entry's limits, which only a derivation can have given, stays in: the
+        // command then says so when it runs instead of quietly giving other values.
+        return sink.Code != ErrorVariableFixed;
+    };
+    for (int pass = 0; pass < 3; ++pass) {
+        bool entered = false;
+        for (const int index : candidates) {
+            if (refused[static_cast<std::size_t>(index)] || SameValue(model, replay, index))
+                continue;
+            if (enter(index)) {
+                line += ' ' + ShellWord(VarName(model, index) + '=' + EntryText(model, index));
+                entered = true;
+            }
+        }
+        if (!entered)
+            break;
     }
+    // Where the edited variable decides what the next entry derives, it is entered last.
+    if (tool.entryMarksEdited && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable &&
+        enter(calcVar))
+        line += ' ' + ShellWord(VarName(model, calcVar) + '=' + EntryText(model, calcVar));
     return line;
 }

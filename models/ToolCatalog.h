@@ -50,9 +50,15 @@ void PrepareStartingModels(ToolModels& models);
 // its number. 0, with the reason in `sink` and nothing changed, when the model refuses it.
 int ApplyEntry(const CatalogTool& tool, CKorObj& model, int index, const std::string& text, ErrorSink& sink);
 
+// Makes `index` the variable the tool derives and derives it at once, as the tool's "Calculate"
+// button for it does. 0, with nothing changed, when the tool cannot derive that variable.
+int ChooseCalcVar(CKorObj& model, int index);
+
 // A kortools-calc command line that gives `model` the values it has now, from the models
 // PrepareStartingModels gives: the choices that differ from those (--calc, --fixed, --unit,
-// --epfd), then every variable the user may type into and the model takes, in full precision and
-// its display unit. The variable that was edited last goes last where that matters (the field of
-// view).
+// --epfd), then, in full precision and the display unit, the entries needed to reach the
+// model's values from there (nothing for a tool left as it starts). In the field of view the
+// variable edited last is entered last. A variable the model refuses to take typed at all is
+// left out; a value beyond an entry's limits, which only a derivation gives, is written as it
+// is, and the command refuses it when run.
 std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model);

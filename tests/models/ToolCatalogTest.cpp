@@ -1,0 +1,308 @@
+// The tools as scripts name them, and the command line that reproduces a tool's values: applied
+// to the starting models the way the command-line program applies it, it must give back every
+// value, unit and choice the tool had.
+#include "framework/ErrorSink.h"
+#include "framework/KorObj.h"
+#include "framework/Units.h"
+#include "framework/ValueReport.h"
+#include "models/KOTFOV2.h"
+#include "models/ToolCatalog.h"
+#include "models/ToolModels.h"
+#include "platform/DialogTemplate.h"
+#include "resources/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::unique_ptr<ToolModels> StartingModels()
+{
+    auto models = std::make_unique<ToolModels>();
+    PrepareStartingModels(*models);
+    return models;
+}
+
+std::string NameOf(const CKorObj& model, int index)
+{
+    std::string name;
+    model.GetVarName(index, name);
+    return name;
+}
+
+TEST(ToolCatalog, FourteenToolsEachWithItsLauncherCaptionAndModel)
+{
+    const auto models = StartingModels();
+    const DialogTemplate* launcher = FindDialogTemplate(IDD_KORTOOLS_DIALOG);
+    ASSERT_NE(launcher, nullptr);
+    std::set<std::string> names;
+    std::set<int> buttons;
+    for (const CatalogTool& tool : CatalogTools()) {
+        SCOPED_TRACE(tool.name);
+        names.insert(tool.name);
+        buttons.insert(tool.launcherButton);
+        EXPECT_EQ(FindCatalogTool(tool.name), &tool);
+        ASSERT_NE(launcher->Find(tool.launcherButton), nullptr);
+        EXPECT_EQ(LauncherCaption(tool), launcher->Find(tool.launcherButton)->text);
+        EXPECT_EQ(CatalogToolOf(tool.model(*models)), &tool);
+        EXPECT_EQ(tool.fixedVar == nullptr, tool.setFixedVar == nullptr);
+        EXPECT_EQ(tool.receiveGainFlag == nullptr, tool.setReceiveGainFlag == nullptr);
+    }
+    EXPECT_EQ(names.size(), 14u);
+    EXPECT_EQ(buttons.size(), 14u);
+    EXPECT_EQ(FindCatalogTool("LINK"), nullptr);
+    // The C/(N+I) tool's own links are link budgets like any other.
+    EXPECT_EQ(CatalogToolOf(models->ctoni.m_wanted), FindCatalogTool("link"));
+}
+
+TEST(ToolCatalog, EveryVariableHasACommandLineNameOfItsOwn)
+{
+    const auto models = StartingModels();
+    for (const CatalogTool& tool : CatalogTools()) {
+        const CKorObj& model = tool.model(*models);
+        std::set<std::string> names;
+        for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index) {
+            const std::string name = CommandLineName(NameOf(model, index));
+            SCOPED_TRACE(std::string(tool.name) + " " + name);
+            EXPECT_FALSE(name.empty());
+            EXPECT_TRUE(names.insert(name).second) << "two variables share the name";
+            EXPECT_EQ(FindVarByCommandLineName(model, name), index);
+        }
+    }
+}
+
+TEST(ToolCatalog, AnEnumerationTakesItsChoiceByNumberOrText)
+{
+    auto models = StartingModels();
+    const CatalogTool& tool = *FindCatalogTool("offaxis");
+    CKorObj& model = tool.model(*models);
+    const int pattern = FindVarByCommandLineName(model, "gain_pattern");
+    ASSERT_GE(pattern, 0);
+    ErrorSink sink;
+    int choice = -1;
+    EXPECT_EQ(ApplyEntry(tool, model, pattern, "2", sink), 1);
+    model.GetIntVar(pattern, choice);
+    EXPECT_EQ(choice, 2);
+    EXPECT_EQ(ApplyEntry(tool, model, pattern, "Pure parabolic", sink), 1);
+    model.GetIntVar(pattern, choice);
+    EXPECT_EQ(choice, 0);
+    EXPECT_EQ(ApplyEntry(tool, model, pattern, "3", sink), 0);
+    EXPECT_EQ(sink.Problem, "Input range error");
+    model.GetIntVar(pattern, choice);
+    EXPECT_EQ(choice, 0);
+}
+
+TEST(ToolCatalog, AFieldOfViewEntryMakesItsVariableTheEditedOne)
+{
+    auto models = StartingModels();
+    const CatalogTool& tool = *FindCatalogTool("fov");
+    CKorObj& model = tool.model(*models);
+    const int distance = FindVarByCommandLineName(model, "distance_to_horizon");
+    ErrorSink sink;
+    ASSERT_EQ(ApplyEntry(tool, model, distance, "40000", sink), 1);
+    EXPECT_EQ(model.GetCalcVar(), distance);
+    EXPECT_EQ(ValueText(model, distance), "40000.0");
+}
+
+// --- The command line that reproduces a tool ---
+
+int UnitCodeOf(const std::string& label)
+{
+    for (int code = UnitNone; code <= UnitLongitudeDms; ++code)
+        if (UnitLabel(code) == label)
+            return code;
+    return -1;
+}
+
+// Applies a line CommandLineFor wrote to the tool's model in `models`, as the command-line
+// program reads it. Every word must be taken, but for a value beyond an entry's limits that the
+// tool had derived: then `reproducible` turns false and the rest of the line is not applied.
+void Replay(const CatalogTool& tool, ToolModels& models, const std::string& line, const CKorObj& original,
+            bool& reproducible)
+{
+    reproducible = true;
+    CKorObj& model = tool.model(models);
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    ASSERT_EQ(word, "kortools-calc");
+    words >> word;
+    ASSERT_EQ(word, tool.name);
+    while (words >> word) {
+        SCOPED_TRACE(word);
+        if (word == "--epfd") {
+            tool.setReceiveGainFlag(model, 1);
+            continue;
+        }
+        if (word == "--calc" || word == "--fixed" || word == "--unit") {
+            std::string argument;
+            words >> argument;
+            if (word == "--calc") {
+                ASSERT_EQ(ChooseCalcVar(model, FindVarByCommandLineName(model, argument)), 1);
+            } else if (word == "--fixed") {
+                tool.setFixedVar(model, FindVarByCommandLineName(model, argument));
+            } else {
+                const std::size_t equals = argument.find('=');
+                const int index = FindVarByCommandLineName(model, argument.substr(0, equals));
+                ASSERT_EQ(model.SetDisplayUnit(index, UnitCodeOf(argument.substr(equals + 1))), 1);
+            }
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        ASSERT_NE(equals, std::string::npos);
+        const int index = FindVarByCommandLineName(model, word.substr(0, equals));
+        ASSERT_GE(index, 0);
+        ErrorSink sink;
+        if (ApplyEntry(tool, model, index, word.substr(equals + 1), sink))
+            continue;
+        ASSERT_EQ(sink.Code, ErrorRangeWarning) << sink.Explanation;
+        double value = 0;
+        original.GetRealVar(index, value);
+        EXPECT_TRUE(value < original.GetRealMin(index) || value > original.GetRealMax(index))
+            << "refused although within the limits: " << sink.Explanation;
+        reproducible = false;
+        return;
+    }
+}
+
+void ExpectSameValues(const CKorObj& expected, const CKorObj& actual)
+{
+    EXPECT_EQ(actual.GetCalcVar(), expected.GetCalcVar());
+    for (int index = VarIndexDescription + 1; index < expected.GetVarCount(); ++index) {
+        SCOPED_TRACE(NameOf(expected, index));
+        EXPECT_EQ(actual.GetDisplayUnit(index), expected.GetDisplayUnit(index));
+        if (expected.GetVarKind(index) == VarKindReal) {
+            double want = 0, got = 0;
+            expected.GetRealVar(index, want);
+            actual.GetRealVar(index, got);
+            EXPECT_NEAR(got, want, 1e-9 * std::max(1.0, std::fabs(want)));
+        } else {
+            int want = 0, got = 0;
+            expected.GetIntVar(index, want);
+            actual.GetIntVar(index, got);
+            EXPECT_EQ(got, want);
+        }
+    }
+}
+
+// Whether the field of view's four quantities are one triangle. Its choice of fixed variable
+// can change after an entry, and the solvers clamp what no triangle allows; the quantities an
+// earlier choice left then fit no pair of entries under the present choice, and no command line
+// of entries gives them back.
+bool IsOneTriangle(const CKorObj& model)
+{
+    CKOTFOV2 probe(static_cast<const CKOTFOV2&>(model));
+    probe.SetCalcVar(probe.m_fixedVar == CKOTFOV2::VarHeight ? CKOTFOV2::VarElevation : CKOTFOV2::VarHeight);
+    probe.Recalculate();
+    for (int index = CKOTFOV2::VarHeight; index < CKOTFOV2::VarTotal; ++index) {
+        double want = 0, got = 0;
+        model.GetRealVar(index, want);
+        probe.GetRealVar(index, got);
+        if (std::fabs(got - want) > 1e-9 * std::max(1.0, std::fabs(want)))
+            return false;
+    }
+    return true;
+}
+
+// What an engineer might do to a tool: type a value near the one shown (or far from it), pick
+// another calculated variable, display unit, fixed variable or the EPFD.
+void DoSomething(const CatalogTool& tool, CKorObj& model, std::mt19937& random)
+{
+    const int first = VarIndexDescription + 1;
+    const int count = model.GetVarCount();
+    const int index = std::uniform_int_distribution<int>(first, count - 1)(random);
+    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+    case 0:
+        // As the tool's "Calculate" button does: the variable is derived at once.
+        if (tool.hasCalcVar)
+            ChooseCalcVar(model, index);
+        return;
+    case 1:
+        if (tool.setFixedVar)
+            tool.setFixedVar(model, index);
+        return;
+    case 2:
+        if (tool.setReceiveGainFlag)
+            tool.setReceiveGainFlag(model, !tool.receiveGainFlag(model));
+        return;
+    case 3:
+        for (int unit = UnitKm; unit <= UnitGHz; ++unit)
+            if (std::uniform_int_distribution<int>(0, 3)(random) == 0)
+                model.SetDisplayUnit(index, unit);
+        return;
+    default:
+        break;
+    }
+    if (model.GetVarAccess(index) != VarEditable)
+        return;
+    std::string text;
+    if (model.GetVarKind(index) == VarKindInt) {
+        text = std::to_string(std::uniform_int_distribution<int>(0, 2)(random));
+    } else {
+        double stored = 0;
+        model.GetRealVar(index, stored);
+        double shown = ConvertUnit(stored, model.GetVarUnit(index), model.GetDisplayUnit(index));
+        shown = shown * std::uniform_real_distribution<double>(0.3, 3.0)(random) +
+                std::uniform_real_distribution<double>(-5.0, 5.0)(random);
+        text = ExactNumberText(shown);
+    }
+    ErrorSink refused;
+    ApplyEntry(tool, model, index, text, refused);
+}
+
+TEST(ToolCatalog, TheCommandLineGivesBackEveryValueAndChoice)
+{
+    std::mt19937 random(20261209);
+    for (const CatalogTool& tool : CatalogTools()) {
+        int reproduced = 0;
+        for (int round = 0; round < 60; ++round) {
+            auto worked = StartingModels();
+            CKorObj& model = tool.model(*worked);
+            const int steps = round == 0 ? 0 : std::uniform_int_distribution<int>(1, 8)(random);
+            for (int step = 0; step < steps; ++step)
+                DoSomething(tool, model, random);
+            if (tool.entryMarksEdited && !IsOneTriangle(model))
+                continue;
+            const std::string line = CommandLineFor(tool, model);
+            SCOPED_TRACE(line);
+            auto replayed = StartingModels();
+            bool reproducible = true;
+            Replay(tool, *replayed, line, model, reproducible);
+            if (!reproducible)
+                continue;
+            ++reproduced;
+            ExpectSameValues(model, tool.model(*replayed));
+            if (tool.fixedVar) {
+                EXPECT_EQ(tool.fixedVar(tool.model(*replayed)), tool.fixedVar(model));
+            }
+            if (tool.receiveGainFlag) {
+                EXPECT_EQ(tool.receiveGainFlag(tool.model(*replayed)), tool.receiveGainFlag(model));
+            }
+            if (HasFailure())
+                return;
+        }
+        // States no line can give back (values beyond an entry's limits, a field of view left
+        // by another choice) must stay the exception, or the rounds would test nothing.
+        EXPECT_GE(reproduced, 30) << tool.name;
+    }
+}
+
+TEST(ToolCatalog, ADefaultToolNeedsNoOptions)
+{
+    const auto models = StartingModels();
+    for (const CatalogTool& tool : CatalogTools()) {
+        const std::string line = CommandLineFor(tool, tool.model(*models));
+        SCOPED_TRACE(line);
+        EXPECT_EQ(line.find("--"), std::string::npos);
+        EXPECT_EQ(line.rfind(std::string("kortools-calc ") + tool.name, 0), 0u);
+    }
+}
+
+} // namespace
