@@ -54,7 +54,7 @@ int CKOTCtoNI::RunDialog()
     return RunToolDialog<CToolCtoNI>(this);
 }
 
-CToolCtoNI::CToolCtoNI(CKOTCtoNI* model) : CToolDialog(IDD_TOOL_CTONI), m_model(model)
+CToolCtoNI::CToolCtoNI(CKOTCtoNI* model) : CToolDialog(IDD_TOOL_CTONI, *model), m_model(model)
 {
 }
 

@@ -1,12 +1,21 @@
 // What every tool dialog does the same way: it opens over its model, shows the model's values
-// and nothing else, and refreshes every control from the model after each accepted change.
+// and nothing else, refreshes every control from the model after each accepted change, and
+// offers the model's values on the clipboard from its window menu.
 #pragma once
 
 #include "platform/Dialog.h"
 
+class CKorObj;
+
 class CToolDialog : public CDialog {
+public:
+    // "Copy Values" and "Copy as Command" on the window menu. Sub-tools opened from another
+    // tool over a model of their own copy that model's values.
+    void OnSysCommand(int command) override;
+
 protected:
-    using CDialog::CDialog;
+    // The model is not owned and must outlive the dialog.
+    CToolDialog(int templateId, CKorObj& model);
 
     // The first refresh comes before the focus is placed, so a control the model locks is
     // already disabled and the focus passes it by.
@@ -19,6 +28,9 @@ protected:
 
     // Shows every bound variable again, in the dialog's own order.
     virtual void Refresh() = 0;
+
+private:
+    CKorObj& m_toolModel;
 };
 
 // A model's RunDialog: the tool's dialog over the model, run modally. 0 only when the dialog

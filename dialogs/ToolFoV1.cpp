@@ -22,7 +22,7 @@ int CKOTFOV1::RunDialog()
     return RunToolDialog<CToolFoV1>(this);
 }
 
-CToolFoV1::CToolFoV1(CKOTFOV1* model) : CToolDialog(IDD_TOOL_FOV1), m_model(model)
+CToolFoV1::CToolFoV1(CKOTFOV1* model) : CToolDialog(IDD_TOOL_FOV1, *model), m_model(model)
 {
 }
 

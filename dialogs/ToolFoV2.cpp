@@ -35,7 +35,7 @@ int CKOTFOV2::RunDialog()
     return RunToolDialog<CToolFoV2>(this);
 }
 
-CToolFoV2::CToolFoV2(CKOTFOV2* model) : CToolDialog(IDD_TOOL_FOV2), m_model(model)
+CToolFoV2::CToolFoV2(CKOTFOV2* model) : CToolDialog(IDD_TOOL_FOV2, *model), m_model(model)
 {
 }
 

@@ -37,7 +37,7 @@ int CKOTFreq::RunDialog()
     return RunToolDialog<CToolFreq>(this);
 }
 
-CToolFreq::CToolFreq(CKOTFreq* model) : CToolDialog(IDD_TOOL_FREQ), m_model(model)
+CToolFreq::CToolFreq(CKOTFreq* model) : CToolDialog(IDD_TOOL_FREQ, *model), m_model(model)
 {
 }
 

@@ -45,7 +45,7 @@ int CKOTGain::RunDialog()
     return RunToolDialog<CToolGain>(this);
 }
 
-CToolGain::CToolGain(CKOTGain* model) : CToolDialog(IDD_TOOL_GAIN), m_model(model)
+CToolGain::CToolGain(CKOTGain* model) : CToolDialog(IDD_TOOL_GAIN, *model), m_model(model)
 {
 }
 

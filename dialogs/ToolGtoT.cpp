@@ -32,7 +32,7 @@ int CKOTGtoT::RunDialog()
     return RunToolDialog<CToolGtoT>(this);
 }
 
-CToolGtoT::CToolGtoT(CKOTGtoT* model) : CToolDialog(IDD_TOOL_GTOT), m_model(model)
+CToolGtoT::CToolGtoT(CKOTGtoT* model) : CToolDialog(IDD_TOOL_GTOT, *model), m_model(model)
 {
 }
 

@@ -51,7 +51,7 @@ int CKOTLink::RunDialog()
 }
 
 CToolLink::CToolLink(CKOTLink* model, int wantedSignal)
-    : CToolDialog(IDD_TOOL_LINK)
+    : CToolDialog(IDD_TOOL_LINK, *model)
     , m_model(model)
     , m_wantedSignal(wantedSignal)
 {

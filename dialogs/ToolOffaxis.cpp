@@ -35,7 +35,7 @@ int CKOTOff::RunDialog()
     return RunToolDialog<CToolOffaxis>(this);
 }
 
-CToolOffaxis::CToolOffaxis(CKOTOff* model) : CToolDialog(IDD_TOOL_OFFAXIS), m_model(model)
+CToolOffaxis::CToolOffaxis(CKOTOff* model) : CToolDialog(IDD_TOOL_OFFAXIS, *model), m_model(model)
 {
 }
 

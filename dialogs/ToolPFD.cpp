@@ -46,7 +46,7 @@ int CKOTPFD::RunDialog()
     return RunToolDialog<CToolPFD>(this);
 }
 
-CToolPFD::CToolPFD(CKOTPFD* model) : CToolDialog(IDD_TOOL_PFD), m_model(model)
+CToolPFD::CToolPFD(CKOTPFD* model) : CToolDialog(IDD_TOOL_PFD, *model), m_model(model)
 {
 }
 

@@ -41,7 +41,7 @@ int CKOTPath::RunDialog()
     return RunToolDialog<CToolPath>(this);
 }
 
-CToolPath::CToolPath(CKOTPath* model) : CToolDialog(IDD_TOOL_PATH), m_model(model)
+CToolPath::CToolPath(CKOTPath* model) : CToolDialog(IDD_TOOL_PATH, *model), m_model(model)
 {
 }
 

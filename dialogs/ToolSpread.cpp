@@ -26,7 +26,7 @@ int CKOTSpread::RunDialog()
     return RunToolDialog<CToolSpread>(this);
 }
 
-CToolSpread::CToolSpread(CKOTSpread* model) : CToolDialog(IDD_TOOL_SPREAD), m_model(model)
+CToolSpread::CToolSpread(CKOTSpread* model) : CToolDialog(IDD_TOOL_SPREAD, *model), m_model(model)
 {
 }
 

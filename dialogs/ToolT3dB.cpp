@@ -33,7 +33,7 @@ int CKOTT3dB::RunDialog()
     return RunToolDialog<CToolT3dB>(this);
 }
 
-CToolT3dB::CToolT3dB(CKOTT3dB* model) : CToolDialog(IDD_TOOL_T3DB), m_model(model)
+CToolT3dB::CToolT3dB(CKOTT3dB* model) : CToolDialog(IDD_TOOL_T3DB, *model), m_model(model)
 {
 }
 

@@ -27,7 +27,7 @@ int CKOTTemp::RunDialog()
     return RunToolDialog<CToolTemp>(this);
 }
 
-CToolTemp::CToolTemp(CKOTTemp* model) : CToolDialog(IDD_TOOL_TEMP), m_model(model)
+CToolTemp::CToolTemp(CKOTTemp* model) : CToolDialog(IDD_TOOL_TEMP, *model), m_model(model)
 {
 }
 

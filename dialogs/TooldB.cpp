@@ -24,7 +24,7 @@ int CKOTDB::RunDialog()
     return RunToolDialog<CTooldB>(this);
 }
 
-CTooldB::CTooldB(CKOTDB* model) : CToolDialog(IDD_TOOL_DB), m_model(model)
+CTooldB::CTooldB(CKOTDB* model) : CToolDialog(IDD_TOOL_DB, *model), m_model(model)
 {
 }
 

@@ -45,6 +45,8 @@ public:
     // could not be created.
     virtual int RunModal(CDialog& dialog) = 0;
     virtual void Beep(unsigned type) = 0;
+    // Puts UTF-8 text on the desktop's clipboard, where the user pastes it into other programs.
+    virtual void SetClipboardText(const std::string& text) = 0;
 };
 
 // The host that runs every dialog. The program installs the Qt host at start-up; tests

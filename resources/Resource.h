@@ -43,6 +43,10 @@ inline constexpr int IDC_BUTTON_SPREAD = 1016;
 inline constexpr int IDC_LOGO = 1025;
 // The launcher's menu command that opens the About box.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
+// Every tool's window menu: its values, or the kortools-calc command line that gives them, to
+// the clipboard. Like the About box's, the low four bits are left to the window system.
+inline constexpr int IDM_COPY_VALUES = 0x0020;
+inline constexpr int IDM_COPY_COMMAND = 0x0030;
 
 // Decibel tool.
 inline constexpr int IDC_DB_ABSOLUTE = 367;

@@ -13,6 +13,8 @@ struct StringEntry {
 // Sorted by id.
 const StringEntry StringTable[] = {
     {IDS_ABOUTBOX, "&About KorTools..."},
+    {IDS_COPY_VALUES, "Copy Values"},
+    {IDS_COPY_COMMAND, "Copy as Command"},
     {IDS_ERROR_PROBLEM + 0, "Unknown error"},
     {IDS_ERROR_PROBLEM + 1, "Memory error"},
     {IDS_ERROR_PROBLEM + 2, "Maths error"},

@@ -3,6 +3,9 @@
 
 // Launcher context menu item that opens the About box.
 inline constexpr int IDS_ABOUTBOX = 101;
+// Every tool's window menu items that copy its values, and the command line that gives them.
+inline constexpr int IDS_COPY_VALUES = 102;
+inline constexpr int IDS_COPY_COMMAND = 103;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

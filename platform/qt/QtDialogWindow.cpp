@@ -58,6 +58,10 @@ public:
         case QEvent::FocusOut:
             m_window.OnFocusOut(watched, static_cast<QFocusEvent*>(event));
             break;
+        case QEvent::ContextMenu:
+            if (m_window.OnControlContextMenu(static_cast<QContextMenuEvent*>(event)))
+                return true;
+            break;
         default:
             break;
         }
@@ -773,6 +777,16 @@ bool QtDialogWindow::OnKey(QObject* target, QKeyEvent* event)
     const Qt::KeyboardModifiers chords = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
     if (event->modifiers() & chords)
         return false;
+    // The menu keys open the window menu wherever the focus is, so that it can be reached
+    // without a mouse. X11 turns the Menu key into a context-menu event before the key itself
+    // arrives (see OnControlContextMenu), and the key then goes to the open menu, which ignores
+    // it; other platforms send only the key.
+    const bool menuKey = event->key() == Qt::Key_Menu
+                         || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
+    if (menuKey && !m_dialog.SystemMenu().empty()) {
+        ShowSystemMenu(KeyboardMenuPoint());
+        return true;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -837,7 +851,30 @@ void QtDialogWindow::OnContextMenu(QContextMenuEvent* event)
         }
     }
     event->accept();
-    ShowSystemMenu(event->globalPos());
+    ShowSystemMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : KeyboardMenuPoint());
+}
+
+bool QtDialogWindow::OnControlContextMenu(QContextMenuEvent* event)
+{
+    // From the keyboard, a control's own menu gives way to the window's: an edit's Cut, Copy
+    // and Paste have keys of their own, the window menu has no other. A right click on a
+    // control still opens that control's menu.
+    if (event->reason() != QContextMenuEvent::Keyboard || m_dialog.SystemMenu().empty())
+        return false;
+    if (m_tearingDown || m_ended || !m_dialog.IsRunning())
+        return false;
+    event->accept();
+    ShowSystemMenu(KeyboardMenuPoint());
+    return true;
+}
+
+// Opened from the keyboard, the menu drops from the control that has the focus, where the
+// user is looking, rather than from wherever the mouse pointer was left.
+QPoint QtDialogWindow::KeyboardMenuPoint() const
+{
+    if (const Entry* entry = Find(GetFocus()))
+        return entry->widget->mapToGlobal(QPoint(0, entry->widget->height()));
+    return m_frame->mapToGlobal(QPoint(0, 0));
 }
 
 void QtDialogWindow::ShowSystemMenu(const QPoint& globalPos)

@@ -70,6 +70,8 @@ public:
     void OnCloseBox();
     void OnReject();
     void OnContextMenu(QContextMenuEvent* event);
+    // A context menu asked of a control; true when the window menu took its place.
+    bool OnControlContextMenu(QContextMenuEvent* event);
 
 private:
     struct Entry {
@@ -93,6 +95,7 @@ private:
     void UpdateRadioTabStop(int group);
     bool MoveInRadioGroup(QObject* target, int step);
     void ShowSystemMenu(const QPoint& globalPos);
+    QPoint KeyboardMenuPoint() const;
     void Deliver(int id, int code);
 
     struct Programmatic {

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
@@ -88,6 +89,16 @@ void QtHost::Beep(unsigned)
 {
     if (HaveApplication())
         QApplication::beep();
+}
+
+void QtHost::SetClipboardText(const std::string& text)
+{
+    if (!HaveApplication())
+        return;
+    // The clipboard the desktop's Copy and Paste use (not the X11 selection of the middle
+    // button): the user pastes the values into a report or a terminal with Ctrl+V.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                                          QClipboard::Clipboard);
 }
 
 void QtHost::CloseAll()

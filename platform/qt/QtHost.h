@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
 #include <vector>
 
 class QIcon;
@@ -20,6 +21,8 @@ public:
     // Needs the QApplication to exist; -1 without one.
     int RunModal(CDialog& dialog) override;
     void Beep(unsigned type) override;
+    // Without an application object there is no clipboard to put it on, and nothing happens.
+    void SetClipboardText(const std::string& text) override;
 
     // Ends every running dialog from the innermost outwards, each as its close box would; one
     // that stays open after that is ended anyway. Until the last of them has returned, no new

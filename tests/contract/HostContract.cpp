@@ -3,6 +3,7 @@
 #include "tests/contract/HostContract.h"
 
 #include "platform/Dialog.h"
+#include "platform/DialogHost.h"
 #include "platform/Win.h"
 
 #include <string>
@@ -449,6 +450,18 @@ TEST_P(HostContract, AClickWhoseLeavingShowsADialogIsLost)
     });
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(owner.log, (Log{"leave A bad", "click Check", "leave B bad", "click Apply", "Cancel"}));
+}
+
+// Values go to reports in other programs: lines, a degree sign and all, arrive as they were
+// put, and the last text put is the one pasted.
+TEST_P(HostContract, TextPutOnTheClipboardIsPastedExactly)
+{
+    DialogHost* host = GetDialogHost();
+    ASSERT_NE(host, nullptr);
+    const std::string values = "angle = 2.5 \u00b0\nrelative_gain = -16.0214 dB\n";
+    host->SetClipboardText("kortools-calc db absolute_value=100");
+    host->SetClipboardText(values);
+    EXPECT_EQ(User().PastedText(), values);
 }
 
 } // namespace

@@ -46,6 +46,8 @@ public:
     virtual int Focus() = 0;
     // Whether the user can reach this running dialog: no modal dialog runs above it.
     virtual bool TakesInput(const CDialog& dialog) = 0;
+    // What the user would paste into another program now.
+    virtual std::string PastedText() = 0;
 };
 
 // One host to run the suite on: its name in the test names, and how to make its driver.

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -113,6 +114,11 @@ public:
     {
         if (QtDialogWindow* window = Acting())
             PressCloseBox(*window);
+    }
+
+    std::string PastedText() override
+    {
+        return QGuiApplication::clipboard()->text(QClipboard::Clipboard).toUtf8().toStdString();
     }
 
     std::string Text(int id) override

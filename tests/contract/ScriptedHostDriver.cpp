@@ -34,6 +34,7 @@ public:
     bool Enabled(int id) override { return Innermost().Enabled(id); }
     bool Checked(int id) override { return Innermost().Checked(id); }
     int Focus() override { return Innermost().Focus(); }
+    std::string PastedText() override { return m_host.ClipboardText(); }
 
     bool TakesInput(const CDialog& dialog) override
     {

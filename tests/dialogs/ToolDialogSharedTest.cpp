@@ -3,7 +3,9 @@
 //   handler (or one that applies nothing);
 // - Enter, Escape and the close box apply an edit that applies on leaving exactly once, as
 //   leaving it would;
-// - a refused entry beeps, shows the error once and leaves the model as it was.
+// - a refused entry beeps, shows the error once and leaves the model as it was;
+// - the window menu copies the tool's values, or the command line that gives them, and
+//   changes nothing.
 #include "dialogs/ToolCtoNI.h"
 #include "dialogs/ToolFoV1.h"
 #include "dialogs/ToolFoV2.h"
@@ -18,6 +20,7 @@
 #include "dialogs/ToolT3dB.h"
 #include "dialogs/ToolTemp.h"
 #include "dialogs/TooldB.h"
+#include "framework/ValueReport.h"
 #include "models/KOTCtoNI.h"
 #include "models/KOTDB.h"
 #include "models/KOTFOV1.h"
@@ -32,6 +35,7 @@
 #include "models/KOTSpread.h"
 #include "models/KOTT3dB.h"
 #include "models/KOTTemp.h"
+#include "models/ToolCatalog.h"
 #include "platform/Win.h"
 #include "resources/Resource.h"
 #include "tests/dialogs/ToolDialogRun.h"
@@ -215,6 +219,41 @@ TEST_P(ToolDialogShared, ARefusedEntryBeepsShowsWhyAndChangesNothing)
         << host.ErrorsShown()[0].explanation;
     EXPECT_EQ(host.Beeps(), std::vector<unsigned>{MB_ERRORBEEP});
     EXPECT_EQ(host.DialogsRun(), (std::vector<int>{tool.templateId, IDD_ERRORMSG}));
+}
+
+TEST_P(ToolDialogShared, TheWindowMenuCopiesTheValuesAndTheCommandThatGivesThem)
+{
+    const ToolCase& tool = GetParam();
+    ScriptedHost host;
+    std::unique_ptr<OpenTool> open = tool.make();
+    const CKorObj& model = open->Model();
+    const CatalogTool* catalogTool = CatalogToolOf(model);
+    ASSERT_NE(catalogTool, nullptr);
+    const std::vector<double> before = RealValues(model);
+    const int calcVarBefore = model.GetCalcVar();
+
+    host.OnDialog(tool.templateId, [&](ScriptedDialog& d) {
+        const std::vector<std::string> menu = d.WindowMenu();
+        ASSERT_GE(menu.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(menu.end() - 2, menu.end()),
+                  (std::vector<std::string>{"Copy Values", "Copy as Command"}));
+        const int focus = d.Focus();
+
+        d.ChooseFromWindowMenu("Copy Values");
+        EXPECT_EQ(host.ClipboardText(), FormatValueLines(model));
+        d.ChooseFromWindowMenu("Copy as Command");
+        EXPECT_EQ(host.ClipboardText(), CommandLineFor(*catalogTool, model));
+        EXPECT_EQ(host.ClipboardWrites(), 2);
+
+        EXPECT_FALSE(d.Ended());
+        EXPECT_EQ(d.Focus(), focus);
+    });
+    EXPECT_EQ(open->RunDialog(), 1);
+    EXPECT_EQ(host.PendingScripts(tool.templateId), 0u);
+    EXPECT_EQ(RealValues(model), before);
+    EXPECT_EQ(model.GetCalcVar(), calcVarBefore);
+    EXPECT_TRUE(host.ErrorsShown().empty());
+    EXPECT_EQ(host.DialogsRun(), std::vector<int>{tool.templateId});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolDialogShared, ::testing::ValuesIn(Tools),

@@ -47,6 +47,24 @@ TEST(TooldB, EachArrowAppliesOnlyTheEntryItPointsAwayFrom)
     EXPECT_TRUE(host.ErrorsShown().empty());
 }
 
+// What is pasted into a report is what the tool holds: the entry applied by the arrow, not the
+// text typed afterwards and never applied.
+TEST(TooldB, CopyValuesPutsTheAppliedValuesOnTheClipboard)
+{
+    ScriptedHost host;
+    CKOTDB model;
+    RunTool(host, model, IDD_TOOL_DB, [&](ScriptedDialog& d) {
+        d.TypeInto(IDC_DB_ABSOLUTE, "100");
+        d.Click(IDC_DB_TO_DB);
+        d.TypeInto(IDC_DB_ABSOLUTE, "5");
+        d.ChooseFromWindowMenu("Copy Values");
+        EXPECT_EQ(d.Text(IDC_DB_ABSOLUTE), "5");
+        EXPECT_EQ(d.Focus(), IDC_DB_ABSOLUTE);
+    });
+    EXPECT_EQ(host.ClipboardText(), "absolute_value = 100.0\ndb_value = 20.0 dB\n");
+    EXPECT_DOUBLE_EQ(model.m_absolute, 100.0);
+}
+
 TEST(TooldB, RefusedAbsoluteShowsTheRangeErrorAndPutsBothOldValuesBack)
 {
     ScriptedHost host;

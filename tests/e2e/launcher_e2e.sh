@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End to end, as an engineer would: start KorTools on a private X server, click "dB - Abs" on
 # the launcher, type 100 into the absolute edit, press ">>", copy what the decibel edit shows
-# (20.0) and close the tool with Escape; work the beamwidth tool and the orbit period tool with
+# (20.0), open the tool's window menu with the Menu key and choose "Copy Values", then with
+# Shift+F10 and choose "Copy as Command", reading the clipboard after each, and close the tool
+# with Escape; work the beamwidth tool and the orbit period tool with
 # the keyboard alone, and see the beamwidth tool's peak gain arrive in the peak gain tool; enter
 # a C/N into the link budget and see the transmit power solved for it, then open and close its
 # frequency sub-tool and see the budget unchanged; open and close each other tool the same way;
@@ -66,6 +68,37 @@ copy_focused_until() {
     echo "$shown"
 }
 keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
+
+# Prints what a paste would give, once it equals $1 or after about 10 s.
+clipboard_until() {
+    local wanted=$1 shown=
+    for _ in $(seq 20); do
+        shown=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$shown" = "$wanted" ] && break
+        sleep 0.5
+    done
+    printf '%s' "$shown"
+}
+program_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
+# A menu is a window of its own: waits up to 10 s for the program to show more than $1 windows.
+wait_for_menu() {
+    for _ in $(seq 100); do
+        [ "$(program_windows)" -gt "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Waits up to 10 s for the program to show $1 windows again, and sees that it stays so.
+wait_for_menu_gone() {
+    for _ in $(seq 100); do
+        if [ "$(program_windows)" -eq "$1" ]; then
+            sleep 0.5
+            [ "$(program_windows)" -eq "$1" ] && return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
 type_text() { xdotool type --delay 20 "$1"; }
 
 # Opens the tool of the launcher button at $1,$2 (dialog units) and waits for caption $3.
@@ -129,6 +162,29 @@ done
 [ "$shown" = "20.0" ] || fail "after typing 100 and pressing \">>\" the decibel edit shows '$shown', expected '20.0'"
 step "100 is 20.0 dB"
 
+# The window menu without a mouse, over the focused decibel edit: the Menu key, then
+# Shift+F10. Its entries are "Copy Values" and "Copy as Command", in that order. One key opens
+# one menu: X11 sends the Menu key both as a menu request and as a key.
+windows=$(program_windows)
+keys Menu
+wait_for_menu "$windows" || fail "the Menu key did not open the decibel tool's window menu"
+keys Down Return
+wait_for_menu_gone "$windows" || fail "the decibel tool's window menu did not close, or opened again"
+values=$'absolute_value = 100.0\ndb_value = 20.0 dB'
+shown=$(clipboard_until "$values")
+[ "$shown" = "$values" ] || fail "\"Copy Values\" put '$shown' on the clipboard, expected '$values'"
+step "\"Copy Values\" from the Menu key put the tool's values on the clipboard"
+
+keys shift+F10
+wait_for_menu "$windows" || fail "Shift+F10 did not open the decibel tool's window menu"
+keys Down Down Return
+wait_for_menu_gone "$windows" || fail "the decibel tool's window menu did not close, or opened again"
+command_line="kortools-calc db absolute_value=100 db_value=20"
+shown=$(clipboard_until "$command_line")
+[ "$shown" = "$command_line" ] || fail "\"Copy as Command\" put '$shown' on the clipboard, expected '$command_line'"
+step "\"Copy as Command\" from Shift+F10 gave '$command_line'"
+
+# The keyboard is still the tool's.
 xdotool key Escape
 wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
 step "decibel tool closed"
@@ -219,16 +275,7 @@ TOOLS
 # background: the top label, 7, 7, 108 x 10, lets clicks through) and from F1.
 wait_for_window "KorTools" 5 >/dev/null || fail "the launcher did not come back after the tools closed"
 click "$launcher" 121 207 7 7 108 10 3
-# The menu is a window of its own: wait for the program to show a second one.
-menu_open=
-for _ in $(seq 100); do
-    if [ "$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l)" -ge 2 ]; then
-        menu_open=yes
-        break
-    fi
-    sleep 0.1
-done
-[ -n "$menu_open" ] || fail "a right-click on the launcher did not open its window menu"
+wait_for_menu 1 || fail "a right-click on the launcher did not open its window menu"
 xdotool key Down Return
 wait_for_window "About KorTools" 10 >/dev/null || fail "the window menu's About item did not open the About box"
 xdotool key Escape

@@ -116,6 +116,7 @@ public:
         return dialog.Result();
     }
     void Beep(unsigned) override {}
+    void SetClipboardText(const std::string&) override {}
 
 private:
     // A budget's dialog and a sub-tool opened from it.

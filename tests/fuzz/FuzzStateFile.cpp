@@ -45,6 +45,7 @@ public:
         return dialog.Result();
     }
     void Beep(unsigned) override {}
+    void SetClipboardText(const std::string&) override {}
 };
 
 ShowingHost g_host;

@@ -406,6 +406,12 @@ void ScriptedHost::Beep(unsigned type)
     m_beeps.push_back(type);
 }
 
+void ScriptedHost::SetClipboardText(const std::string& text)
+{
+    m_clipboard = text;
+    ++m_clipboardWrites;
+}
+
 bool ScriptedHost::OwnerWasDisabled(std::size_t runIndex) const
 {
     return runIndex < m_ownerDisabled.size() && m_ownerDisabled[runIndex];
@@ -586,6 +592,28 @@ void ScriptedDialog::PressEscape()
 {
     if (CanAct("PressEscape"))
         m_dialog.KeyEscape();
+}
+
+void ScriptedDialog::ChooseFromWindowMenu(const std::string& entryText)
+{
+    if (!CanAct("ChooseFromWindowMenu"))
+        return;
+    for (const SystemMenuItem& item : m_dialog.SystemMenu()) {
+        if (item.command != 0 && item.text == entryText) {
+            m_dialog.OnSysCommand(item.command);
+            return;
+        }
+    }
+    ADD_FAILURE() << "ChooseFromWindowMenu: dialog " << m_dialog.TemplateId() << " has no entry \"" << entryText
+                  << "\" on its window menu";
+}
+
+std::vector<std::string> ScriptedDialog::WindowMenu() const
+{
+    std::vector<std::string> entries;
+    for (const SystemMenuItem& item : m_dialog.SystemMenu())
+        entries.push_back(item.command == 0 ? std::string("-") : item.text);
+    return entries;
 }
 
 void ScriptedDialog::CloseBox()

@@ -57,8 +57,13 @@ public:
 
     int RunModal(CDialog& dialog) override;
     void Beep(unsigned type) override;
+    void SetClipboardText(const std::string& text) override;
 
     const std::vector<unsigned>& Beeps() const { return m_beeps; }
+    // What a paste would give now: the text last put on the clipboard, empty before any.
+    const std::string& ClipboardText() const { return m_clipboard; }
+    // How many times anything was put on the clipboard.
+    int ClipboardWrites() const { return m_clipboardWrites; }
 
     struct ErrorShown {
         std::string problem, explanation, suggestion;
@@ -79,6 +84,8 @@ private:
     DialogHost* m_previous;
     std::map<int, std::deque<DialogScript>> m_scripts;
     std::vector<unsigned> m_beeps;
+    std::string m_clipboard;
+    int m_clipboardWrites = 0;
     std::vector<ErrorShown> m_errors;
     std::vector<int> m_runs;
     std::vector<bool> m_ownerDisabled;
@@ -113,6 +120,10 @@ public:
     void PressEnter();
     void PressEscape();
     void CloseBox();
+    // Opens the window menu and picks the entry with this text. Opening the menu does not leave
+    // the focused edit (on screen it takes the focus only for a moment). A missing entry is a
+    // mistake in the test.
+    void ChooseFromWindowMenu(const std::string& entryText);
 
     // --- What the user sees. A missing control is a mistake in the test. ---
 
@@ -125,6 +136,8 @@ public:
     int Selection(int id) const;
     // The picture control's image as it was handed over, empty when none was set.
     std::vector<unsigned char> Picture(int id) const;
+    // The window menu's entries as it shows them, a separator as "-".
+    std::vector<std::string> WindowMenu() const;
     // The control that has the focus (or gets it back when the dialog above it closes), or -1.
     int Focus() const;
     bool Ended() const;
