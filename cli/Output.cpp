@@ -52,8 +52,9 @@ void PutNumber(OutputBuffer& out, Number x)
 
 OutputBuffer::OutputBuffer(std::FILE* file)
     : m_file(file)
+    , m_buffer(std::make_unique_for_overwrite<char[]>(BufferSize))
+    , m_size(BufferSize)
 {
-    m_buffer.resize(BufferSize);
 }
 
 // Nothing is written here: what was not flushed belongs to a run that failed.
@@ -75,23 +76,25 @@ void OutputBuffer::Put(char c)
 
 char* OutputBuffer::Reserve(std::size_t size)
 {
-    if (m_buffer.size() - m_used < size) {
+    if (m_size - m_used < size) {
         Flush();
-        if (m_buffer.size() < size)
-            m_buffer.resize(size);
+        if (m_size < size) {
+            m_buffer = std::make_unique_for_overwrite<char[]>(size);
+            m_size = size;
+        }
     }
-    return m_buffer.data() + m_used;
+    return m_buffer.get() + m_used;
 }
 
 void OutputBuffer::Commit(char* end)
 {
-    m_used = static_cast<std::size_t>(end - m_buffer.data());
+    m_used = static_cast<std::size_t>(end - m_buffer.get());
 }
 
 bool OutputBuffer::Flush()
 {
     if (m_used > 0 && !m_failed)
-        m_failed = std::fwrite(m_buffer.data(), 1, m_used, m_file) != m_used;
+        m_failed = std::fwrite(m_buffer.get(), 1, m_used, m_file) != m_used;
     m_used = 0;
     if (!m_failed)
         m_failed = std::fflush(m_file) != 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,9 @@ public:
 
 private:
     std::FILE* m_file;
-    std::vector<char> m_buffer;
+    // Not a vector: a megabyte zeroed at start would be most of the time a short run takes.
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_size;
     std::size_t m_used = 0;
     bool m_failed = false;
 };
