@@ -116,6 +116,47 @@ std::string UnitLabel(int code)
     return out;
 }
 
+std::optional<int> FindUnitByLabel(std::string_view label)
+{
+    if (label.empty())
+        return std::nullopt;
+    for (int code = 0; code < UnitCount; ++code)
+        if (label == UnitLabels[code])
+            return code;
+    return std::nullopt;
+}
+
+int UnitFamily(int code)
+{
+    switch (code) {
+    case UnitKm: case UnitM: case UnitCm: case UnitMm:
+        return UnitKm;
+    case UnitKmPerS: case UnitMPerS: case UnitCmPerS: case UnitMmPerS:
+        return UnitKmPerS;
+    case UnitHz: case UnitKHz: case UnitMHz: case UnitGHz:
+        return UnitHz;
+    case UnitW: case UnitPW: case UnitDbw:
+        return UnitW;
+    case UnitDeg: case UnitRad: case UnitDegE: case UnitDegN:
+        return UnitDeg;
+    // Degrees a day go to and from radians a second only, so they cannot join this family:
+    // a family is one where every pair converts.
+    case UnitDegPerS: case UnitRadPerS:
+        return UnitDegPerS;
+    case UnitS: case UnitSec: case UnitMin: case UnitHours:
+    case UnitDays: case UnitMonths: case UnitYear:
+        return UnitS;
+    default:
+        return code > UnitNone && code < UnitCount ? code : -1;
+    }
+}
+
+bool SameUnitFamily(int a, int b)
+{
+    const int family = UnitFamily(a);
+    return family >= 0 && family == UnitFamily(b);
+}
+
 double ConvertUnit(double x, int from, int to)
 {
     if (from == to)

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Unit codes. Every variable has a storage unit and a display unit taken from this list.
 enum UnitCode : int {
@@ -67,6 +68,16 @@ double SaturatedPow10(double x);
 
 void UnitLabel(int code, std::string& out);
 std::string UnitLabel(int code);
+
+// The unit whose label is `label` exactly ("GHz", "deg E"), or none; no unit has the empty label.
+std::optional<int> FindUnitByLabel(std::string_view label);
+
+// The family of a unit: the units that measure one quantity and that ConvertUnit converts
+// among (km to mm, Hz to GHz, W, pW and dBW, deg and rad, s to year), named by its first unit. A
+// unit nothing converts to is a family of its own; UnitNone and codes outside the list are of
+// none (-1), so a plain number never takes a unit.
+int UnitFamily(int code);
+bool SameUnitFamily(int a, int b);
 
 // x expressed in unit `from`, converted to unit `to`. Never fails: a pair without a rule
 // gives x (or its value in the family unit) unchanged.

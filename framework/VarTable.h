@@ -117,6 +117,32 @@ public:
         return integer ? 1 : 0;
     }
 
+    // The limits of the row, in the storage unit, as its writes check them; an upper limit below
+    // the lower one means there is none. What a model refuses beyond them is its own setter's.
+    double GetRealMin(int index) const override
+    {
+        const VarRow<Model>* row = Row(index);
+        return row ? row->min : CKorObj::GetRealMin(index);
+    }
+
+    double GetRealMax(int index) const override
+    {
+        const VarRow<Model>* row = Row(index);
+        return row ? row->max : CKorObj::GetRealMax(index);
+    }
+
+    int GetIntMin(int index) const override
+    {
+        const VarRow<Model>* row = Row(index);
+        return row ? static_cast<int>(row->min) : CKorObj::GetIntMin(index);
+    }
+
+    int GetIntMax(int index) const override
+    {
+        const VarRow<Model>* row = Row(index);
+        return row ? static_cast<int>(row->max) : CKorObj::GetIntMax(index);
+    }
+
     int GetEnumCount(int index) const override
     {
         const VarRow<Model>* row = Row(index);

@@ -166,6 +166,17 @@ std::string LauncherCaption(const CatalogTool& tool)
     return button && button->text ? button->text : "";
 }
 
+bool IsFixedChoice(const CatalogTool& tool, const CKorObj& model, int index)
+{
+    if (!tool.fixedVar)
+        return false;
+    // C/(N+I) keeps one of the two ratios to the noise; any other value would silently read as
+    // I/N. The field of view may hold any of its four quantities.
+    if (tool.isModel(model) && IsModel<CKOTCtoNI>(model))
+        return index == CKOTCtoNI::FixedCn || index == CKOTCtoNI::FixedIn;
+    return index > VarIndexDescription && index < model.GetVarCount();
+}
+
 void PrepareStartingModels(ToolModels& models)
 {
     CoupleAtStartUp(models);

@@ -40,6 +40,9 @@ const CatalogTool* CatalogToolOf(const CKorObj& model);
 // The text of the tool's launcher button ("dB - Abs", "C/(N+I)").
 std::string LauncherCaption(const CatalogTool& tool);
 
+// Whether the tool can hold variable `index` fixed: one of its "Fixed:" radio buttons' choices.
+bool IsFixedChoice(const CatalogTool& tool, const CKorObj& model, int index);
+
 // The models the command-line program starts from: those the launcher shows at a start without
 // saved values, the antenna tools coupled as at start-up.
 void PrepareStartingModels(ToolModels& models);

@@ -92,6 +92,56 @@ TEST(UnitLabel, KnownAndUnknownCodes)
     EXPECT_EQ(UnitLabel(-1), "");
 }
 
+// A family is a promise that ConvertUnit converts between any two of its units: a value typed
+// with one unit lands in another's. A pair without a conversion rule would pass the value through
+// unchanged, so every pair must go there and back, and through the family's first unit alike.
+TEST(UnitFamily, EveryPairOfAFamilyConverts)
+{
+    for (int a = UnitKm; a <= UnitLongitudeDms; ++a) {
+        for (int b = UnitKm; b <= UnitLongitudeDms; ++b) {
+            if (a == b || !SameUnitFamily(a, b))
+                continue;
+            SCOPED_TRACE(UnitLabel(a) + " -> " + UnitLabel(b));
+            const double x = 7.25;
+            const double there = ConvertUnit(x, a, b);
+            EXPECT_NEAR(ConvertUnit(there, b, a), x, 1e-12 * x);
+            const int first = UnitFamily(a);
+            EXPECT_NEAR(there, ConvertUnit(ConvertUnit(x, a, first), first, b), 1e-12 * std::fabs(there));
+        }
+    }
+}
+
+TEST(UnitFamily, MembersAndStrangers)
+{
+    struct Row {
+        int a;
+        int b;
+        bool same;
+    };
+    const Row rows[] = {
+        {UnitGHz, UnitHz, true},  {UnitKm, UnitMm, true},      {UnitRad, UnitDeg, true},
+        {UnitDbw, UnitW, true},   {UnitSec, UnitYear, true},   {UnitDbi, UnitDbi, true},
+        {UnitKm, UnitKmPerS, false}, {UnitDb, UnitDbi, false}, {UnitDb, UnitNone, false},
+        {UnitK, UnitCelsius, false}, {UnitDegPerS, UnitDegPerDay, false}, {UnitNone, UnitNone, false},
+        {UnitHz, 99, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(UnitLabel(row.a) + " / " + UnitLabel(row.b));
+        EXPECT_EQ(SameUnitFamily(row.a, row.b), row.same);
+        EXPECT_EQ(SameUnitFamily(row.b, row.a), row.same);
+    }
+}
+
+TEST(UnitFamily, UnitsAreFoundByTheirExactLabel)
+{
+    EXPECT_EQ(FindUnitByLabel("GHz"), UnitGHz);
+    EXPECT_EQ(FindUnitByLabel("deg E"), UnitDegE);
+    EXPECT_EQ(FindUnitByLabel("dBW/4KHz/m^2"), UnitDbwPer4KHzM2);
+    EXPECT_EQ(FindUnitByLabel("ghz"), std::nullopt);
+    EXPECT_EQ(FindUnitByLabel(""), std::nullopt);
+    EXPECT_EQ(FindUnitByLabel("GHz "), std::nullopt);
+}
+
 TEST(FormatNumber, FixedAndExponentialForms)
 {
     const struct {

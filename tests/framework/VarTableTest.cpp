@@ -72,15 +72,16 @@ TEST(VarTable, EachRowAnswersForItsVariableAndNothingElseDoes)
         int index;
         int kind, unit, display;
         const char* name;
+        double min, max; // in the storage unit
     } rows[] = {
-        {-1, VarKindInt, UnitNone, UnitNone, "Unknown variable"},
-        {VarIndexName, VarKindString, UnitNone, UnitNone, "Name"},
-        {VarIndexDescription, VarKindString, UnitNone, UnitNone, "Description"},
-        {CTableModel::VarLength, VarKindReal, UnitKm, UnitM, "Length"},
-        {CTableModel::VarRate, VarKindReal, UnitHz, UnitMHz, "Rate"},
-        {CTableModel::VarShape, VarKindInt, UnitNone, UnitNone, "Shape"},
-        {CTableModel::VarCount, VarKindInt, UnitNone, UnitNone, "Count"},
-        {CTableModel::VarTotal, VarKindInt, UnitNone, UnitNone, "Unknown variable"},
+        {-1, VarKindInt, UnitNone, UnitNone, "Unknown variable", 0.0, 0.0},
+        {VarIndexName, VarKindString, UnitNone, UnitNone, "Name", 0.0, 0.0},
+        {VarIndexDescription, VarKindString, UnitNone, UnitNone, "Description", 0.0, 0.0},
+        {CTableModel::VarLength, VarKindReal, UnitKm, UnitM, "Length", 0.5, 10.0},
+        {CTableModel::VarRate, VarKindReal, UnitHz, UnitMHz, "Rate", 1.0, NoUpperLimit},
+        {CTableModel::VarShape, VarKindInt, UnitNone, UnitNone, "Shape", 0.0, 2.0},
+        {CTableModel::VarCount, VarKindInt, UnitNone, UnitNone, "Count", 1.0, 9.0},
+        {CTableModel::VarTotal, VarKindInt, UnitNone, UnitNone, "Unknown variable", 0.0, 0.0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.index);
@@ -88,6 +89,10 @@ TEST(VarTable, EachRowAnswersForItsVariableAndNothingElseDoes)
         EXPECT_EQ(model.GetVarUnit(row.index), row.unit);
         EXPECT_EQ(model.GetDisplayUnit(row.index), row.display);
         EXPECT_EQ(Name(model, row.index), row.name);
+        EXPECT_EQ(model.GetRealMin(row.index), row.min);
+        EXPECT_EQ(model.GetRealMax(row.index), row.max);
+        EXPECT_EQ(model.GetIntMin(row.index), static_cast<int>(row.min));
+        EXPECT_EQ(model.GetIntMax(row.index), static_cast<int>(row.max));
     }
 
     double real = 5.0;

@@ -1,0 +1,83 @@
+#include "cli/CalcOptions.h"
+
+#include <CLI/CLI.hpp>
+
+namespace {
+
+constexpr const char* Description =
+    "Runs one KorTools tool from the command line: the same models, limits and messages as the\n"
+    "tool's dialog. Entries NAME=VALUE are applied in order, as if typed into the tool's edit\n"
+    "boxes, and every variable is printed as \"name = value unit\", as JSON or as CSV.";
+
+constexpr const char* Footer = R"(Tools: db, freq, spread, path, noise, gain, beamwidth, offaxis, gt, link, pfd, cni,
+period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
+
+Values are in the variable's display unit (as its edit box shows it), or carry a unit of the
+same kind: frequency=14GHz, path_length=36000km, "frequency=14 GHz", tx_offaxis_angle=0.01rad.
+An enumeration takes the text of a choice or its number (pattern=2). Numbers always use '.'
+for the decimal point, whatever the locale.
+
+Sweeps: --sweep NAME=START:STOP:STEP (STOP included) or --sweep NAME=V1,V2,... . Several
+sweeps give every combination, the first one outermost. Entries NAME=VALUE are applied once
+first, then each point's swept values in the order the sweeps were given. Output: CSV (a header
+of names, one row per point) or, with --json, one JSON object per line.
+
+Exit status: 0 done; 2 the model refused an entry (its problem, explanation and suggestion on
+standard error; with a sweep, the refused points are left out and the others written);
+64 usage error; 66 --from-state without saved values to read; 74 the output could not be
+written. Nothing is ever written to the saved values (kortools.dat).)";
+
+} // namespace
+
+std::string UsageLine(const std::string& what)
+{
+    return "kortools-calc: " + what + " (see kortools-calc --help)";
+}
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
+{
+    ParsedCommandLine parsed;
+    CalcRequest& request = parsed.request;
+
+    CLI::App app(Description, "kortools-calc");
+    app.footer(Footer);
+    app.get_formatter()->column_width(30);
+    app.add_option("TOOL", request.tool, "The tool to run (see --list)");
+    app.add_option("NAME=VALUE", request.entries, "Entries, applied in order");
+    app.add_flag("--list", request.list, "List the tools with their launcher captions");
+    app.add_flag("--vars", request.vars,
+                 "List the tool's variables: name, the model's name, display unit, limits, entered or derived");
+    app.add_option("--calc", request.calc, "The variable the tool calculates (tools that offer a choice)")
+        ->type_name("NAME");
+    app.add_option("--fixed", request.fixed, "The variable held fixed (fov, cni)")->type_name("NAME");
+    app.add_flag("--epfd", request.epfd, "pfd: include the receive relative gain (EPFD)");
+    // One value per occurrence, so that the entries after an option are never taken as more
+    // of its values.
+    app.add_option("--unit", request.units, "Show a variable in another display unit, e.g. frequency=MHz")
+        ->type_name("NAME=LABEL")
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--sweep", request.sweeps, "Repeat for each value: NAME=START:STOP:STEP or NAME=V1,V2,...")
+        ->type_name("NAME=VALUES")
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    auto* json = app.add_flag("--json", request.json, "Write JSON");
+    app.add_flag("--csv", request.csv, "Write CSV")->excludes(json);
+    app.add_flag("--from-state", request.fromState,
+                 "Start from the values the KorTools window kept (read only)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        parsed.outcome = ParsedCommandLine::Outcome::Help;
+        parsed.text = app.help();
+        return parsed;
+    } catch (const CLI::ParseError& error) {
+        parsed.outcome = ParsedCommandLine::Outcome::Usage;
+        parsed.text = error.what();
+        return parsed;
+    }
+    return parsed;
+}

@@ -1,0 +1,111 @@
+#include "cli/CalcRun.h"
+
+#include "cli/CalcOptions.h"
+#include "cli/CalcTool.h"
+#include "cli/Output.h"
+#include "cli/Sweep.h"
+#include "framework/KorObj.h"
+#include "models/ToolCatalog.h"
+#include "models/ToolModels.h"
+#include "state/StateFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+int Finish(OutputBuffer& out, std::FILE* errors, int status)
+{
+    if (!out.Flush()) {
+        std::fprintf(errors, "kortools-calc: the output could not be written: %s\n", std::strerror(errno));
+        return ExitWriteFailed;
+    }
+    return status;
+}
+
+void ReportRefusal(std::FILE* errors, const ErrorSink& refused)
+{
+    std::fprintf(errors, "%s\n%s\n%s\n", refused.Problem.c_str(), refused.Explanation.c_str(),
+                 refused.Suggestion.c_str());
+}
+
+int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
+{
+    if (request.list) {
+        if (!request.tool.empty() || !request.entries.empty())
+            throw UsageError("--list takes no tool or entries");
+        WriteToolList(out);
+        return 0;
+    }
+    if (request.tool.empty())
+        throw UsageError("no tool given");
+    const CatalogTool* catalogTool = FindCatalogTool(request.tool);
+    if (!catalogTool)
+        throw UsageError("unknown tool '" + request.tool + "'");
+
+    std::unique_ptr<ToolModels> models = StartingModels(request.fromState);
+    if (!models) {
+        const std::optional<std::string> path = GetStateFilePath();
+        std::fprintf(errors, "kortools-calc: --from-state: no saved values to read in %s\n",
+                     path ? path->c_str() : "any directory");
+        return ExitNoSavedValues;
+    }
+    CalcTool tool(*catalogTool, std::move(models));
+    tool.ApplyChoices(request);
+    CKorObj& model = tool.Model();
+
+    if (request.vars) {
+        if (!request.entries.empty() || !request.sweeps.empty())
+            throw UsageError("--vars takes no entries or sweeps");
+        for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index)
+            WriteVarLine(out, model, index, tool.CanEnter(index));
+        return 0;
+    }
+
+    // Every word is read before any is applied, so that a mistyped name never leaves half a
+    // run behind it.
+    std::vector<CalcEntry> entries;
+    for (const std::string& word : request.entries)
+        entries.push_back(tool.Resolve(word));
+    std::vector<SweepAxis> axes;
+    for (const std::string& word : request.sweeps)
+        axes.emplace_back(tool, word);
+
+    for (const CalcEntry& entry : entries) {
+        ErrorSink refused;
+        if (!tool.Apply(model, entry, refused)) {
+            ReportRefusal(errors, refused);
+            return ExitRefused;
+        }
+    }
+
+    if (!axes.empty()) {
+        const SweepResult result = RunSweep(tool, axes, request.json, out, errors);
+        return result.refused > 0 ? ExitRefused : 0;
+    }
+    const ValueColumns columns(model);
+    if (request.json) {
+        columns.WriteJson(out, *catalogTool, model, 0);
+    } else if (request.csv) {
+        columns.WriteCsvHeader(out);
+        columns.WriteCsvRow(out, model);
+    } else {
+        WriteValueText(out, model);
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunCalc(const CalcRequest& request, std::FILE* out, std::FILE* errors)
+{
+    OutputBuffer buffer(out);
+    int status = 0;
+    try {
+        status = Calculate(request, errors, buffer);
+    } catch (const UsageError& error) {
+        std::fprintf(errors, "%s\n", UsageLine(error.what()).c_str());
+        return ExitUsage;
+    }
+    return Finish(buffer, errors, status);
+}

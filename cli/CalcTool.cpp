@@ -1,0 +1,187 @@
+#include "cli/CalcTool.h"
+
+#include "cli/CalcOptions.h"
+#include "cli/EntryText.h"
+#include "framework/KorObj.h"
+#include "framework/Units.h"
+#include "framework/ValueReport.h"
+#include "models/ToolCatalog.h"
+#include "models/ToolModels.h"
+#include "state/StateFile.h"
+#include "state/ToolState.h"
+
+#include <cstdio>
+#include <type_traits>
+
+namespace {
+
+template <class Model>
+void CopyAs(CKorObj& to, const CKorObj& from)
+{
+    static_cast<Model&>(to) = static_cast<const Model&>(from);
+}
+
+// The tool's model class is known here only through the catalog's test of it; the set of
+// models names every class once, so the copy is found among them.
+auto CopyFunctionOf(const CatalogTool& tool, ToolModels& models)
+{
+    void (*copy)(CKorObj&, const CKorObj&) = nullptr;
+    ForEachToolRecord(models, [&](auto& model) {
+        using Model = std::remove_cvref_t<decltype(model)>;
+        if (tool.isModel(model))
+            copy = &CopyAs<Model>;
+    });
+    return copy;
+}
+
+
+// What the user would type to give the variable the value it has.
+std::string CurrentEntryText(const CKorObj& model, int index)
+{
+    if (model.GetVarKind(index) == VarKindInt) {
+        int value = 0;
+        model.GetIntVar(index, value);
+        return std::to_string(value);
+    }
+    double stored = 0.0;
+    model.GetRealVar(index, stored);
+    return ExactNumberText(ConvertUnit(stored, model.GetVarUnit(index), model.GetDisplayUnit(index)));
+}
+
+} // namespace
+
+std::unique_ptr<ToolModels> StartingModels(bool fromState)
+{
+    auto models = std::make_unique<ToolModels>();
+    if (fromState) {
+        bool read = false;
+        LoadStateFile([&](std::FILE* file) { read = ReadToolStates(file, *models); });
+        if (!read)
+            return nullptr;
+    }
+    PrepareStartingModels(*models);
+    return models;
+}
+
+std::pair<std::string_view, std::string_view> SplitNameValue(std::string_view word, const char* what)
+{
+    const std::size_t equals = word.find('=');
+    if (equals == std::string_view::npos || equals == 0)
+        throw UsageError("'" + std::string(word) + "' is not " + what);
+    return {word.substr(0, equals), word.substr(equals + 1)};
+}
+
+CalcTool::CalcTool(const CatalogTool& tool, std::unique_ptr<ToolModels> models)
+    : m_tool(tool)
+    , m_models(std::move(models))
+    , m_scratch(std::make_unique<ToolModels>())
+    , m_copy(CopyFunctionOf(tool, *m_scratch))
+{
+}
+
+CalcTool::~CalcTool() = default;
+
+CKorObj& CalcTool::Model()
+{
+    return m_tool.model(*m_models);
+}
+
+const CKorObj& CalcTool::Model() const
+{
+    return m_tool.model(*m_models);
+}
+
+CKorObj& CalcTool::ModelIn(ToolModels& models) const
+{
+    return m_tool.model(models);
+}
+
+void CalcTool::Copy(CKorObj& to, const CKorObj& from) const
+{
+    m_copy(to, from);
+}
+
+std::unique_ptr<ToolModels> CalcTool::CopyOfModels() const
+{
+    auto models = std::make_unique<ToolModels>();
+    Copy(ModelIn(*models), Model());
+    return models;
+}
+
+int CalcTool::FindVar(std::string_view name) const
+{
+    const int index = FindVarByCommandLineName(Model(), name);
+    if (index < 0)
+        throw UsageError(std::string(m_tool.name) + " has no variable '" + std::string(name) + "'");
+    return index;
+}
+
+void CalcTool::ApplyChoices(const CalcRequest& request)
+{
+    CKorObj& model = Model();
+    const std::string tool = m_tool.name;
+    if (!request.calc.empty()) {
+        if (!m_tool.hasCalcVar)
+            throw UsageError(tool + " has no choice of calculated variable (--calc)");
+        const int index = FindVar(request.calc);
+        if (index != model.GetCalcVar()) {
+            if (!model.SetCalcVar(index))
+                throw UsageError(tool + " cannot calculate " + request.calc);
+            // As after the dialog's "Calculate": the newly calculated variable follows from the
+            // others at once, even if no entry comes after.
+            model.Recalculate();
+        }
+    }
+    if (!request.fixed.empty()) {
+        if (!m_tool.fixedVar)
+            throw UsageError(tool + " holds no variable fixed (--fixed)");
+        const int index = FindVar(request.fixed);
+        if (!IsFixedChoice(m_tool, model, index))
+            throw UsageError(tool + " cannot hold " + request.fixed + " fixed");
+        m_tool.setFixedVar(model, index);
+    }
+    if (request.epfd) {
+        if (!m_tool.setReceiveGainFlag)
+            throw UsageError("--epfd is for the pfd tool only");
+        m_tool.setReceiveGainFlag(model, 1);
+    }
+    for (const std::string& word : request.units) {
+        const auto [name, label] = SplitNameValue(word, "NAME=LABEL for --unit");
+        const int index = FindVar(name);
+        const std::optional<int> unit = FindUnitByLabel(label);
+        if (!unit)
+            throw UsageError("unknown unit '" + std::string(label) + "' for --unit");
+        if (*unit != model.GetDisplayUnit(index) && !model.SetDisplayUnit(index, *unit))
+            throw UsageError(std::string(name) + " cannot be shown in " + std::string(label));
+    }
+}
+
+bool CalcTool::CanEnter(int index) const
+{
+    const CKorObj& model = Model();
+    if (model.GetVarAccess(index) != VarEditable)
+        return false;
+    if (m_tool.hasCalcVar && index == model.GetCalcVar())
+        return false;
+    // A model may hold a variable fixed whatever its value (a budget's beamwidths follow from
+    // its dishes): try the value it has on a copy, and see whether it is refused as fixed.
+    CKorObj& scratch = ModelIn(*m_scratch);
+    Copy(scratch, model);
+    ErrorSink refused;
+    return ApplyEntry(m_tool, scratch, index, CurrentEntryText(model, index), refused)
+        || refused.Code != ErrorVariableFixed;
+}
+
+CalcEntry CalcTool::Resolve(std::string_view word) const
+{
+    const auto [name, value] = SplitNameValue(word, "NAME=VALUE");
+    const int index = FindVar(name);
+    if (!CanEnter(index))
+        throw UsageError(std::string(name) + " is derived in " + m_tool.name + " and cannot be entered");
+    return {index, std::string(name), EntryText(Model(), index, name, value)};
+}
+
+bool CalcTool::Apply(CKorObj& model, const CalcEntry& entry, ErrorSink& refused) const
+{
+    return ApplyEntry(m_tool, model, entry.index, entry.text, refused) != 0;
+}

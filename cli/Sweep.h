@@ -1,0 +1,45 @@
+// --sweep: the same tool worked out for every combination of swept values.
+#pragma once
+
+#include "cli/CalcTool.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class OutputBuffer;
+
+// One swept variable and its values: a range START:STOP:STEP, each value START + i*STEP worked
+// out afresh (never summed up step by step, so no error creeps in), or a list V1,V2,...
+class SweepAxis {
+public:
+    // A UsageError for a word that is not NAME=START:STOP:STEP or NAME=V1,V2,..., a variable
+    // that cannot be entered, a value that is not a number where one is needed, a unit the
+    // variable does not take, a step of 0 or one that leads away from STOP.
+    SweepAxis(const CalcTool& tool, const std::string& word);
+
+    long Count() const;
+    // The entry for value `i`, its text written into `entry` (whose storage is reused).
+    void EntryAt(long i, CalcEntry& entry) const;
+    const CalcEntry& First() const { return m_entry; }
+
+private:
+    CalcEntry m_entry; // index and name; the text of the first value
+    std::vector<std::string> m_texts; // a list's values, ready to apply
+    bool m_range = false;
+    double m_start = 0.0;
+    double m_step = 0.0;
+    long m_count = 0;
+};
+
+struct SweepResult {
+    long points = 0;
+    long refused = 0;
+};
+
+// Works out every point and writes its row: CSV (the header first) or, with `json`, one object
+// per line. Each point starts from a copy of the tool's model as it stands (its choices and
+// fixed entries applied) and applies the swept values in the order of `axes`, the first axis
+// changing slowest. A refused point is reported on `errors` with its three texts and left out.
+SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, bool json, OutputBuffer& out,
+                     std::FILE* errors);

@@ -1,0 +1,141 @@
+// Sweeps: the points a range or list gives, their order, their rows, and refused points.
+#include "tests/cli/CalcProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Cells(const std::string& line)
+{
+    std::vector<std::string> cells;
+    std::istringstream in(line);
+    for (std::string cell; std::getline(in, cell, ',');)
+        cells.push_back(cell);
+    return cells;
+}
+
+// The column of `name` in every data row, read back as numbers.
+std::vector<double> Column(const std::string& csv, const std::string& name)
+{
+    const std::vector<std::string> lines = Lines(csv);
+    std::vector<double> values;
+    if (lines.empty())
+        return values;
+    const std::vector<std::string> header = Cells(lines[0]);
+    const auto at = std::find(header.begin(), header.end(), name) - header.begin();
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        values.push_back(std::stod(Cells(lines[i]).at(static_cast<std::size_t>(at))));
+    return values;
+}
+
+TEST(CalcSweep, ARangeGivesAHeaderAndOneRowPerPointStopIncluded)
+{
+    const CalcRun run = RunCalc({"path", "--sweep", "frequency=10:14:0.1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 42u);
+    EXPECT_EQ(lines[0], "free_space_loss,distance,frequency");
+    const std::vector<double> frequency = Column(run.out, "frequency");
+    for (std::size_t i = 0; i < frequency.size(); ++i)
+        EXPECT_EQ(frequency[i], 10 + static_cast<double>(i) * 0.1) << "point " << i + 1 << " is START + i*STEP";
+
+    // Each row is the tool's own result for that entry, in full precision.
+    const CalcRun single = RunCalc({"path", "frequency=12.5", "--csv"});
+    ASSERT_EQ(single.status, 0);
+    EXPECT_EQ(lines[26], Lines(single.out).at(1));
+
+    const CalcRun down = RunCalc({"path", "--sweep", "frequency=14GHz:10000MHz:-1GHz"});
+    EXPECT_EQ(Column(down.out, "frequency"), (std::vector<double>{14, 13, 12, 11, 10}));
+}
+
+// Sweeps multiply, the first outermost; fixed entries are applied once before every point, and
+// each point applies its swept values in the order the sweeps were given.
+TEST(CalcSweep, SeveralSweepsGiveEveryCombinationFirstOutermost)
+{
+    const CalcRun run = RunCalc({"path", "--sweep", "distance=1000,2000,3000", "--sweep", "frequency=1:2:1",
+                                 "frequency=20"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Column(run.out, "distance"), (std::vector<double>{1000, 1000, 2000, 2000, 3000, 3000}));
+    EXPECT_EQ(Column(run.out, "frequency"), (std::vector<double>{1, 2, 1, 2, 1, 2}));
+
+    // The order matters where one entry moves another: C/I entered after C/N.
+    const CalcRun ordered = RunCalc({"cni", "--sweep", "c_n=12,14", "--sweep", "c_i=5", "--json"});
+    ASSERT_EQ(ordered.status, 0) << ordered.err;
+    const std::vector<std::string> lines = Lines(ordered.out);
+    ASSERT_EQ(lines.size(), 2u);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const nlohmann::json point = nlohmann::json::parse(lines[i]);
+        EXPECT_EQ(point.at("point"), i + 1);
+        EXPECT_EQ(point.at("tool"), "cni");
+        EXPECT_DOUBLE_EQ(JsonVar(point, "c_i").get<double>(), 5);
+    }
+}
+
+TEST(CalcSweep, ARefusedPointIsReportedAndLeftOutAndTheRunEndsWith2)
+{
+    const CalcRun run = RunCalc({"link", "--sweep", "transmit_dish_size=1,0,2,-1,3"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(Column(run.out, "transmit_dish_size"), (std::vector<double>{1, 2, 3}));
+    const std::vector<std::string> err = Lines(run.err);
+    ASSERT_EQ(err.size(), 8u) << run.err;
+    EXPECT_EQ(err[0], "point 2 (transmit_dish_size=0):");
+    EXPECT_EQ(err[1], "Input range error");
+    EXPECT_EQ(err[4], "point 4 (transmit_dish_size=-1):");
+}
+
+TEST(CalcSweep, ASweepThatCannotRunIsAUsageError)
+{
+    const struct {
+        const char* sweep;
+        const char* says;
+    } rows[] = {
+        {"frequency=10:14:0", "does not lead from START to STOP"},
+        {"frequency=10:14:-1", "does not lead from START to STOP"},
+        {"frequency=10:14", "is not START:STOP:STEP"},
+        {"frequency=10:x:1", "'x' is not a number"},
+        {"frequency=10:14dB:1", "frequency is not in dB"},
+        {"frequency=10,,12", "an empty value"},
+        {"frequency=1:1e30:1e-30", "too many points"},
+        {"transmit_theta_3db=1,2", "cannot be swept"},
+        {"nothing=1,2", "no variable 'nothing'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.sweep);
+        const CalcRun run = RunCalc({"link", "--sweep", row.sweep});
+        EXPECT_EQ(run.status, 64);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+    }
+}
+
+// JSON lines and CSV cells read back to the same numbers, and to the single run's values.
+TEST(CalcSweep, JsonLinesAndCsvAgreeNumberForNumber)
+{
+    const std::vector<std::string> sweep = {"offaxis", "--sweep", "gain_pattern=0,1,2", "--sweep",
+                                            "offaxis_angle=0:5:0.5"};
+    const CalcRun csv = RunCalc(sweep);
+    std::vector<std::string> asJson = sweep;
+    asJson.push_back("--json");
+    const CalcRun json = RunCalc(asJson);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::vector<std::string> objects = Lines(json.out);
+    const std::vector<double> relative = Column(csv.out, "relative_gain");
+    ASSERT_EQ(objects.size(), 33u);
+    ASSERT_EQ(relative.size(), 33u);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const nlohmann::json point = nlohmann::json::parse(objects[i]);
+        EXPECT_EQ(JsonVar(point, "relative_gain").get<double>(), relative[i]);
+        EXPECT_EQ(JsonVar(point, "gain_pattern"), static_cast<int>(i / 11));
+    }
+    // The enumeration's CSV cell is its text.
+    EXPECT_NE(Lines(csv.out).at(12).find(",29 - 25log(phi)"), std::string::npos);
+}
+
+} // namespace
