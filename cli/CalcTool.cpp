@@ -124,13 +124,10 @@ void CalcTool::ApplyChoices(const CalcRequest& request)
         if (!m_tool.hasCalcVar)
             throw UsageError(tool + " has no choice of calculated variable (--calc)");
         const int index = FindVar(request.calc);
-        if (index != model.GetCalcVar()) {
-            if (!model.SetCalcVar(index))
-                throw UsageError(tool + " cannot calculate " + request.calc);
-            // As after the dialog's "Calculate": the newly calculated variable follows from the
-            // others at once, even if no entry comes after.
-            model.Recalculate();
-        }
+        // As after the dialog's "Calculate": the newly calculated variable follows from the
+        // others at once, even if no entry comes after.
+        if (index != model.GetCalcVar() && !ChooseCalcVar(model, index))
+            throw UsageError(tool + " cannot calculate " + request.calc);
     }
     if (!request.fixed.empty()) {
         if (!m_tool.fixedVar)

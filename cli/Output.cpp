@@ -172,7 +172,7 @@ void ValueColumns::WriteJson(OutputBuffer& out, const CatalogTool& tool, const C
             variable["value"] = std::isfinite(value) ? nlohmann::ordered_json(value) : nlohmann::ordered_json();
         }
         variable["unit"] = UnitText(model, column.index);
-        variable["text"] = ValueText(model, column.index);
+        variable["text"] = ScriptValueText(model, column.index);
         variables.push_back(std::move(variable));
     }
     object["variables"] = std::move(variables);

@@ -78,7 +78,7 @@ ScopedClassicNumbers::~ScopedClassicNumbers()
         ::uselocale(m_previous);
 }
 
-std::string ValueText(const CKorObj& model, int index)
+std::string ScriptValueText(const CKorObj& model, int index)
 {
     const ScopedClassicNumbers classic;
     std::string text;
@@ -102,7 +102,7 @@ std::string FormatValueLines(const CKorObj& model)
         model.GetVarName(index, varName);
         lines += CommandLineName(varName);
         lines += " = ";
-        lines += ValueText(model, index);
+        lines += ScriptValueText(model, index);
         const std::string unit = UnitText(model, index);
         if (!unit.empty()) {
             lines += ' ';

@@ -35,7 +35,7 @@ private:
 
 // The variable's value as its tool's edit shows it (the program's number text, an
 // enumeration's choice), with a '.' decimal point.
-std::string ValueText(const CKorObj& model, int index);
+std::string ScriptValueText(const CKorObj& model, int index);
 // The variable's display unit label, empty for a plain number.
 std::string UnitText(const CKorObj& model, int index);
 

@@ -117,7 +117,23 @@ std::string EntryText(const CKorObj& model, int index)
     }
     double stored = 0.0;
     model.GetRealVar(index, stored);
-    return ExactNumberText(ConvertUnit(stored, model.GetVarUnit(index), model.GetDisplayUnit(index)));
+    const int unit = model.GetVarUnit(index);
+    const int display = model.GetDisplayUnit(index);
+    const double shown = ConvertUnit(stored, unit, display);
+    // Converting to the display unit and back need not give the very same double (degrees and
+    // radians); one a few steps beside it usually does. Where a derivation is ill-conditioned
+    // (a satellite seen at the horizon) that last digit moves the results visibly.
+    double below = shown;
+    double above = shown;
+    for (int step = 0; step < 4 && std::isfinite(shown); ++step) {
+        if (ConvertUnit(above, display, unit) == stored)
+            return ExactNumberText(above);
+        if (ConvertUnit(below, display, unit) == stored)
+            return ExactNumberText(below);
+        above = std::nextafter(above, HUGE_VAL);
+        below = std::nextafter(below, -HUGE_VAL);
+    }
+    return ExactNumberText(shown);
 }
 
 // Whether the two models hold the same value for the variable, but for the last digits a trip
@@ -133,7 +149,10 @@ bool SameValue(const CKorObj& a, const CKorObj& b, int index)
     double x = 0, y = 0;
     a.GetRealVar(index, x);
     b.GetRealVar(index, y);
-    return x == y || std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
+    // A negative zero shows as "-0.0", so it is not the same as a zero.
+    if (x == y)
+        return std::signbit(x) == std::signbit(y);
+    return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
 }
 
 } // namespace
@@ -241,21 +260,22 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     // follows from the others could move another (a path length worked back from its loss is
     // not the length the loss was worked out from). An entry can still move one set before it,
     // so the variables are gone through again until they all agree.
+    // Choices (the gain patterns) go first, as settings before values: a pattern chosen after a
+    // relative gain would work that gain out again from its angle.
     std::vector<int> candidates;
-    for (int index = VarIndexDescription + 1; index < count; ++index)
-        if (model.GetVarAccess(index) == VarEditable && !(tool.hasCalcVar && index == calcVar))
-            candidates.push_back(index);
+    for (const bool choices : {true, false})
+        for (int index = VarIndexDescription + 1; index < count; ++index)
+            if (model.GetVarAccess(index) == VarEditable && !(tool.hasCalcVar && index == calcVar) &&
+                (model.IsEnumVar(index) != 0) == choices)
+                candidates.push_back(index);
     std::vector<bool> refused(static_cast<std::size_t>(count), false);
+    // Whether the entry was taken. A refused one is not tried again.
     auto enter = [&](int index) {
-        const std::string text = EntryText(model, index);
         ErrorSink sink;
-        if (ApplyEntry(tool, replay, index, text, sink))
+        if (ApplyEntry(tool, replay, index, EntryText(model, index), sink))
             return true;
         refused[static_cast<std::size_t>(index)] = true;
-        // A variable the model never takes typed (a link budget's beamwidths) is left out. A
-        // value beyond an entry's limits, which only a derivation can have given, stays in: the
-        // command then says so when it runs instead of quietly giving other values.
-        return sink.Code != ErrorVariableFixed;
+        return false;
     };
     for (int pass = 0; pass < 3; ++pass) {
         bool entered = false;
@@ -270,9 +290,25 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
         if (!entered)
             break;
     }
-    // Where the edited variable decides what the next entry derives, it is entered last.
-    if (tool.entryMarksEdited && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable &&
-        enter(calcVar))
-        line += ' ' + ShellWord(VarName(model, calcVar) + '=' + EntryText(model, calcVar));
+    // A refused entry is needed only where no other entry brought the value: a relative gain far
+    // beyond its limits follows from an off-axis angle that is entered too. A value that only a
+    // derivation could have given, and that nothing else gives back, stays in the line, so that
+    // the command refuses it when run instead of quietly giving other values. A variable the
+    // model never takes typed (a link budget's beamwidths) is left out.
+    for (const int index : candidates) {
+        if (!refused[static_cast<std::size_t>(index)] || SameValue(model, replay, index))
+            continue;
+        ErrorSink sink;
+        if (!ApplyEntry(tool, replay, index, EntryText(model, index), sink) && sink.Code == ErrorVariableFixed)
+            continue;
+        line += ' ' + ShellWord(VarName(model, index) + '=' + EntryText(model, index));
+    }
+    // Where the edited variable decides what the next entry derives, it is entered last; if it
+    // cannot be, the command says so when run, as above.
+    if (tool.entryMarksEdited && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable) {
+        ErrorSink sink;
+        if (ApplyEntry(tool, replay, calcVar, EntryText(model, calcVar), sink) || sink.Code != ErrorVariableFixed)
+            line += ' ' + ShellWord(VarName(model, calcVar) + '=' + EntryText(model, calcVar));
+    }
     return line;
 }

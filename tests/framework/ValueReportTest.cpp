@@ -56,7 +56,7 @@ TEST(ValueText, PointDecimalsUnderACommaLocale)
     std::string shown;
     model.GetValueText(CTestKorObj::VarFrequency, shown);
     EXPECT_EQ(shown.find('.'), std::string::npos) << shown;
-    EXPECT_EQ(ValueText(model, CTestKorObj::VarFrequency), "12.0");
+    EXPECT_EQ(ScriptValueText(model, CTestKorObj::VarFrequency), "12.0");
     EXPECT_EQ(ExactNumberText(0.1), "0.1");
     const std::string lines = FormatValueLines(model);
     EXPECT_NE(lines.find("distance = 1000.0 m\n"), std::string::npos) << lines;
