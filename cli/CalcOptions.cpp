@@ -13,8 +13,8 @@ constexpr const char* Footer = R"(Tools: db, freq, spread, path, noise, gain, be
 period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
 
 Values are in the variable's display unit (as its edit box shows it), or carry a unit of the
-same kind: frequency=14GHz, path_length=36000km, "frequency=14 GHz", tx_offaxis_angle=0.01rad.
-An enumeration takes the text of a choice or its number (pattern=2). Numbers always use '.'
+same kind: frequency=14GHz, path_length=36000km, "frequency=14 GHz", offaxis_angle=0.01rad.
+An enumeration takes the text of a choice or its number (gain_pattern=2). Numbers always use '.'
 for the decimal point, whatever the locale.
 
 Sweeps: --sweep NAME=START:STOP:STEP (STOP included) or --sweep NAME=V1,V2,... . Several
