@@ -91,3 +91,8 @@ void ErrorSink::NotANumberWarning(const std::string& typed, const std::string& v
 {
     SetRangeWarning("Variable '" + varName + "' has been set to '" + typed + "' which is not a number");
 }
+
+void ErrorSink::ForeignUnitWarning(const std::string& unitLabel, const std::string& varName)
+{
+    SetRangeWarning("Variable '" + varName + "' cannot take a value in " + unitLabel);
+}

@@ -24,6 +24,8 @@ public:
     void RealRangeWarning(double value, double limit, const std::string& varName);
     // A typed text that held no usable number: quoted back to the user as typed.
     void NotANumberWarning(const std::string& typed, const std::string& varName);
+    // A typed number that ended in the label of a unit the variable is not measured in.
+    void ForeignUnitWarning(const std::string& unitLabel, const std::string& varName);
 
     // Beeps, then shows the three texts in the modal error dialog and returns when the user
     // has closed it. The sink itself is not changed.

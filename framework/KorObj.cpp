@@ -373,21 +373,15 @@ int CKorObj::SetValueFromText(int index, const std::string& value, ErrorSink& si
         return SetIntVar(index, number, sink);
     }
     case VarKindReal: {
-        const int display = GetDisplayUnit(index);
         double number;
-        if (display == UnitLatitudeDms || display == UnitLongitudeDms) {
-            const std::optional<double> radians = ParseAngleDms(value);
-            if (!radians)
-                return refuse();
-            number = *radians;
-        } else {
-            const std::optional<double> read = ReadReal(value);
-            if (!read)
-                return refuse();
-            number = ConvertUnit(*read, display, GetVarUnit(index));
-            if (!std::isfinite(number))
-                return refuse();
-        }
+        int unit;
+        if (!ReadTypedReal(index, value, number, unit, sink))
+            return 0;
+        // Straight from the unit typed to the storage unit: going by way of the display unit
+        // would add a rounding for nothing.
+        number = ConvertUnit(number, unit, GetVarUnit(index));
+        if (!std::isfinite(number))
+            return refuse();
         return SetRealVar(index, number, sink);
     }
     case VarKindString:
@@ -395,6 +389,57 @@ int CKorObj::SetValueFromText(int index, const std::string& value, ErrorSink& si
     default:
         return 0;
     }
+}
+
+int CKorObj::ReadTypedReal(int index, const std::string& value, double& number, int& unit, ErrorSink& sink) const
+{
+    const int display = GetDisplayUnit(index);
+    if (display == UnitLatitudeDms || display == UnitLongitudeDms) {
+        // Degrees, minutes and seconds carry their own letters (N, S, E, W), read here alone.
+        const std::optional<double> radians = ParseAngleDms(value);
+        if (!radians) {
+            sink.NotANumberWarning(value, VarName(index));
+            return 0;
+        }
+        number = *radians;
+        unit = GetVarUnit(index);
+        return 1;
+    }
+    const std::optional<RealAndUnit> read = ReadRealAndUnit(value);
+    if (!read) {
+        sink.NotANumberWarning(value, VarName(index));
+        return 0;
+    }
+    number = read->number;
+    unit = display;
+    // Text after the number that names no unit is passed over, as the C library's reading of
+    // "%lf" always has ("12abc" is 12); only a unit label changes how the number is taken.
+    if (!read->unit)
+        return 1;
+    if (!SameUnitFamily(*read->unit, display)) {
+        // The message gives the unit's own label rather than the letters typed: "500 M" typed
+        // into a frequency then says it was read as metres, not as the megahertz meant.
+        sink.ForeignUnitWarning(UnitLabel(*read->unit), VarName(index));
+        return 0;
+    }
+    unit = *read->unit;
+    return 1;
+}
+
+int CKorObj::ReadValueInDisplayUnit(int index, const std::string& value, double& out, ErrorSink& sink) const
+{
+    if (!IsValidVar(index) || GetVarKind(index) != VarKindReal)
+        return 0;
+    double number;
+    int unit;
+    if (!ReadTypedReal(index, value, number, unit, sink))
+        return 0;
+    out = ConvertUnit(number, unit, GetDisplayUnit(index));
+    if (!std::isfinite(out)) {
+        sink.NotANumberWarning(value, VarName(index));
+        return 0;
+    }
+    return 1;
 }
 
 void CKorObj::GetVarName(int index, std::string& out) const

@@ -105,6 +105,11 @@ public:
     virtual int MakeUniqueName();                                                  // 67
     virtual int IsValidVar(int index) const;                                       // 68
 
+    // A typed text as SetValueFromText reads it for real variable `index`, its number given in
+    // the variable's display unit: a unit of the variable's family at its end is converted, one of
+    // another family is refused. 0, with the refusal in `sink`, where the text gives no value.
+    int ReadValueInDisplayUnit(int index, const std::string& value, double& out, ErrorSink& sink) const;
+
     // The name record that closes every model's record in the saved state file: a
     // little-endian 16-bit byte count and that many bytes. Reading discards the bytes;
     // writing always writes an empty record. Both return 1 on success, 0 on a short file.
@@ -117,6 +122,7 @@ protected:
 
 private:
     std::string VarName(int index) const;
+    int ReadTypedReal(int index, const std::string& value, double& number, int& unit, ErrorSink& sink) const;
     void ReportIntViolation(int value, int limit, ErrorSink& sink, int index) const;
     void ReportRealViolation(double value, double limit, ErrorSink& sink, int index) const;
 };

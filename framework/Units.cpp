@@ -81,6 +81,38 @@ bool IsTokenChar(char c)
     return (c >= '0' && c <= '9') || c == '.';
 }
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+// The number strtod reads from the start of `in`, and where it stopped; no value as ReadReal.
+std::optional<double> ReadRealUpTo(const std::string& in, std::size_t& end)
+{
+    const char* start = in.c_str();
+    char* stop = nullptr;
+    const double value = std::strtod(start, &stop);
+    if (stop == start || !std::isfinite(value))
+        return std::nullopt;
+    end = static_cast<std::size_t>(stop - start);
+    return value;
+}
+
 } // namespace
 
 double ToDb(double x)
@@ -124,6 +156,32 @@ std::optional<int> FindUnitByLabel(std::string_view label)
         if (label == UnitLabels[code])
             return code;
     return std::nullopt;
+}
+
+std::optional<std::size_t> MatchLabel(std::string_view text, std::span<const char* const> labels)
+{
+    if (text.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (text == labels[i])
+            return i;
+    std::optional<std::size_t> found;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!EqualIgnoringCase(text, labels[i]))
+            continue;
+        if (found)
+            return std::nullopt;
+        found = i;
+    }
+    return found;
+}
+
+std::optional<int> MatchUnitLabel(std::string_view text)
+{
+    const std::optional<std::size_t> found = MatchLabel(text, UnitLabels);
+    if (!found)
+        return std::nullopt;
+    return static_cast<int>(*found);
 }
 
 int UnitFamily(int code)
@@ -371,10 +429,22 @@ std::optional<long> ReadLong(const std::string& in)
 
 std::optional<double> ReadReal(const std::string& in)
 {
-    const char* start = in.c_str();
-    char* end = nullptr;
-    const double value = std::strtod(start, &end);
-    if (end == start || !std::isfinite(value))
+    std::size_t end = 0;
+    return ReadRealUpTo(in, end);
+}
+
+std::optional<RealAndUnit> ReadRealAndUnit(const std::string& in)
+{
+    std::size_t first = 0;
+    const std::optional<double> number = ReadRealUpTo(in, first);
+    if (!number)
         return std::nullopt;
-    return value;
+    std::size_t last = in.size();
+    while (first < last && IsBlank(in[first]))
+        ++first;
+    while (last > first && IsBlank(in[last - 1]))
+        --last;
+    RealAndUnit read{*number, in.substr(first, last - first), std::nullopt};
+    read.unit = MatchUnitLabel(read.rest);
+    return read;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,13 @@ std::string UnitLabel(int code);
 // The unit whose label is `label` exactly ("GHz", "deg E"), or none; no unit has the empty label.
 std::optional<int> FindUnitByLabel(std::string_view label);
 
+// The unit whose label `text` is: the one spelled exactly so, or else the one label that agrees
+// with it ignoring case ("ghz" is GHz). Where two labels agree with it ignoring case, neither is
+// taken: guessing between them could read a value a thousand million times too large.
+std::optional<int> MatchUnitLabel(std::string_view text);
+// The same rule over any list of labels: the position of the label `text` matches.
+std::optional<std::size_t> MatchLabel(std::string_view text, std::span<const char* const> labels);
+
 // The family of a unit: the units that measure one quantity and that ConvertUnit converts
 // among (km to mm, Hz to GHz, W, pW and dBW, deg and rad, s to year), named by its first unit. A
 // unit nothing converts to is a family of its own; UnitNone and codes outside the list are of
@@ -108,3 +116,12 @@ std::optional<long> ReadLong(const std::string& in);
 // A decimal number read as the C library reads "%lf" under the current locale. No value when
 // no number is found or the number is not finite (nan, inf, or an overflow such as 1e999).
 std::optional<double> ReadReal(const std::string& in);
+
+// A typed value: its number as ReadReal reads it, and what follows the number.
+struct RealAndUnit {
+    double number;
+    std::string rest;        // the text after the number, blanks (spaces, tabs) trimmed from both ends
+    std::optional<int> unit; // the unit `rest` names by MatchUnitLabel, if it names one
+};
+// No value where ReadReal finds none.
+std::optional<RealAndUnit> ReadRealAndUnit(const std::string& in);
