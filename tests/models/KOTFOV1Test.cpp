@@ -129,4 +129,19 @@ TEST(KOTFOV1, Limits)
     }
 }
 
+TEST(KOTFOV1, APeriodTypedInHours)
+{
+    CKOTFOV1 typed;
+    CKOTFOV1 inMinutes;
+    ErrorSink sink;
+    ASSERT_EQ(typed.SetValueFromText(CKOTFOV1::VarPeriod, "1.5 hours", sink), 1);
+    ASSERT_EQ(inMinutes.SetValueFromText(CKOTFOV1::VarPeriod, "90", sink), 1);
+    EXPECT_EQ(typed.m_period, 5400);
+    EXPECT_EQ(ValueText(typed, CKOTFOV1::VarPeriod), "90.0");
+    EXPECT_EQ(RealValues(typed), RealValues(inMinutes));
+    // An hour is below the lowest period; the warning speaks in minutes.
+    EXPECT_EQ(typed.SetValueFromText(CKOTFOV1::VarPeriod, "1hours", sink), 0);
+    EXPECT_EQ(sink.Explanation, "Variable 'Orbit Period' has been set to 60.0 which is below the limit of 84.5");
+}
+
 } // namespace

@@ -61,4 +61,25 @@ TEST(KOTFreq, TheLongestWavelengthIsShownInEveryUnit)
     EXPECT_EQ(model.m_wavelength, 1.7e308);
 }
 
+// A unit typed after the number is the same quantity as its value typed in the display unit.
+TEST(KOTFreq, ValuesTypedWithAUnit)
+{
+    CKOTFreq model;
+    ErrorSink sink;
+    ASSERT_EQ(model.SetValueFromText(CKOTFreq::VarFrequency, "500 MHz", sink), 1);
+    EXPECT_DOUBLE_EQ(model.m_frequency, 5e8);
+    EXPECT_EQ(ValueText(model, CKOTFreq::VarFrequency), "0.5");
+    ExpectPrinted(model.m_wavelength, 5.996e-4, 6); // 2.998e5 km/s over 5e8 Hz
+
+    ASSERT_EQ(model.SetValueFromText(CKOTFreq::VarWavelength, "3 cm", sink), 1);
+    EXPECT_DOUBLE_EQ(model.m_wavelength, 3e-5);
+    EXPECT_EQ(ValueText(model, CKOTFreq::VarWavelength), "0.03");
+    ExpectPrinted(model.m_frequency, 9.99333e9, 6);
+
+    const std::vector<double> before = RealValues(model);
+    EXPECT_EQ(model.SetValueFromText(CKOTFreq::VarWavelength, "3 GHz", sink), 0);
+    EXPECT_EQ(sink.Explanation, "Variable 'Wavelength' cannot take a value in GHz");
+    EXPECT_EQ(RealValues(model), before);
+}
+
 } // namespace

@@ -69,4 +69,20 @@ TEST(KOTPath, OnlyTheFrequencyHasAChoiceOfUnit)
     EXPECT_EQ(ValueText(model, CKOTPath::VarFrequency), "1.2000e+10");
 }
 
+TEST(KOTPath, AFrequencyUnitTypedIntoTheDistanceIsRefused)
+{
+    CKOTPath model;
+    const std::vector<double> before = RealValues(model);
+    ErrorSink sink;
+    EXPECT_EQ(model.SetValueFromText(CKOTPath::VarDistance, "500 MHz", sink), 0);
+    EXPECT_EQ(sink.Code, ErrorRangeWarning);
+    EXPECT_EQ(sink.Problem, "Input range error");
+    EXPECT_EQ(sink.Explanation, "Variable 'Distance' cannot take a value in MHz");
+    EXPECT_EQ(sink.Suggestion, "Re-enter data within ranges");
+    EXPECT_EQ(RealValues(model), before);
+
+    ASSERT_EQ(model.SetValueFromText(CKOTPath::VarDistance, "4e7 m", sink), 1);
+    EXPECT_EQ(model.m_distance, 40000);
+}
+
 } // namespace
