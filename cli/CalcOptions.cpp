@@ -12,10 +12,11 @@ constexpr const char* Description =
 constexpr const char* Footer = R"(Tools: db, freq, spread, path, noise, gain, beamwidth, offaxis, gt, link, pfd, cni,
 period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
 
-Values are in the variable's display unit (as its edit box shows it), or carry a unit of the
-same kind: frequency=14GHz, path_length=36000km, "frequency=14 GHz", offaxis_angle=0.01rad.
-An enumeration takes the text of a choice or its number (gain_pattern=2). Numbers always use '.'
-for the decimal point, whatever the locale.
+Values are read as the tool's edit box reads them: in the variable's display unit, or ending
+in a unit of the same kind (frequency=14GHz, path_length=36000km, "frequency=14 GHz",
+offaxis_angle=0.01rad). The tool refuses a unit of another kind (status 2); a number followed by
+text that is no unit is a usage error. An enumeration takes the text of a choice or its number
+(gain_pattern=2). Numbers always use '.' for the decimal point, whatever the locale.
 
 Sweeps: --sweep NAME=START:STOP:STEP (STOP included) or --sweep NAME=V1,V2,... . Several
 sweeps give every combination, the first one outermost. Entries NAME=VALUE are applied once

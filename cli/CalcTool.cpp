@@ -175,7 +175,8 @@ CalcEntry CalcTool::Resolve(std::string_view word) const
     const int index = FindVar(name);
     if (!CanEnter(index))
         throw UsageError(std::string(name) + " is derived in " + m_tool.name + " and cannot be entered");
-    return {index, std::string(name), EntryText(Model(), index, name, value)};
+    CheckEntryText(Model(), index, name, value);
+    return {index, std::string(name), std::string(value)};
 }
 
 bool CalcTool::Apply(CKorObj& model, const CalcEntry& entry, ErrorSink& refused) const

@@ -14,7 +14,7 @@ struct CatalogTool;
 struct CalcRequest;
 struct ToolModels;
 
-// A NAME=VALUE word, its name found and its value made into what the variable's edit takes.
+// A NAME=VALUE word, its name found and its value as typed, for the variable's edit to read.
 struct CalcEntry {
     int index;
     std::string name; // as the command line spells it
@@ -49,7 +49,7 @@ public:
     // one, and not one the model holds fixed (a budget's beamwidths and patterns).
     bool CanEnter(int index) const;
     // A NAME=VALUE word as an entry; a UsageError for an unknown name, a variable that cannot
-    // be entered, or a unit it does not take.
+    // be entered, or a number followed by text that names no unit.
     CalcEntry Resolve(std::string_view word) const;
 
     // Applies the entry as the tool's edit would. False, with the model's reasons in `refused`

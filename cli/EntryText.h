@@ -1,19 +1,17 @@
-// A value as typed on the command line, made into what the variable's edit box would take.
+// A value as typed on the command line. It goes to the model as typed, which reads it as the
+// variable's edit box would, a unit at its end included; here it is only checked first.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 class CKorObj;
 
-// The text to apply to variable `index` for the typed `value`. A value that ends in a unit of
-// the variable's family (frequency=14GHz, "frequency=14 GHz") is converted by the program's own
-// unit conversion to the display unit and given in full precision; anything else is the text as
-// typed, for the model to read or refuse as its edit box would. An enumeration's value is
-// always the text as typed. A unit that is unknown or of another family is a UsageError that
-// names `name`.
-std::string EntryText(const CKorObj& model, int index, std::string_view name, std::string_view value);
+// A UsageError, naming `name`, where the model would read only the start of `value`: a number
+// followed by text that names no unit ("14 parsecs", "14,5"). An edit box passes such text
+// over; on a command line it is more likely a mistake than something meant.
+void CheckEntryText(const CKorObj& model, int index, std::string_view name, std::string_view value);
 
-// The typed `value` as a number in the variable's display unit, a unit converted as above: the
-// start, stop and step of a sweep. A value that is not a number is a UsageError.
+// The typed `value` as a number in the variable's display unit, as the model reads it (a unit of
+// the variable's family converted): the start, stop and step of a sweep. A UsageError where it
+// gives no number, or where the model refuses its unit (with the model's explanation).
 double EntryNumber(const CKorObj& model, int index, std::string_view name, std::string_view value);

@@ -89,6 +89,19 @@ TEST(CalcSweep, ARefusedPointIsReportedAndLeftOutAndTheRunEndsWith2)
     EXPECT_EQ(err[4], "point 4 (transmit_dish_size=-1):");
 }
 
+// A list's values go to the model as typed: units of the variable's quantity are read, and one of
+// another quantity is refused at its point like any value the model does not take.
+TEST(CalcSweep, AListsUnitsAreTheModelsToReadOrRefuse)
+{
+    const CalcRun run = RunCalc({"path", "--sweep", "frequency=14GHz,12 dB,500 mhz"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(Column(run.out, "frequency"), (std::vector<double>{14, 0.5}));
+    const std::vector<std::string> err = Lines(run.err);
+    ASSERT_EQ(err.size(), 4u) << run.err;
+    EXPECT_EQ(err[0], "point 2 (frequency=12 dB):");
+    EXPECT_EQ(err[2], "Variable 'Frequency' cannot take a value in dB");
+}
+
 TEST(CalcSweep, ASweepThatCannotRunIsAUsageError)
 {
     const struct {
@@ -99,7 +112,8 @@ TEST(CalcSweep, ASweepThatCannotRunIsAUsageError)
         {"frequency=10:14:-1", "does not lead from START to STOP"},
         {"frequency=10:14", "is not START:STOP:STEP"},
         {"frequency=10:x:1", "'x' is not a number"},
-        {"frequency=10:14dB:1", "frequency is not in dB"},
+        {"frequency=10:14dB:1", "Variable 'Frequency' cannot take a value in dB"},
+        {"frequency=10:14 parsecs:1", "unknown unit 'parsecs'"},
         {"frequency=10,,12", "an empty value"},
         {"frequency=1:1e30:1e-30", "too many points"},
         {"transmit_theta_3db=1,2", "cannot be swept"},
