@@ -168,4 +168,25 @@ TEST(ToolPath, OpenedOverALinkTheFrequencyIsShownButLocked)
     EXPECT_DOUBLE_EQ(model.m_frequency, 14e9);
 }
 
+TEST(ToolPath, AUnitTypedAfterTheNumberIsReadInThatUnit)
+{
+    ScriptedHost host;
+    CKOTPath model;
+    RunTool(host, model, IDD_TOOL_PATH, [&](ScriptedDialog& d) {
+        d.TypeInto(IDC_PATH_DISTANCE, "1000");
+        d.TypeInto(IDC_PATH_FREQUENCY, "500 MHz");
+        d.Click(IDC_PATH_CALC_LOSS);
+        EXPECT_EQ(d.Text(IDC_PATH_FREQUENCY), "0.5");
+        EXPECT_TRUE(d.Checked(IDC_PATH_GHZ));
+        EXPECT_TRUE(host.ErrorsShown().empty());
+
+        d.TypeInto(IDC_PATH_DISTANCE, "500 MHz");
+        d.Click(IDC_PATH_CALC_LOSS);
+    });
+    ASSERT_EQ(host.ErrorsShown().size(), 1u);
+    EXPECT_EQ(host.ErrorsShown()[0].explanation, "Variable 'Distance' cannot take a value in MHz");
+    EXPECT_DOUBLE_EQ(model.m_frequency, 5e8);
+    EXPECT_DOUBLE_EQ(model.m_distance, 1000);
+}
+
 } // namespace
