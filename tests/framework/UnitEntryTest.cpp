@@ -133,22 +133,6 @@ TEST(UnitEntry, AUnitOfTheVariablesFamilyIsReadInThatUnit)
     }
 }
 
-TEST(UnitEntry, TheConvertedValueShowsInTheDisplayUnit)
-{
-    CUnitsModel model;
-    ErrorSink sink;
-    std::string text;
-    ASSERT_EQ(model.SetValueFromText(CUnitsModel::VarFrequency, "500 MHz", sink), 1);
-    model.GetValueText(CUnitsModel::VarFrequency, text);
-    EXPECT_EQ(text, "0.5");
-    ASSERT_EQ(model.SetValueFromText(CUnitsModel::VarWavelength, "3 cm", sink), 1);
-    model.GetValueText(CUnitsModel::VarWavelength, text);
-    EXPECT_EQ(text, "0.03");
-    ASSERT_EQ(model.SetValueFromText(CUnitsModel::VarPeriod, "1.5 hours", sink), 1);
-    model.GetValueText(CUnitsModel::VarPeriod, text);
-    EXPECT_EQ(text, "90.0");
-}
-
 // Refused like a text without a number, naming the unit by its own label, and nothing stored.
 TEST(UnitEntry, AUnitOfAnotherFamilyIsRefused)
 {
