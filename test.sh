@@ -23,10 +23,12 @@ ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)
+# Every build here fails on any warning; a plain build (./run.sh, a packager's) only shows them.
+werror=-DKORTOOLS_WERROR=ON
 fuzz_seconds=${KORTOOLS_FUZZ_SECONDS:-30}
 
 echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror"
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
@@ -41,16 +43,16 @@ fi
 # The build ./run.sh makes optimises harder, and the compiler warns (and so fails) on things the
 # test builds never show it.
 echo "== Build the release that ./run.sh starts"
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF "$werror"
 cmake --build build-release -j "$jobs"
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON "$werror"
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 echo "== Fuzz typed text, every tool model and the saved state file, for ${fuzz_seconds} s each"
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON "$werror"
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
