@@ -56,7 +56,7 @@ if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
     echo "cpack -G DEB made no single kortools_*.deb in build-release/: ${debs[*]}" >&2
     exit 1
 fi
-tools/check-deb.sh "${debs[0]}"
+tools/check-deb.sh "${debs[0]}" build-release
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON "$werror"

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Checks a KorTools .deb made by `cpack -G DEB`: its file name, its control fields (the
 # dependencies dpkg-shlibdeps found among them) and that it holds what a desktop install needs.
-# Prints every problem it finds and exits 1 if there was any.
+# Given the build folder too, it checks that the package holds every file that folder's
+# `cmake --install` puts in place, whatever component its rule names. Prints every problem it
+# finds and exits 1 if there was any.
 #
-#   tools/check-deb.sh build-release/kortools_7.10.1.0_amd64.deb
+#   tools/check-deb.sh build-release/kortools_7.10.1.0_amd64.deb [build-release]
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 PACKAGE.deb" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: $0 PACKAGE.deb [BUILD_DIR]" >&2
     exit 64
 fi
 deb=$1
+build=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ ! -f "$deb" ]; then
     echo "check-deb: no package at $deb" >&2
@@ -72,6 +75,19 @@ has ./usr/share/doc/kortools/README.md || problem "does not hold ./usr/share/doc
 # and not to packages: a package built with the build's own install prefix fails here.
 outside=$( (grep -v -e '^\./$' -e '^\./usr/' <<<"$paths"; grep '^\./usr/local/' <<<"$paths") || true)
 [ -z "$outside" ] || problem "holds files outside /usr or under /usr/local: $(tr '\n' ' ' <<<"$outside")"
+
+# What the build installs, staged under a scratch prefix and listed as the package would list it.
+if [ -n "$build" ]; then
+    stage=$(mktemp -d)
+    trap 'rm -rf "$stage"' EXIT
+    if cmake --install "$build" --prefix "$stage/usr" >"$stage/install.log" 2>&1; then
+        while IFS= read -r installed; do
+            has "./${installed#"$stage"/}" || problem "lacks ./${installed#"$stage"/}, which cmake --install $build installs"
+        done < <(find "$stage/usr" \( -type f -o -type l \))
+    else
+        problem "cmake --install $build failed: $(tail -3 "$stage/install.log")"
+    fi
+fi
 
 if [ "$problems" -ne 0 ]; then
     echo "check-deb: $problems problem(s) in $deb" >&2
