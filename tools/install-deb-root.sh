@@ -107,8 +107,8 @@ echo "   root now $(du -sh --one-file-system "$new_root" | cut -f1)"
 
 step "Every library the programs link is there"
 for program in /usr/bin/kortools /usr/bin/kortools-calc; do
-    missing=$(in_root ldd "$program" | grep 'not found' || true)
-    [ -z "$missing" ] || fail "$program lacks libraries: $missing"
+    unfound=$(in_root ldd "$program" | grep "not found" || true)
+    [ -z "$unfound" ] || fail "$program lacks libraries: $unfound"
     echo "   $program: $(in_root ldd "$program" | wc -l) libraries, none missing"
 done
 
