@@ -8,6 +8,8 @@ cd "$(dirname "$0")"
 # screen, and a font for the dialogs' text.
 ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
 
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
+# Warnings are shown but never stop this build, even in a folder ./test.sh configured to fail on
+# them: a newer compiler than the one CI uses must not keep anyone from starting the program.
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF -DKORTOOLS_WERROR=OFF
 cmake --build build-release -j "$(nproc)"
 exec ./build-release/kortools

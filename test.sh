@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, the same suites
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run.
+# Installs what is missing, builds, and runs every test: the normal build, the release build and
+# its Debian package, the same suites under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# a short fuzzing run. Every build fails on any compiler warning.
 #
 #   ./test.sh           everything; this is what CI runs
 #   ./test.sh --quick   the normal build's suites and the end-to-end test only, for day-to-day work
@@ -16,17 +17,20 @@ esac
 . tools/packages.sh
 
 # Qt with its X11 plugin builds and shows the program; Xvfb, xdotool and xclip let the
-# end-to-end test drive it on a private screen as a person would.
+# end-to-end test drive it on a private screen as a person would; dpkg-dev's dpkg-shlibdeps
+# finds the .deb's dependencies.
 ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-liberation2 dpkg-dev
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)
+# Every build here fails on any warning; a plain build (./run.sh, a packager's) only shows them.
+werror=-DKORTOOLS_WERROR=ON
 fuzz_seconds=${KORTOOLS_FUZZ_SECONDS:-30}
 
 echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror"
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
@@ -41,16 +45,26 @@ fi
 # The build ./run.sh makes optimises harder, and the compiler warns (and so fails) on things the
 # test builds never show it.
 echo "== Build the release that ./run.sh starts"
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF "$werror"
 cmake --build build-release -j "$jobs"
 
+echo "== Package the release as a .deb and check it"
+rm -f build-release/kortools_*.deb
+(cd build-release && cpack -G DEB)
+debs=(build-release/kortools_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "cpack -G DEB made no single kortools_*.deb in build-release/: ${debs[*]}" >&2
+    exit 1
+fi
+tools/check-deb.sh "${debs[0]}" build-release
+
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON "$werror"
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 echo "== Fuzz typed text, every tool model and the saved state file, for ${fuzz_seconds} s each"
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DKORTOOLS_FUZZ=ON "$werror"
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
