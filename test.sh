@@ -19,7 +19,7 @@ esac
 # end-to-end test drive it on a private screen as a person would.
 ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-liberation2 qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)
