@@ -56,7 +56,10 @@ int WritePlot(const CKOTOff& model, const std::string& path, std::FILE* errors)
         std::fprintf(errors, "kortools-calc: --plot: the chart module cannot be loaded: %s\n", error.c_str());
         return ExitUnavailable;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // An empty setting chooses nothing, and Qt would then try the desktop's display.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || !*platform)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const ChartData chart = PatternChart(model);
     if (module->render(&chart, path.c_str(), &error) != 0) {
         std::fprintf(errors, "kortools-calc: --plot: %s\n", error.c_str());

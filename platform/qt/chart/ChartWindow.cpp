@@ -314,8 +314,14 @@ __attribute__((visibility("default"))) int kortools_chart_render(const ChartData
         return -1;
     }
     PatternView view(BuildChart(*chart), {});
-    // Laid out at the image's size without being shown.
+    // Laid out at the image's size without being shown. The chart lays itself out in posted
+    // events, which a view never shown does not get: an SVG drawn straight away would carry
+    // elided titles and no legend.
     view.resize(ImageWidth, ImageHeight);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QString qerror;
     const bool saved = SaveView(view, QString::fromUtf8(path), qerror);
     if (!saved) {
