@@ -37,7 +37,10 @@ ChartData PatternChart(const CKOTOff& model)
     const double range = PatternChartRange(model);
     // Fine enough for the bend of the main lobe (a fiftieth of a beamwidth), with a floor so
     // that a wide beam still draws a smooth curve and a ceiling on what a chart has to hold.
-    const double wanted = std::ceil(range / Degrees(model.m_beamwidth) * PatternSamplesPerBeamwidth);
+    // A range of a whole number of beamwidths takes exactly that many fiftieths, not one more
+    // for the rounding in the division.
+    const double wanted =
+        std::ceil(range / Degrees(model.m_beamwidth) * PatternSamplesPerBeamwidth * (1.0 - 1e-12));
     const int segments = std::isfinite(wanted) ? static_cast<int>(std::clamp(
                                                      wanted, double(PatternMinSegments), double(PatternMaxSegments)))
                                                : PatternMaxSegments;
