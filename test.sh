@@ -21,7 +21,7 @@ esac
 # finds the .deb's dependencies.
 ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
-    fonts-dejavu-core fonts-liberation2 dpkg-dev
+    fonts-dejavu-core fonts-liberation2 dpkg-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)

@@ -23,10 +23,16 @@ sweeps give every combination, the first one outermost. Entries NAME=VALUE are a
 first, then each point's swept values in the order the sweeps were given. Output: CSV (a header
 of names, one row per point) or, with --json, one JSON object per line.
 
+Plots: kortools-calc offaxis [NAME=VALUE...] --plot FILE.svg (or FILE.png) draws the three
+reference patterns at the tool's peak gain and beamwidth, as the off-axis tool's "Plot
+Pattern..." does, with the tool's values after the entries marked; the values are printed too.
+
 Exit status: 0 done; 2 the model refused an entry (its problem, explanation and suggestion on
 standard error; with a sweep, the refused points are left out and the others written);
-64 usage error; 66 --from-state without saved values to read; 74 the output could not be
-written. Nothing is ever written to the saved values (kortools.dat).)";
+64 usage error (--plot too: a tool other than offaxis, a sweep, a file not ending in .png or
+.svg); 66 --from-state without saved values to read; 69 --plot: the chart module
+(kortools-chart.so) cannot be loaded; 74 the output (or the plot) could not be written.
+Nothing is ever written to the saved values (kortools.dat).)";
 
 } // namespace
 
@@ -64,6 +70,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
         ->expected(1)
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--plot", request.plot, "offaxis: draw the reference patterns into FILE (.png or .svg)")
+        ->type_name("FILE");
     auto* json = app.add_flag("--json", request.json, "Write JSON");
     app.add_flag("--csv", request.csv, "Write CSV")->excludes(json);
     app.add_flag("--from-state", request.fromState,

@@ -20,6 +20,7 @@ struct CalcRequest {
     std::vector<std::string> units;   // --unit NAME=LABEL, in order
     std::vector<std::string> sweeps;  // --sweep NAME=START:STOP:STEP or NAME=V1,V2,...
     std::vector<std::string> entries; // NAME=VALUE, in order
+    std::string plot;       // --plot FILE: offaxis's patterns drawn into a PNG or SVG file
 };
 
 // A command line the program cannot carry out as asked: an unknown tool, variable, unit or
@@ -32,6 +33,7 @@ public:
 inline constexpr int ExitRefused = 2;
 inline constexpr int ExitUsage = 64;
 inline constexpr int ExitNoSavedValues = 66;
+inline constexpr int ExitUnavailable = 69;
 inline constexpr int ExitWriteFailed = 74;
 
 struct ParsedCommandLine {

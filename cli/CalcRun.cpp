@@ -5,11 +5,15 @@
 #include "cli/Output.h"
 #include "cli/Sweep.h"
 #include "framework/KorObj.h"
+#include "models/KOTOff.h"
+#include "models/PatternChart.h"
 #include "models/ToolCatalog.h"
 #include "models/ToolModels.h"
+#include "platform/ChartModule.h"
 #include "state/StateFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -27,6 +31,41 @@ void ReportRefusal(std::FILE* errors, const ErrorSink& refused)
 {
     std::fprintf(errors, "%s\n%s\n%s\n", refused.Problem.c_str(), refused.Explanation.c_str(),
                  refused.Suggestion.c_str());
+}
+
+// Everything --plot asks of the command line, checked before anything is applied.
+void CheckPlotRequest(const CalcRequest& request, const CKorObj& model)
+{
+    if (request.plot.empty())
+        return;
+    if (!dynamic_cast<const CKOTOff*>(&model))
+        throw UsageError("--plot draws the offaxis tool's patterns only");
+    if (!request.sweeps.empty() || request.vars)
+        throw UsageError("--plot takes no --sweep or --vars");
+    if (!IsChartImageFile(request.plot))
+        throw UsageError("--plot " + request.plot + ": the file name must end in .png or .svg");
+}
+
+// Through the same drawing code as the window's chart, in the module the window loads, so that
+// this program links no toolkit. Drawn offscreen unless the caller chose a platform.
+int WritePlot(const CKOTOff& model, const std::string& path, std::FILE* errors)
+{
+    std::string error;
+    const ChartModule* module = ChartModule::Get(error);
+    if (!module) {
+        std::fprintf(errors, "kortools-calc: --plot: the chart module cannot be loaded: %s\n", error.c_str());
+        return ExitUnavailable;
+    }
+    // An empty setting chooses nothing, and Qt would then try the desktop's display.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || !*platform)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const ChartData chart = PatternChart(model);
+    if (module->render(&chart, path.c_str(), &error) != 0) {
+        std::fprintf(errors, "kortools-calc: --plot: %s\n", error.c_str());
+        return ExitWriteFailed;
+    }
+    return 0;
 }
 
 int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
@@ -53,6 +92,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
     CalcTool tool(*catalogTool, std::move(models));
     tool.ApplyChoices(request);
     CKorObj& model = tool.Model();
+    CheckPlotRequest(request, model);
 
     if (request.vars) {
         if (!request.entries.empty() || !request.sweeps.empty())
@@ -82,6 +122,10 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
     if (!axes.empty()) {
         const SweepResult result = RunSweep(tool, axes, request.json, out, errors);
         return result.refused > 0 ? ExitRefused : 0;
+    }
+    if (!request.plot.empty()) {
+        if (const int status = WritePlot(dynamic_cast<const CKOTOff&>(model), request.plot, errors))
+            return status;
     }
     const ValueColumns columns(model);
     if (request.json) {

@@ -30,10 +30,25 @@ void PutOnClipboard(const std::string& text)
 CToolDialog::CToolDialog(int templateId, CKorObj& model) : CDialog(templateId), m_toolModel(model)
 {
     AppendSystemMenu(0, "");
+    m_copyEntries = SystemMenu().size();
     AppendMenuItem(*this, IDM_COPY_VALUES, IDS_COPY_VALUES);
     // A command line needs a tool of kortools-calc to name; every tool's model is one.
     if (CatalogToolOf(model))
         AppendMenuItem(*this, IDM_COPY_COMMAND, IDS_COPY_COMMAND);
+}
+
+void CToolDialog::AddToolMenuItem(int command, int textId)
+{
+    const char* text = ResourceString(textId);
+    if (!text)
+        return;
+    if (!m_toolEntries) {
+        InsertSystemMenu(m_copyEntries++, 0, "");
+        m_toolEntries = true;
+    }
+    // Each goes in after the tool's entries before it, ahead of the separator closing them.
+    InsertSystemMenu(m_copyEntries - 1, command, text);
+    ++m_copyEntries;
 }
 
 // Both copy what the model holds: the values the edits show after the last accepted entry. Text

@@ -29,8 +29,15 @@ protected:
     // Shows every bound variable again, in the dialog's own order.
     virtual void Refresh() = 0;
 
+    // A tool's own window-menu command, in a group of its own above the copying entries that
+    // every tool has, so those stay in the same place in every tool.
+    void AddToolMenuItem(int command, int textId);
+
 private:
     CKorObj& m_toolModel;
+    // Where the copying entries start; the tool's own entries go in before it.
+    std::size_t m_copyEntries = 0;
+    bool m_toolEntries = false;
 };
 
 // A model's RunDialog: the tool's dialog over the model, run modally. 0 only when the dialog

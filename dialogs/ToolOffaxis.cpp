@@ -1,8 +1,12 @@
 #include "dialogs/ToolOffaxis.h"
 
 #include "dialogs/Binding.h"
+#include "framework/ErrorSink.h"
 #include "models/KOTOff.h"
+#include "models/PatternChart.h"
+#include "platform/DialogHost.h"
 #include "resources/Resource.h"
+#include "resources/Strings.h"
 
 namespace {
 
@@ -37,6 +41,9 @@ int CKOTOff::RunDialog()
 
 CToolOffaxis::CToolOffaxis(CKOTOff* model) : CToolDialog(IDD_TOOL_OFFAXIS, *model), m_model(model)
 {
+    AddToolMenuItem(IDM_PLOT_PATTERN, IDS_PLOT_PATTERN);
+    // For keyboard users, who would otherwise need the menu key and the arrows each time.
+    BindFunctionKey(2, IDM_PLOT_PATTERN);
 }
 
 CToolOffaxis::~CToolOffaxis() = default;
@@ -50,6 +57,29 @@ const MessageMapEntry* CToolOffaxis::GetMessageMap() const
         MessageMapEnd,
     };
     return map;
+}
+
+void CToolOffaxis::OnSysCommand(int command)
+{
+    if ((command & 0xFFF0) == IDM_PLOT_PATTERN)
+        PlotPattern();
+    else
+        CToolDialog::OnSysCommand(command);
+}
+
+// The chart shows the model's values, as the edits do after the last accepted entry; it is only
+// looked at, so nothing in the model changes however the window is closed.
+void CToolOffaxis::PlotPattern()
+{
+    DialogHost* host = GetDialogHost();
+    if (host && host->ShowChart(PatternChart(*m_model)) == 0)
+        return;
+    // A menu command that does nothing would leave the user guessing.
+    ErrorSink sink;
+    sink.Problem = ResourceString(IDS_CHART_PROBLEM);
+    sink.Explanation = ResourceString(IDS_CHART_EXPLANATION);
+    sink.Suggestion = ResourceString(IDS_CHART_SUGGESTION);
+    sink.ShowError();
 }
 
 int CToolOffaxis::LockedVar() const

@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include <algorithm>
+
 #include "platform/DialogHost.h"
 
 namespace {
@@ -170,6 +172,39 @@ bool CDialog::SetItemPicture(int id, const unsigned char* png, std::size_t size)
 void CDialog::AppendSystemMenu(int command, const std::string& text)
 {
     m_systemMenu.push_back({command, text});
+}
+
+void CDialog::InsertSystemMenu(std::size_t position, int command, const std::string& text)
+{
+    m_systemMenu.insert(m_systemMenu.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_systemMenu.size())),
+                        SystemMenuItem{command, text});
+}
+
+void CDialog::BindFunctionKey(int number, int command)
+{
+    m_functionKeys.emplace_back(number, command);
+}
+
+int CDialog::FunctionKeyOf(int command) const
+{
+    for (const auto& [key, bound] : m_functionKeys)
+        if (bound == command)
+            return key;
+    return 0;
+}
+
+bool CDialog::KeyFunction(int number)
+{
+    // Like a menu entry, a shortcut does nothing once the dialog is ending or gone.
+    if (!m_window || m_ending)
+        return false;
+    for (const auto& [key, command] : m_functionKeys) {
+        if (key == number) {
+            OnSysCommand(command);
+            return true;
+        }
+    }
+    return false;
 }
 
 int CDialog::HostCreate(DialogWindow* window)

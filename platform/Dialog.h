@@ -8,6 +8,7 @@
 
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CDialog;
@@ -115,6 +116,13 @@ public:
     // The window's own menu, shown by the host; choosing an entry calls OnSysCommand.
     const std::vector<SystemMenuItem>& SystemMenu() const { return m_systemMenu; }
     void AppendSystemMenu(int command, const std::string& text);
+    // Before the entry at `position` (at the end when past it).
+    void InsertSystemMenu(std::size_t position, int command, const std::string& text);
+    // Function key F`number` (2 to 12) as a shortcut for a window-menu command, so that the
+    // entry can be reached without opening the menu.
+    void BindFunctionKey(int number, int command);
+    // The function key bound to the command, or 0; the menu shows it beside the entry.
+    int FunctionKeyOf(int command) const;
 
     // --- Called by hosts, in this order: create, init, notifications and keys, destroy. ---
 
@@ -138,6 +146,8 @@ public:
     void CloseBox();
     // F1.
     virtual void KeyHelp();
+    // F2 to F12: the window-menu command bound to the key, if any. True when one was.
+    bool KeyFunction(int number);
     virtual void OnSysCommand(int command);
 
     // Whether this edit has a leave handler in the message map.
@@ -173,4 +183,5 @@ private:
     int m_result = -1;
     bool m_leaving = false;
     std::vector<SystemMenuItem> m_systemMenu;
+    std::vector<std::pair<int, int>> m_functionKeys; // (number, command)
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 class CDialog;
+struct ChartData;
 
 // One running dialog's controls, addressed by control id. Every operation on an id that the
 // dialog does not have answers false (or -1, or an empty text) and changes nothing. Setting a
@@ -47,6 +48,9 @@ public:
     virtual void Beep(unsigned type) = 0;
     // Puts UTF-8 text on the desktop's clipboard, where the user pastes it into other programs.
     virtual void SetClipboardText(const std::string& text) = 0;
+    // Shows the chart in a modal window above the running dialog (which is disabled meanwhile)
+    // and returns when the user has closed it: 0, or -1 when it could not be shown.
+    virtual int ShowChart(const ChartData& chart) = 0;
 };
 
 // The host that runs every dialog. The program installs the Qt host at start-up; tests

@@ -47,6 +47,8 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;
 // the clipboard. Like the About box's, the low four bits are left to the window system.
 inline constexpr int IDM_COPY_VALUES = 0x0020;
 inline constexpr int IDM_COPY_COMMAND = 0x0030;
+// The off-axis gain tool's window menu: its reference patterns as a chart.
+inline constexpr int IDM_PLOT_PATTERN = 0x0040;
 
 // Decibel tool.
 inline constexpr int IDC_DB_ABSOLUTE = 367;

@@ -6,6 +6,12 @@ inline constexpr int IDS_ABOUTBOX = 101;
 // Every tool's window menu items that copy its values, and the command line that gives them.
 inline constexpr int IDS_COPY_VALUES = 102;
 inline constexpr int IDS_COPY_COMMAND = 103;
+// The off-axis gain tool's window menu item that plots its patterns, and what it shows when the
+// chart cannot be drawn.
+inline constexpr int IDS_PLOT_PATTERN = 104;
+inline constexpr int IDS_CHART_PROBLEM = 105;
+inline constexpr int IDS_CHART_EXPLANATION = 106;
+inline constexpr int IDS_CHART_SUGGESTION = 107;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a private X server: the launcher,
 # the decibel tool after converting 100 to decibels, the off-axis gain tool after working out
-# the relative gain 2 degrees off boresight, and the link budget after asking for a C/N of 20 dB. Needs ImageMagick's import (not part
-# of the build or the tests).
+# the relative gain 2 degrees off boresight, its pattern chart (F2) over that, and the link
+# budget after asking for a C/N of 20 dB. Needs ImageMagick's import (not part of the build or
+# the tests).
 #
 # Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
 set -euo pipefail
@@ -47,6 +48,14 @@ xdotool type --delay 20 "2"
 click_control "$tool" 265 158 193 105 50 14
 sleep 0.5
 import -window "$tool" "$root/docs/offaxis-tool.png"
+xdotool key F2
+chart=$(wait_for_window "Antenna Pattern" 20)
+xdotool windowfocus --sync "$chart" 2>/dev/null || true
+sleep 0.8
+import -window "$chart" "$root/docs/pattern-plot.png"
+xdotool key Escape
+wait_for_no_window "Antenna Pattern" 10
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
 xdotool key Escape
 wait_for_no_window "Calculate Offaxis Gain" 10
 
@@ -59,4 +68,4 @@ xdotool type --delay 20 "20"
 xdotool key Tab
 sleep 0.5
 import -window "$tool" "$root/docs/link-budget.png"
-echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png and docs/link-budget.png"
+echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png, docs/pattern-plot.png and docs/link-budget.png"

@@ -798,6 +798,20 @@ bool QtDialogWindow::OnKey(QObject* target, QKeyEvent* event)
     case Qt::Key_F1:
         m_dialog.KeyHelp();
         return true;
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+    case Qt::Key_F5:
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_F10:
+    case Qt::Key_F11:
+    case Qt::Key_F12:
+        if (event->modifiers() & Qt::ShiftModifier)
+            return false;
+        return m_dialog.KeyFunction(event->key() - Qt::Key_F1 + 1);
     case Qt::Key_Up:
     case Qt::Key_Left:
         return MoveInRadioGroup(target, -1);
@@ -891,6 +905,9 @@ void QtDialogWindow::ShowSystemMenu(const QPoint& globalPos)
         }
         QAction* action = menu.addAction(FromUtf8(item.text));
         const int command = item.command;
+        // Shown beside the entry only: the key itself reaches the dialog through OnKey.
+        if (const int key = m_dialog.FunctionKeyOf(command))
+            action->setText(action->text() + QLatin1Char('\t') + QStringLiteral("F%1").arg(key));
         QObject::connect(action, &QAction::triggered, [&chosen, command] { chosen = command; });
     }
     menu.exec(globalPos);

@@ -1,5 +1,6 @@
 #include "platform/qt/QtHost.h"
 
+#include "platform/ChartModule.h"
 #include "platform/Dialog.h"
 #include "platform/qt/QtDialogWindow.h"
 
@@ -11,6 +12,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -101,6 +103,26 @@ void QtHost::SetClipboardText(const std::string& text)
                                           QClipboard::Clipboard);
 }
 
+int QtHost::ShowChart(const ChartData& chart)
+{
+    if (!HaveApplication())
+        return -1;
+    // The session is going away; there is nothing left to show the chart above.
+    if (m_closingAll)
+        return 0;
+    std::string error;
+    const ChartModule* module = ChartModule::Get(error);
+    if (!module) {
+        qWarning("kortools: %s", error.c_str());
+        return -1;
+    }
+    QWidget* owner = m_running.empty() ? nullptr : m_running.back()->Frame();
+    ++m_chartsOpen;
+    const int result = module->run(&chart, owner);
+    --m_chartsOpen;
+    return result;
+}
+
 void QtHost::CloseAll()
 {
     if (m_running.empty())
@@ -113,6 +135,16 @@ void QtHost::CloseAll()
         if (next == popup)
             break;
         popup = next;
+    }
+    // A chart window is the module's own, not one of the running dialogs, but it holds their
+    // modal loops all the same.
+    for (int left = m_chartsOpen; left > 0; --left) {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool ours = std::any_of(m_running.begin(), m_running.end(),
+                                      [modal](QtDialogWindow* window) { return window->Frame() == modal; });
+        if (!modal || ours)
+            break;
+        modal->close();
     }
     // Counted down from the current size each time: a dialog's handlers run in between.
     for (std::size_t i = m_running.size(); i-- > 0;) {

@@ -23,6 +23,10 @@ public:
     void Beep(unsigned type) override;
     // Without an application object there is no clipboard to put it on, and nothing happens.
     void SetClipboardText(const std::string& text) override;
+    // Loads the chart module on first use, so that start-up does not pay for the charting
+    // library; -1 when it cannot be loaded (the reason goes to the log) or without an
+    // application object.
+    int ShowChart(const ChartData& chart) override;
 
     // Ends every running dialog from the innermost outwards, each as its close box would; one
     // that stays open after that is ended anyway. Until the last of them has returned, no new
@@ -42,4 +46,5 @@ public:
 private:
     std::vector<QtDialogWindow*> m_running;
     bool m_closingAll = false;
+    int m_chartsOpen = 0;
 };

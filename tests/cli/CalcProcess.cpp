@@ -99,6 +99,11 @@ CalcRun RunCalc(const std::vector<std::string>& args, const std::vector<std::str
     return Spawn(argv, environment);
 }
 
+CalcRun RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& environment)
+{
+    return Spawn(argv, environment);
+}
+
 CalcRun RunCalcLine(const std::string& line, const std::vector<std::string>& environment)
 {
     const std::string name = "kortools-calc";

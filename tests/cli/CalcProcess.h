@@ -21,6 +21,9 @@ CalcRun RunCalc(const std::vector<std::string>& args, const std::vector<std::str
 // A command line for /bin/sh in which "kortools-calc" at the start stands for the staged program.
 CalcRun RunCalcLine(const std::string& line, const std::vector<std::string>& environment = {});
 
+// Any program, by path, as RunCalc runs the staged one.
+CalcRun RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {});
+
 // The lines of a text, without their '\n'.
 std::vector<std::string> Lines(const std::string& text);
 

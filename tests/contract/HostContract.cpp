@@ -86,6 +86,8 @@ protected:
         return TRUE;
     }
 
+    void OnSysCommand(int command) override { log.push_back("command " + std::to_string(command)); }
+
     void OnCancel() override
     {
         log.push_back("Cancel");
@@ -462,6 +464,25 @@ TEST_P(HostContract, TextPutOnTheClipboardIsPastedExactly)
     host->SetClipboardText("kortools-calc db absolute_value=100");
     host->SetClipboardText(values);
     EXPECT_EQ(User().PastedText(), values);
+}
+
+// A function key bound to a window-menu command gives that command wherever the focus is, even
+// in an edit, which it neither leaves nor changes; a key bound to nothing does nothing.
+TEST_P(HostContract, AFunctionKeyGivesTheCommandBoundToIt)
+{
+    ContractDialog dialog;
+    dialog.AppendSystemMenu(0x40, "Plot");
+    dialog.BindFunctionKey(2, 0x40);
+    const int result = User().Run(dialog, [&] {
+        User().TypeInto(EditA, "12");
+        User().PressFunctionKey(2);
+        User().PressFunctionKey(4);
+        EXPECT_EQ(User().Focus(), EditA);
+        EXPECT_EQ(User().Text(EditA), "12");
+        User().PressFunctionKey(2);
+    });
+    EXPECT_EQ(result, LeftOpen);
+    EXPECT_EQ(dialog.log, (Log{"command 64", "command 64"}));
 }
 
 } // namespace

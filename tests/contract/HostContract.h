@@ -36,6 +36,8 @@ public:
     virtual void PressEnter() = 0;
     virtual void PressEscape() = 0;
     virtual void CloseBox() = 0;
+    // F2 to F12.
+    virtual void PressFunctionKey(int number) = 0;
 
     // --- What the user sees of the innermost running dialog. ---
 

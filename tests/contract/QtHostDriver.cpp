@@ -110,6 +110,12 @@ public:
             PressKey(Qt::Key_Escape);
     }
 
+    void PressFunctionKey(int number) override
+    {
+        if (Acting())
+            PressKey(static_cast<Qt::Key>(Qt::Key_F1 + number - 1));
+    }
+
     void CloseBox() override
     {
         if (QtDialogWindow* window = Acting())

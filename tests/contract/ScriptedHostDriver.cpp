@@ -29,6 +29,7 @@ public:
     void PressEnter() override { Innermost().PressEnter(); }
     void PressEscape() override { Innermost().PressEscape(); }
     void CloseBox() override { Innermost().CloseBox(); }
+    void PressFunctionKey(int number) override { Innermost().PressFunctionKey(number); }
 
     std::string Text(int id) override { return Innermost().Text(id); }
     bool Enabled(int id) override { return Innermost().Enabled(id); }

@@ -1,9 +1,13 @@
 #include "dialogs/ToolOffaxis.h"
 #include "formulas/Antenna.h"
 #include "formulas/Constants.h"
+#include "models/KOTLink.h"
 #include "models/KOTOff.h"
+#include "models/KOTPFD.h"
+#include "models/PatternChart.h"
 #include "resources/Resource.h"
 #include "tests/dialogs/ToolDialogRun.h"
+#include "tests/models/ModelChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +204,135 @@ TEST(ToolOffaxis, OpenedOverALinkTheBeamwidthIsShownButLocked)
     EXPECT_TRUE(host.ErrorsShown().empty());
     EXPECT_DOUBLE_EQ(model.m_beamwidth, Degrees(2));
     EXPECT_DOUBLE_EQ(model.m_offAxisAngle, Degrees(20));
+}
+
+// --- "Plot Pattern...": the window menu entry and F2. ---
+
+struct PlotWay {
+    const char* name;
+    void (*plot)(ScriptedDialog&);
+};
+
+const PlotWay PlotWays[] = {
+    {"window menu", [](ScriptedDialog& d) { d.ChooseFromWindowMenu("Plot Pattern..."); }},
+    {"F2", [](ScriptedDialog& d) { d.PressFunctionKey(2); }},
+};
+
+void ExpectSameChart(const ChartData& shown, const ChartData& expected)
+{
+    EXPECT_EQ(shown.caption, expected.caption);
+    EXPECT_EQ(shown.title, expected.title);
+    ASSERT_EQ(shown.series.size(), expected.series.size());
+    for (std::size_t i = 0; i < shown.series.size(); ++i) {
+        SCOPED_TRACE(expected.series[i].title);
+        EXPECT_EQ(shown.series[i].title, expected.series[i].title);
+        EXPECT_EQ(shown.series[i].emphasised, expected.series[i].emphasised);
+        EXPECT_EQ(shown.series[i].points, expected.series[i].points);
+    }
+    ASSERT_TRUE(shown.marker && expected.marker);
+    EXPECT_EQ(shown.marker->x, expected.marker->x);
+    EXPECT_EQ(shown.marker->y, expected.marker->y);
+}
+
+// The user picks a pattern and works out a gain, then plots: the chart is of what the tool
+// shows, and looking at it changes nothing.
+TEST(ToolOffaxis, PlotPatternShowsTheToolsPatternsAndPointAndChangesNothing)
+{
+    for (const PlotWay& way : PlotWays) {
+        SCOPED_TRACE(way.name);
+        ScriptedHost host;
+        CKOTOff model;
+        std::vector<double> beforePlot;
+        RunTool(host, model, IDD_TOOL_OFFAXIS, [&](ScriptedDialog& d) {
+            EXPECT_EQ(d.WindowMenu(), (std::vector<std::string>{"-", "Plot Pattern...", "-", "Copy Values",
+                                                                "Copy as Command"}));
+            d.Choose(IDC_OFF_PATTERN, PatternLog32);
+            d.TypeInto(IDC_OFF_ANGLE, "10");
+            d.Click(IDC_OFF_CALC_RELATIVE);
+            // Typed and not applied: not the tool's value, so not on the chart either.
+            d.TypeInto(IDC_OFF_BEAMWIDTH, "2");
+            beforePlot = RealValues(model);
+            way.plot(d);
+            EXPECT_FALSE(d.Ended());
+            EXPECT_EQ(d.Text(IDC_OFF_BEAMWIDTH), "2");
+            d.Click(IDCANCEL);
+        });
+        ASSERT_EQ(host.ChartsShown().size(), 1u);
+        const ChartData& chart = host.ChartsShown()[0];
+        EXPECT_TRUE(chart.series[PatternLog32].emphasised);
+        EXPECT_FALSE(chart.series[PatternLog29].emphasised);
+        ASSERT_TRUE(chart.marker.has_value());
+        EXPECT_NEAR(chart.marker->x, 10.0, 1e-12);
+        EXPECT_EQ(chart.marker->y, model.m_relativeGain);
+        EXPECT_EQ(chart.title, "Peak gain 30.0 dB, 3 dB beamwidth 5.0 deg");
+        ExpectSameChart(chart, PatternChart(model));
+        EXPECT_EQ(RealValues(model), beforePlot);
+        EXPECT_EQ(model.m_pattern, PatternLog32);
+        EXPECT_TRUE(host.ErrorsShown().empty());
+        EXPECT_TRUE(host.Beeps().empty());
+    }
+}
+
+// Opened from a budget over the budget's antenna, the sub-tool plots the budget's antenna.
+TEST(ToolOffaxis, PlotPatternWorksInTheSubToolOfTheBudgets)
+{
+    const struct {
+        const char* label;
+        int budget;
+        int button;
+    } rows[] = {
+        {"link, transmit side", IDD_TOOL_LINK, IDC_LINK_CALC_TX_OFFAXIS},
+        {"link, receive side", IDD_TOOL_LINK, IDC_LINK_CALC_RX_OFFAXIS},
+        {"PFD, transmit side", IDD_TOOL_PFD, IDC_PFD_CALC_TX_OFFAXIS},
+    };
+    for (const auto& row : rows) {
+        for (const PlotWay& way : PlotWays) {
+            SCOPED_TRACE(std::string(row.label) + ", " + way.name);
+            ScriptedHost host;
+            std::string gainShown, beamwidthShown;
+            host.OnDialog(IDD_TOOL_OFFAXIS, [&](ScriptedDialog& d) {
+                gainShown = d.Text(IDC_OFF_GAIN);
+                beamwidthShown = d.Text(IDC_OFF_BEAMWIDTH);
+                way.plot(d);
+                d.Click(IDCANCEL);
+            });
+            const auto run = [&](auto& model) {
+                RunTool(host, model, row.budget, [&](ScriptedDialog& d) { d.Click(row.button); });
+            };
+            std::vector<double> before;
+            if (row.budget == IDD_TOOL_LINK) {
+                CKOTLink link;
+                before = RealValues(link);
+                run(link);
+                EXPECT_EQ(RealValues(link), before);
+            } else {
+                CKOTPFD pfd;
+                before = RealValues(pfd);
+                run(pfd);
+                EXPECT_EQ(RealValues(pfd), before);
+            }
+            ASSERT_EQ(host.ChartsShown().size(), 1u);
+            EXPECT_EQ(host.ChartsShown()[0].title,
+                      "Peak gain " + gainShown + " dB, 3 dB beamwidth " + beamwidthShown + " deg");
+        }
+    }
+}
+
+// Without the chart module the command still answers, with the program's error dialog.
+TEST(ToolOffaxis, PlotPatternWithoutTheChartModuleSaysSo)
+{
+    ScriptedHost host;
+    host.RefuseCharts();
+    CKOTOff model;
+    RunTool(host, model, IDD_TOOL_OFFAXIS, [&](ScriptedDialog& d) {
+        d.PressFunctionKey(2);
+        EXPECT_FALSE(d.Ended());
+        d.Click(IDCANCEL);
+    });
+    ASSERT_EQ(host.ErrorsShown().size(), 1u);
+    EXPECT_EQ(host.ErrorsShown()[0].problem, "Chart not available");
+    EXPECT_EQ(host.ErrorsShown()[0].explanation, "The chart module (kortools-chart.so) could not be loaded");
+    EXPECT_EQ(host.Beeps().size(), 1u);
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 # the keyboard alone, and see the beamwidth tool's peak gain arrive in the peak gain tool; enter
 # a C/N into the link budget and see the transmit power solved for it, then open and close its
 # frequency sub-tool and see the budget unchanged; open and close each other tool the same way;
-# open the About box from the window menu and from F1; close the launcher with Escape, and
+# in the off-axis tool, open the pattern chart with F2 and close it with Escape, the tool staying
+# open; open the About box from the window menu and from F1; close the launcher with Escape, and
 # expect the program to exit with 0.
 #
 # Then the values kept from one run to the next: the closed launcher has left kortools.dat, 928
@@ -270,6 +271,20 @@ done <<'TOOLS'
 63|148|Power Flux Density Tool
 63|130|C/(N+I) Tool
 TOOLS
+
+# The off-axis tool's patterns: F2 opens the chart above the tool, Escape closes the chart and
+# leaves the tool open.
+offaxis=$(open_tool 63 64 "Calculate Offaxis Gain")
+keys F2
+chart=$(wait_for_window "Antenna Pattern" 20) || fail "F2 in the off-axis tool did not open the pattern chart"
+xdotool windowfocus --sync "$chart" 2>/dev/null || true
+keys Escape
+wait_for_no_window "Antenna Pattern" 10 || fail "Escape did not close the pattern chart"
+wait_for_window "Calculate Offaxis Gain" 2 >/dev/null || fail "closing the pattern chart closed the off-axis tool too"
+step "F2 opened the pattern chart over the off-axis tool, and Escape closed it alone"
+xdotool windowfocus --sync "$offaxis" 2>/dev/null || true
+keys Escape
+wait_for_no_window "Calculate Offaxis Gain" 10 || fail "Escape did not close the off-axis tool after its chart"
 
 # The About box, from the launcher's window menu (a right-click on the launcher's own
 # background: the top label, 7, 7, 108 x 10, lets clicks through) and from F1.

@@ -117,6 +117,7 @@ public:
     }
     void Beep(unsigned) override {}
     void SetClipboardText(const std::string&) override {}
+    int ShowChart(const ChartData&) override { return 0; }
 
 private:
     // A budget's dialog and a sub-tool opened from it.

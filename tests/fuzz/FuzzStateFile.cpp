@@ -46,6 +46,7 @@ public:
     }
     void Beep(unsigned) override {}
     void SetClipboardText(const std::string&) override {}
+    int ShowChart(const ChartData&) override { return 0; }
 };
 
 ShowingHost g_host;

@@ -412,6 +412,14 @@ void ScriptedHost::SetClipboardText(const std::string& text)
     ++m_clipboardWrites;
 }
 
+int ScriptedHost::ShowChart(const ChartData& chart)
+{
+    if (m_refuseCharts)
+        return -1;
+    m_charts.push_back(chart);
+    return 0;
+}
+
 bool ScriptedHost::OwnerWasDisabled(std::size_t runIndex) const
 {
     return runIndex < m_ownerDisabled.size() && m_ownerDisabled[runIndex];
@@ -606,6 +614,12 @@ void ScriptedDialog::ChooseFromWindowMenu(const std::string& entryText)
     }
     ADD_FAILURE() << "ChooseFromWindowMenu: dialog " << m_dialog.TemplateId() << " has no entry \"" << entryText
                   << "\" on its window menu";
+}
+
+void ScriptedDialog::PressFunctionKey(int number)
+{
+    if (CanAct("PressFunctionKey"))
+        m_dialog.KeyFunction(number);
 }
 
 std::vector<std::string> ScriptedDialog::WindowMenu() const

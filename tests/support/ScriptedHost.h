@@ -23,6 +23,7 @@
 // tests/contract runs the same suite against this host and the Qt host to keep it so.
 #pragma once
 
+#include "platform/Chart.h"
 #include "platform/DialogHost.h"
 
 #include <cstddef>
@@ -58,6 +59,12 @@ public:
     int RunModal(CDialog& dialog) override;
     void Beep(unsigned type) override;
     void SetClipboardText(const std::string& text) override;
+    // Records the chart and returns at once, as if the user had looked and closed it; -1
+    // without recording after RefuseCharts(), as when the chart module cannot be loaded.
+    int ShowChart(const ChartData& chart) override;
+    void RefuseCharts() { m_refuseCharts = true; }
+    // Every chart shown, in order.
+    const std::vector<ChartData>& ChartsShown() const { return m_charts; }
 
     const std::vector<unsigned>& Beeps() const { return m_beeps; }
     // What a paste would give now: the text last put on the clipboard, empty before any.
@@ -86,6 +93,8 @@ private:
     std::vector<unsigned> m_beeps;
     std::string m_clipboard;
     int m_clipboardWrites = 0;
+    std::vector<ChartData> m_charts;
+    bool m_refuseCharts = false;
     std::vector<ErrorShown> m_errors;
     std::vector<int> m_runs;
     std::vector<bool> m_ownerDisabled;
@@ -124,6 +133,8 @@ public:
     // the focused edit (on screen it takes the focus only for a moment). A missing entry is a
     // mistake in the test.
     void ChooseFromWindowMenu(const std::string& entryText);
+    // F2 to F12 (F1 is the dialog's help key): whatever the dialog bound to it, or nothing.
+    void PressFunctionKey(int number);
 
     // --- What the user sees. A missing control is a mistake in the test. ---
 

@@ -1,0 +1,32 @@
+// A chart as plain data: what the dialogs hand to the host to draw, and what kortools-calc hands
+// to the chart module to render into a file. Nothing here knows how it is drawn.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct ChartSeries {
+    std::string title;                               // its legend entry
+    std::vector<std::pair<double, double>> points;   // (x, y), in increasing x
+    bool emphasised = false;                         // drawn heavier than the others
+};
+
+struct ChartPoint {
+    double x = 0.0;
+    double y = 0.0;
+    std::string label;
+};
+
+struct ChartData {
+    std::string caption; // the window's
+    std::string title;   // above the plot
+    std::string xTitle;
+    std::string yTitle;
+    std::vector<ChartSeries> series;
+    std::optional<ChartPoint> marker;
+    // The part of the plane the axes show, (low, high); without one, all the points.
+    std::optional<std::pair<double, double>> xRange;
+    std::optional<std::pair<double, double>> yRange;
+};

@@ -1,0 +1,118 @@
+// kortools-calc offaxis --plot: the tool's patterns drawn into a file through the chart module
+// that the staged install carries, with no display.
+#include "tests/cli/CalcProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlotDirectory {
+public:
+    PlotDirectory()
+    {
+        char path[] = "/tmp/kortools-calc-plot-XXXXXX";
+        m_path = ::mkdtemp(path) ? path : "";
+        EXPECT_FALSE(m_path.empty());
+    }
+    ~PlotDirectory() { fs::remove_all(m_path); }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t Count(const std::string& text, const std::string& what)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+#ifdef KORTOOLS_CHART_BUILT
+// With no display at all: the program draws offscreen by itself.
+TEST(CalcPlot, WritesTheToolsPatternsAsSvgAndPngAfterTheEntries)
+{
+    PlotDirectory dir;
+    const std::vector<std::string> noDisplay{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
+
+    const CalcRun svg = RunCalc({"offaxis", "offaxis_angle=3", "--plot", dir.File("p.svg")}, noDisplay);
+    ASSERT_EQ(svg.status, 0) << svg.err;
+    EXPECT_EQ(svg.err, "");
+    EXPECT_NE(svg.out.find("offaxis_angle = 3.0 deg"), std::string::npos) << svg.out;
+    const std::string drawing = Contents(dir.File("p.svg"));
+    EXPECT_NE(drawing.find("<svg"), std::string::npos);
+    // The curves are drawn as polylines, the frame and markers as paths.
+    EXPECT_GE(Count(drawing, "<polyline"), 3u);
+    EXPECT_GE(Count(drawing, "<path"), 1u);
+    // The legend names the patterns and the point after the entry.
+    for (const char* text : {"Pure parabolic", "29 - 25log(phi)", "32 - 25log(phi)", "Current: 3.0 deg, -29.3896 dB"}) {
+        SCOPED_TRACE(text);
+        EXPECT_NE(drawing.find(text), std::string::npos);
+    }
+
+    const CalcRun png = RunCalc({"offaxis", "--plot", dir.File("p.PNG")}, noDisplay);
+    ASSERT_EQ(png.status, 0) << png.err;
+    const std::string image = Contents(dir.File("p.PNG"));
+    ASSERT_GT(image.size(), 24u);
+    EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(image.substr(12, 4), "IHDR");
+}
+#endif
+
+TEST(CalcPlot, RefusesWhatItCannotDrawOrWrite)
+{
+    PlotDirectory dir;
+    const struct {
+        const char* label;
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    } rows[] = {
+        {"not an image name", {"offaxis", "--plot", dir.File("p.jpg")}, 64, "must end in .png or .svg"},
+        {"no extension", {"offaxis", "--plot", dir.File("plot")}, 64, "must end in .png or .svg"},
+        {"another tool", {"gain", "--plot", dir.File("p.svg")}, 64, "offaxis"},
+        {"with a sweep", {"offaxis", "--sweep", "offaxis_angle=1:3:1", "--plot", dir.File("p.svg")}, 64, "--sweep"},
+#ifdef KORTOOLS_CHART_BUILT
+        {"into no directory", {"offaxis", "--plot", dir.File("missing/p.svg")}, 74, "p.svg"},
+#endif
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        const CalcRun run = RunCalc(row.args);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+    EXPECT_TRUE(fs::is_empty(dir.File("")));
+}
+
+// A program copied away from its module says what is missing and exits 69, writing nothing.
+TEST(CalcPlot, WithoutTheChartModuleExitsUnavailable)
+{
+    PlotDirectory dir;
+    const std::string copy = dir.File("kortools-calc");
+    fs::copy_file(CalcProgram(), copy);
+    fs::permissions(copy, fs::perms::owner_exec, fs::perm_options::add);
+    const CalcRun run = RunProgram({copy, "offaxis", "--plot", dir.File("p.svg")});
+    EXPECT_EQ(run.status, 69);
+    EXPECT_NE(run.err.find("kortools-chart.so"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(fs::exists(dir.File("p.svg")));
+}
+
+} // namespace

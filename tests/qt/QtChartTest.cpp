@@ -1,0 +1,180 @@
+// The chart module as the programs load it: its window, with the three curves and the marked
+// point, closed from the keyboard; and its offscreen rendering into PNG and SVG files.
+#include "tests/qt/QtTestSupport.h"
+
+#include "platform/ChartModule.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const ChartModule& Module()
+{
+    std::string error;
+    const ChartModule* module = ChartModule::LoadFrom(KORTOOLS_CHART_MODULE, error);
+    if (!module)
+        ADD_FAILURE() << error;
+    static const ChartModule none;
+    return module ? *module : none;
+}
+
+ChartData SampleChart()
+{
+    ChartData chart;
+    chart.caption = "Antenna Pattern";
+    chart.title = "Peak gain 30.0 dB";
+    chart.xTitle = "Off-axis angle (deg)";
+    chart.yTitle = "Relative gain (dB)";
+    for (int i = 0; i < 3; ++i) {
+        ChartSeries series{"curve " + std::to_string(i), {}, i == 1};
+        for (int x = 0; x <= 50; ++x)
+            series.points.emplace_back(x, -0.5 * x * (i + 1));
+        chart.series.push_back(series);
+    }
+    chart.marker = ChartPoint{10.0, -20.0, "Current: 10.0 deg, -20.0 dB"};
+    chart.xRange = std::pair(0.0, 50.0);
+    chart.yRange = std::pair(-160.0, 5.0);
+    return chart;
+}
+
+// Runs the chart window above `owner` and, once it is up, hands it to `script`.
+int RunChart(const ChartData& chart, QWidget* owner, const std::function<void(QDialog&)>& script)
+{
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // The user acts once it has the keyboard, not merely once it is up.
+        if (!window || window->objectName() != QLatin1String("kortoolsChartWindow") || ran
+            || !window->isActiveWindow())
+            return;
+        ran = true;
+        poll.stop();
+        script(*window);
+        // A script that left it open fails below, but must not leave the test hanging.
+        if (window->isVisible())
+            window->reject();
+    });
+    poll.start();
+    const int result = Module().run(&chart, owner);
+    EXPECT_TRUE(ran) << "the chart window never came up";
+    return result;
+}
+
+TEST(QtChart, TheWindowShowsTheCurvesAndTheMarkAndClosesWithEscape)
+{
+    ASSERT_TRUE(Module().run);
+    QWidget owner;
+    owner.show();
+    bool closedByEscape = false;
+    const int result = RunChart(SampleChart(), &owner, [&](QDialog& window) {
+        EXPECT_EQ(window.windowTitle(), "Antenna Pattern");
+        EXPECT_TRUE(window.isModal());
+        EXPECT_EQ(window.parentWidget(), &owner);
+        auto* view = window.findChild<QChartView*>();
+        ASSERT_NE(view, nullptr);
+        QList<QLineSeries*> lines;
+        QList<QScatterSeries*> marks;
+        for (QAbstractSeries* series : view->chart()->series()) {
+            if (auto* scatter = qobject_cast<QScatterSeries*>(series))
+                marks.append(scatter);
+            else if (auto* line = qobject_cast<QLineSeries*>(series))
+                lines.append(line);
+        }
+        ASSERT_EQ(lines.size(), 3);
+        ASSERT_EQ(marks.size(), 1);
+        EXPECT_EQ(lines[0]->name(), "curve 0");
+        EXPECT_EQ(lines[2]->name(), "curve 2");
+        EXPECT_EQ(lines[1]->count(), 51);
+        EXPECT_EQ(lines[1]->at(50), QPointF(50, -50));
+        EXPECT_GT(lines[1]->pen().widthF(), lines[0]->pen().widthF());
+        EXPECT_EQ(marks[0]->name(), "Current: 10.0 deg, -20.0 dB");
+        EXPECT_EQ(marks[0]->at(0), QPointF(10, -20));
+
+        // Keyboard only: Tab reaches "Save Image...", Escape closes.
+        bool reachedSave = false;
+        for (int i = 0; i < 4 && !reachedSave; ++i) {
+            PressTab();
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            reachedSave = focused && focused->text() == "Save Image...";
+        }
+        EXPECT_TRUE(reachedSave);
+        PressKey(Qt::Key_Escape);
+        closedByEscape = !window.isVisible();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(closedByEscape);
+}
+
+TEST(QtChart, RenderingWritesAPngAndAnSvgThatParse)
+{
+    ASSERT_TRUE(Module().render);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const ChartData chart = SampleChart();
+    std::string error;
+
+    const QString png = dir.filePath("pattern.png");
+    ASSERT_EQ(Module().render(&chart, png.toUtf8().constData(), &error), 0) << error;
+    QImage image;
+    ASSERT_TRUE(image.load(png, "PNG"));
+    EXPECT_GT(image.width(), 400);
+    EXPECT_GT(image.height(), 300);
+
+    const QString svg = dir.filePath("pattern.SVG");
+    ASSERT_EQ(Module().render(&chart, svg.toUtf8().constData(), &error), 0) << error;
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&file);
+    int paths = 0;
+    bool isSvg = false;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        isSvg = isSvg || reader.name() == QLatin1String("svg");
+        paths += reader.name() == QLatin1String("path") || reader.name() == QLatin1String("polyline");
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_TRUE(isSvg);
+    EXPECT_GT(paths, 3);
+}
+
+TEST(QtChart, RenderingRefusesWhatItCannotWriteWithTheReason)
+{
+    QTemporaryDir dir;
+    const ChartData chart = SampleChart();
+    const struct {
+        const char* label;
+        QString path;
+        const char* reason;
+    } rows[] = {
+        {"not an image name", dir.filePath("pattern.jpg"), "must end in .png or .svg"},
+        {"an SVG into no directory", dir.filePath("missing/pattern.svg"), "pattern.svg"},
+        {"a PNG into no directory", dir.filePath("missing/pattern.png"), "could not be written"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        std::string error;
+        EXPECT_EQ(Module().render(&chart, row.path.toUtf8().constData(), &error), -1);
+        EXPECT_NE(error.find(row.reason), std::string::npos) << error;
+        EXPECT_FALSE(QFile::exists(row.path));
+    }
+}
+
+} // namespace
