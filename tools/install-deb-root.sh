@@ -125,6 +125,12 @@ grep -qx 'transmit_power = 2.3947 dBW' <<<"$calc_out" \
 in_root man -w kortools-calc >/dev/null 2>&1 && echo "   man kortools-calc finds its page" \
     || echo "   (man is not installed in a minimal root; the page is at /usr/share/man/man1)"
 
+step "kortools-calc offaxis offaxis_angle=2 --plot (the chart module, with no display)"
+in_root kortools-calc offaxis offaxis_angle=2 --plot /tmp/pattern.svg >/dev/null \
+    || fail "kortools-calc --plot exited with status $?"
+grep -q "<svg" "$new_root/tmp/pattern.svg" || fail "kortools-calc --plot wrote no SVG"
+echo "   wrote an SVG of $(stat -c %s "$new_root/tmp/pattern.svg") bytes with $(grep -c "<path" "$new_root/tmp/pattern.svg") paths"
+
 step "Start kortools on a private X server"
 display=
 for number in $(seq 70 99); do
