@@ -34,20 +34,6 @@ auto CopyFunctionOf(const CatalogTool& tool, ToolModels& models)
     return copy;
 }
 
-
-// What the user would type to give the variable the value it has.
-std::string CurrentEntryText(const CKorObj& model, int index)
-{
-    if (model.GetVarKind(index) == VarKindInt) {
-        int value = 0;
-        model.GetIntVar(index, value);
-        return std::to_string(value);
-    }
-    double stored = 0.0;
-    model.GetRealVar(index, stored);
-    return ExactNumberText(ConvertUnit(stored, model.GetVarUnit(index), model.GetDisplayUnit(index)));
-}
-
 } // namespace
 
 std::unique_ptr<ToolModels> StartingModels(bool fromState)

@@ -106,55 +106,6 @@ std::string ShellWord(const std::string& word)
     return quoted + "'";
 }
 
-// What the user would type to give the variable its value: an enumeration's choice by its
-// number, a real number in full precision in its display unit.
-std::string EntryText(const CKorObj& model, int index)
-{
-    if (model.GetVarKind(index) == VarKindInt) {
-        int value = 0;
-        model.GetIntVar(index, value);
-        return std::to_string(value);
-    }
-    double stored = 0.0;
-    model.GetRealVar(index, stored);
-    const int unit = model.GetVarUnit(index);
-    const int display = model.GetDisplayUnit(index);
-    const double shown = ConvertUnit(stored, unit, display);
-    // Converting to the display unit and back need not give the very same double (degrees and
-    // radians); one a few steps beside it usually does. Where a derivation is ill-conditioned
-    // (a satellite seen at the horizon) that last digit moves the results visibly.
-    double below = shown;
-    double above = shown;
-    for (int step = 0; step < 4 && std::isfinite(shown); ++step) {
-        if (ConvertUnit(above, display, unit) == stored)
-            return ExactNumberText(above);
-        if (ConvertUnit(below, display, unit) == stored)
-            return ExactNumberText(below);
-        above = std::nextafter(above, HUGE_VAL);
-        below = std::nextafter(below, -HUGE_VAL);
-    }
-    return ExactNumberText(shown);
-}
-
-// Whether the two models hold the same value for the variable, but for the last digits a trip
-// through text and back may change.
-bool SameValue(const CKorObj& a, const CKorObj& b, int index)
-{
-    if (a.GetVarKind(index) != VarKindReal) {
-        int x = 0, y = 0;
-        a.GetIntVar(index, x);
-        b.GetIntVar(index, y);
-        return x == y;
-    }
-    double x = 0, y = 0;
-    a.GetRealVar(index, x);
-    b.GetRealVar(index, y);
-    // A negative zero shows as "-0.0", so it is not the same as a zero.
-    if (x == y)
-        return std::signbit(x) == std::signbit(y);
-    return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
-}
-
 } // namespace
 
 std::span<const CatalogTool> CatalogTools()
@@ -199,6 +150,55 @@ bool IsFixedChoice(const CatalogTool& tool, const CKorObj& model, int index)
 void PrepareStartingModels(ToolModels& models)
 {
     CoupleAtStartUp(models);
+}
+
+// What the user would type to give the variable its value: an enumeration's choice by its
+// number, a real number in full precision in its display unit.
+std::string CurrentEntryText(const CKorObj& model, int index)
+{
+    if (model.GetVarKind(index) == VarKindInt) {
+        int value = 0;
+        model.GetIntVar(index, value);
+        return std::to_string(value);
+    }
+    double stored = 0.0;
+    model.GetRealVar(index, stored);
+    const int unit = model.GetVarUnit(index);
+    const int display = model.GetDisplayUnit(index);
+    const double shown = ConvertUnit(stored, unit, display);
+    // Converting to the display unit and back need not give the very same double (degrees and
+    // radians); one a few steps beside it usually does. Where a derivation is ill-conditioned
+    // (a satellite seen at the horizon) that last digit moves the results visibly.
+    double below = shown;
+    double above = shown;
+    for (int step = 0; step < 4 && std::isfinite(shown); ++step) {
+        if (ConvertUnit(above, display, unit) == stored)
+            return ExactNumberText(above);
+        if (ConvertUnit(below, display, unit) == stored)
+            return ExactNumberText(below);
+        above = std::nextafter(above, HUGE_VAL);
+        below = std::nextafter(below, -HUGE_VAL);
+    }
+    return ExactNumberText(shown);
+}
+
+// Whether the two models hold the same value for the variable, but for the last digits a trip
+// through text and back may change.
+bool SameValue(const CKorObj& a, const CKorObj& b, int index)
+{
+    if (a.GetVarKind(index) != VarKindReal) {
+        int x = 0, y = 0;
+        a.GetIntVar(index, x);
+        b.GetIntVar(index, y);
+        return x == y;
+    }
+    double x = 0, y = 0;
+    a.GetRealVar(index, x);
+    b.GetRealVar(index, y);
+    // A negative zero shows as "-0.0", so it is not the same as a zero.
+    if (x == y)
+        return std::signbit(x) == std::signbit(y);
+    return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
 }
 
 int ApplyEntry(const CatalogTool& tool, CKorObj& model, int index, const std::string& text, ErrorSink& sink)
@@ -272,7 +272,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     // Whether the entry was taken. A refused one is not tried again.
     auto enter = [&](int index) {
         ErrorSink sink;
-        if (ApplyEntry(tool, replay, index, EntryText(model, index), sink))
+        if (ApplyEntry(tool, replay, index, CurrentEntryText(model, index), sink))
             return true;
         refused[static_cast<std::size_t>(index)] = true;
         return false;
@@ -283,7 +283,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
             if (refused[static_cast<std::size_t>(index)] || SameValue(model, replay, index))
                 continue;
             if (enter(index)) {
-                line += ' ' + ShellWord(VarName(model, index) + '=' + EntryText(model, index));
+                line += ' ' + ShellWord(VarName(model, index) + '=' + CurrentEntryText(model, index));
                 entered = true;
             }
         }
@@ -299,16 +299,16 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
         if (!refused[static_cast<std::size_t>(index)] || SameValue(model, replay, index))
             continue;
         ErrorSink sink;
-        if (!ApplyEntry(tool, replay, index, EntryText(model, index), sink) && sink.Code == ErrorVariableFixed)
+        if (!ApplyEntry(tool, replay, index, CurrentEntryText(model, index), sink) && sink.Code == ErrorVariableFixed)
             continue;
-        line += ' ' + ShellWord(VarName(model, index) + '=' + EntryText(model, index));
+        line += ' ' + ShellWord(VarName(model, index) + '=' + CurrentEntryText(model, index));
     }
     // Where the edited variable decides what the next entry derives, it is entered last; if it
     // cannot be, the command says so when run, as above.
     if (tool.entryMarksEdited && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable) {
         ErrorSink sink;
-        if (ApplyEntry(tool, replay, calcVar, EntryText(model, calcVar), sink) || sink.Code != ErrorVariableFixed)
-            line += ' ' + ShellWord(VarName(model, calcVar) + '=' + EntryText(model, calcVar));
+        if (ApplyEntry(tool, replay, calcVar, CurrentEntryText(model, calcVar), sink) || sink.Code != ErrorVariableFixed)
+            line += ' ' + ShellWord(VarName(model, calcVar) + '=' + CurrentEntryText(model, calcVar));
     }
     return line;
 }

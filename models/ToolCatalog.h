@@ -53,6 +53,11 @@ void PrepareStartingModels(ToolModels& models);
 // its number. 0, with the reason in `sink` and nothing changed, when the model refuses it.
 int ApplyEntry(const CatalogTool& tool, CKorObj& model, int index, const std::string& text, ErrorSink& sink);
 
+// What the user would type to give the variable the value it has: an enumeration's choice by
+// its number, a real number in full precision in its display unit (where there is one, the
+// double whose conversion back to the storage unit is exactly the stored value).
+std::string CurrentEntryText(const CKorObj& model, int index);
+
 // Makes `index` the variable the tool derives and derives it at once, as the tool's "Calculate"
 // button for it does. 0, with nothing changed, when the tool cannot derive that variable.
 int ChooseCalcVar(CKorObj& model, int index);
