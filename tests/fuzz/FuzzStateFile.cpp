@@ -92,20 +92,8 @@ void ShowEverything(ToolModels& models)
             model->GetEnumValueText(index);
         }
     }
-    models.db.RunDialog();
-    models.freq.RunDialog();
-    models.path.RunDialog();
-    models.spread.RunDialog();
-    models.fov1.RunDialog();
-    models.fov2.RunDialog();
-    models.temp.RunDialog();
-    models.gain.RunDialog();
-    models.off.RunDialog();
-    models.gtot.RunDialog();
-    models.t3db.RunDialog();
-    models.pfd.RunDialog();
-    models.link.RunDialog();
-    models.ctoni.RunDialog();
+    // Every tool's dialog, in the order of the file's records.
+    ForEachToolRecord(models, [](auto& model) { model.RunDialog(); });
 }
 
 } // namespace

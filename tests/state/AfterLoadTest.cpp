@@ -222,20 +222,8 @@ TEST(AfterLoad, CodesAndChoicesNoToolKnowsAreShownWithoutLookingOutsideAnyTable)
         EXPECT_EQ(d.Text(IDC_LINK_FREQUENCY), "inf");
         EXPECT_EQ(d.Text(IDC_LINK_FREQUENCY_UNIT), "");
     });
-    models.db.RunDialog();
-    models.freq.RunDialog();
-    models.path.RunDialog();
-    models.spread.RunDialog();
-    models.fov1.RunDialog();
-    models.fov2.RunDialog();
-    models.temp.RunDialog();
-    models.gain.RunDialog();
-    models.off.RunDialog();
-    models.gtot.RunDialog();
-    models.t3db.RunDialog();
-    models.pfd.RunDialog();
-    models.link.RunDialog();
-    models.ctoni.RunDialog();
+    // Every tool's dialog, in the order of the file's records.
+    ForEachToolRecord(models, [](auto& model) { model.RunDialog(); });
     EXPECT_EQ(host.DialogsRun().size(), 14u);
 
     const Bytes saved = Save(models);
