@@ -9,6 +9,7 @@
 #include "models/KOTOff.h"
 #include "models/KOTPFD.h"
 
+#include <initializer_list>
 #include <tuple>
 
 template <class Model>
@@ -41,12 +42,31 @@ template <class Model>
 CKOTBudget<Model>::~CKOTBudget() = default;
 
 template <class Model>
-int CKOTBudget<Model>::SetBudgetVar(int index, double value, ErrorSink& sink, std::span<const SetStep<Model>> steps)
+int CKOTBudget<Model>::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
+    // The beamwidths and patterns have no step: they are refused as fixed. The beamwidths follow
+    // from peak gain and efficiency; a pattern is an integer and set through SetIntVar.
+    static constexpr SetStep<Model> budgetSteps[] = {
+        {VarFrequency, &CKOTBudget::UpdateFrequency},
+        {VarWavelength, &CKOTBudget::UpdateFromWavelength},
+        {VarTxPower, nullptr},
+        {VarTxPeakGain, &CKOTBudget::UpdateTxPeakGain},
+        {VarTxRelativeGain, &CKOTBudget::UpdateTxOffaxis},
+        {VarTxDishSize, &CKOTBudget::UpdateTxDish},
+        {VarTxEfficiency, &CKOTBudget::UpdateTxDish},
+        {VarTxOffAxisAngle, &CKOTBudget::UpdateTxRelativeGain},
+        {VarEirp, &CKOTBudget::SolveFromEirp},
+        {VarRxPeakGain, &CKOTBudget::UpdateRxPeakGain},
+        {VarRxRelativeGain, &CKOTBudget::UpdateRxOffaxis},
+        {VarRxDishSize, &CKOTBudget::UpdateRxDish},
+        {VarRxEfficiency, &CKOTBudget::UpdateRxDish},
+        {VarRxOffAxisAngle, &CKOTBudget::UpdateRxRelativeGain},
+    };
     const SetStep<Model>* found = nullptr;
-    for (const SetStep<Model>& row : steps)
-        if (row.index == index)
-            found = &row;
+    for (const SetSteps<Model> steps : {SetSteps<Model>(budgetSteps), Model::Steps()})
+        for (const SetStep<Model>& row : steps)
+            if (row.index == index)
+                found = &row;
     const VarRow<Model>* row = this->Row(index);
     if (!found || !row || !row->real) {
         sink.SetError(ErrorVariableFixed);

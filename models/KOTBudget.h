@@ -1,10 +1,15 @@
 // What the link budget and the PFD tool have in common: a frequency, a transmit and a receive
-// dish with the transmitter's EIRP, the steps that keep those consistent, and the frequency and
-// antenna tools that both open over their own values.
+// dish with the transmitter's EIRP, their variables' indices and rows, the steps that keep those
+// consistent, and the frequency and antenna tools that both open over their own values.
 //
 // A budget has no calculated variable. Each write stores the value, runs the one step that
 // brings what follows from it into line, and recalculates the chain from the transmit power on;
 // when the user enters a quantity at the far end of the chain, the transmit power gives way.
+//
+// A model adds what lies between the two dishes and what comes out at the far end: its path
+// variables, numbered from FirstPathVar, and its results, from FirstResultVar. It declares
+// `static VarRows<Model> Vars();`, its own rows spliced into the budget's by BudgetRows, and
+// `static SetSteps<Model> Steps();`, the steps of its own variables.
 #pragma once
 
 #include "formulas/Antenna.h"
@@ -12,6 +17,8 @@
 #include "framework/Units.h"
 #include "framework/VarTable.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <span>
 
 // The limits of the powers, losses and ratios that only ever enter sums (transmit power, EIRP,
@@ -36,10 +43,60 @@ struct SetStep {
 };
 
 template <class Model>
+using SetSteps = std::span<const SetStep<Model>>;
+
+// Rows put together from runs of rows, held as an array so that CoversEveryVar can count them.
+template <class Row, std::size_t N>
+struct SplicedRows {
+    Row rows[N];
+};
+
+// The runs one after another, in the order given.
+template <class Row, std::size_t... N>
+constexpr SplicedRows<Row, (N + ...)> Splice(const Row (&... runs)[N])
+{
+    SplicedRows<Row, (N + ...)> spliced{};
+    Row* next = spliced.rows;
+    ((next = std::copy(runs, runs + N, next)), ...);
+    return spliced;
+}
+
+template <class Model>
 class CKOTBudget : public CKorTableObj<Model> {
 public:
+    // How many path variables a model has: the length of the path, the loss over it and the
+    // other losses.
+    static constexpr int PathVarCount = 3;
+
+    // The indices of the variables every budget has; the model numbers its own in the two gaps.
+    enum : int {
+        VarFrequency = CKorTableObj<Model>::FirstVar,
+        VarWavelength,
+        VarTxPower,
+        VarTxPeakGain,
+        VarTxRelativeGain,
+        VarTxDishSize,
+        VarTxEfficiency,
+        VarTxBeamwidth,
+        VarTxOffAxisAngle,
+        VarTxPattern,
+        VarEirp,
+        FirstPathVar,
+        VarRxPeakGain = FirstPathVar + PathVarCount,
+        VarRxRelativeGain,
+        VarRxDishSize,
+        VarRxEfficiency,
+        VarRxBeamwidth,
+        VarRxOffAxisAngle,
+        VarRxPattern,
+        FirstResultVar
+    };
+
     ~CKOTBudget() override;
 
+    // Refuses the beamwidths, the patterns, Name and Description as fixed, and whatever the
+    // model gives no step; every other write runs its step and recalculates.
+    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
     // A pattern change recomputes neither the relative gain nor the off-axis angle of its side:
     // the next write of either brings the other into line with the new pattern.
     int SetIntVar(int index, const int& value, ErrorSink& sink) override;
@@ -100,9 +157,6 @@ public:
     double m_rxOffAxisAngle = 0.0;
     int m_rxPattern = PatternLog29;
 
-    // The variables that the rows of both budgets share, so that each is described once.
-    struct SharedVars;
-
 protected:
     // The frequency and both antennas at their defaults; the model derives its path, and then
     // recalculates the chain, in its own constructor.
@@ -110,9 +164,11 @@ protected:
     CKOTBudget(const CKOTBudget&) = default;
     CKOTBudget& operator=(const CKOTBudget&) = default;
 
-    // The write of a real variable: refused as fixed without a step, refused outside the
-    // variable's limits, otherwise stored, its step run and the chain recalculated.
-    int SetBudgetVar(int index, double value, ErrorSink& sink, std::span<const SetStep<Model>> steps);
+    // The model's table: the budget's rows with the model's path rows and results in their
+    // places, so that every row stands at its variable's index.
+    template <std::size_t PathRows, std::size_t ResultRows>
+    static constexpr auto BudgetRows(const VarRow<Model> (&path)[PathRows],
+                                     const VarRow<Model> (&results)[ResultRows]);
 
     // Runs a tool opened over this budget's values. True when it ran and the user changed at
     // least one of the values `take` reads: only then does the budget take them back.
@@ -149,36 +205,38 @@ private:
 };
 
 template <class Model>
-struct CKOTBudget<Model>::SharedVars {
-    using B = CKOTBudget<Model>;
-    using Row = VarRow<Model>;
-
-    static constexpr Row Frequency = RealVarShownIn<Model>("Frequency", UnitHz, &B::m_frequencyDisplay,
-                                                           FrequencyUnits, 0.0001, 3e15, &B::m_frequency);
-    static constexpr Row Wavelength = RealVarShownIn<Model>("Wavelength", UnitKm, &B::m_wavelengthDisplay,
-                                                            DistanceUnits, 1e-10, 30.0, &B::m_wavelength);
-    static constexpr Row TxPower = SumTermVar<Model>("Transmit Power", UnitDbw, &B::m_txPower);
-    static constexpr Row TxPeakGain = RealVar<Model>("Transmit Peak Gain", UnitDbi, -300.0, 300.0, &B::m_txPeakGain);
-    static constexpr Row TxRelativeGain =
-        RealVar<Model>("Transmit Relative Gain", UnitDb, -300.0, 300.0, &B::m_txRelativeGain);
-    static constexpr Row TxDishSize =
-        RealVar<Model>("Transmit Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_txDishSize);
-    static constexpr Row TxEfficiency = RealVar<Model>("Transmit Efficiency", UnitNone, 0.001, 1.0, &B::m_txEfficiency);
-    // An output only: it follows from the peak gain and the efficiency, and is refused as fixed.
-    static constexpr Row TxBeamwidth = RealVar<Model>("Transmit Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_txBeamwidth);
-    static constexpr Row TxOffAxisAngle =
-        RealVar<Model>("Transmit Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_txOffAxisAngle);
-    static constexpr Row TxPattern = EnumVar<Model>("Transmit Gain Pattern", std::span<const char* const>(PatternNames),
-                                                    &B::m_txPattern);
-    static constexpr Row Eirp = SumTermVar<Model>("Transmit EIRP", UnitDbw, &B::m_eirp);
-    static constexpr Row RxPeakGain = RealVar<Model>("Receive Peak Gain", UnitDbi, -300.0, 300.0, &B::m_rxPeakGain);
-    static constexpr Row RxRelativeGain =
-        RealVar<Model>("Receive Relative Gain", UnitDb, -300.0, 300.0, &B::m_rxRelativeGain);
-    static constexpr Row RxDishSize = RealVar<Model>("Receive Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_rxDishSize);
-    static constexpr Row RxEfficiency = RealVar<Model>("Receive Efficiency", UnitNone, 0.001, 1.0, &B::m_rxEfficiency);
-    static constexpr Row RxBeamwidth = RealVar<Model>("Receive Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_rxBeamwidth);
-    static constexpr Row RxOffAxisAngle =
-        RealVar<Model>("Receive Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_rxOffAxisAngle);
-    static constexpr Row RxPattern = EnumVar<Model>("Receive Gain Pattern", std::span<const char* const>(PatternNames),
-                                                    &B::m_rxPattern);
-};
+template <std::size_t PathRows, std::size_t ResultRows>
+constexpr auto CKOTBudget<Model>::BudgetRows(const VarRow<Model> (&path)[PathRows],
+                                             const VarRow<Model> (&results)[ResultRows])
+{
+    static_assert(PathRows == PathVarCount, "the receive rows must stand at their indices");
+    using B = CKOTBudget;
+    const VarRow<Model> transmit[] = {
+        RealVarShownIn<Model>("Frequency", UnitHz, &B::m_frequencyDisplay, FrequencyUnits, 0.0001, 3e15,
+                              &B::m_frequency),
+        RealVarShownIn<Model>("Wavelength", UnitKm, &B::m_wavelengthDisplay, DistanceUnits, 1e-10, 30.0,
+                              &B::m_wavelength),
+        SumTermVar<Model>("Transmit Power", UnitDbw, &B::m_txPower),
+        RealVar<Model>("Transmit Peak Gain", UnitDbi, -300.0, 300.0, &B::m_txPeakGain),
+        RealVar<Model>("Transmit Relative Gain", UnitDb, -300.0, 300.0, &B::m_txRelativeGain),
+        RealVar<Model>("Transmit Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_txDishSize),
+        RealVar<Model>("Transmit Efficiency", UnitNone, 0.001, 1.0, &B::m_txEfficiency),
+        // An output only: it follows from the peak gain and the efficiency, and is refused as fixed.
+        RealVar<Model>("Transmit Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_txBeamwidth),
+        RealVar<Model>("Transmit Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_txOffAxisAngle),
+        EnumVar<Model>("Transmit Gain Pattern", std::span<const char* const>(PatternNames), &B::m_txPattern),
+        SumTermVar<Model>("Transmit EIRP", UnitDbw, &B::m_eirp),
+    };
+    const VarRow<Model> receive[] = {
+        RealVar<Model>("Receive Peak Gain", UnitDbi, -300.0, 300.0, &B::m_rxPeakGain),
+        RealVar<Model>("Receive Relative Gain", UnitDb, -300.0, 300.0, &B::m_rxRelativeGain),
+        RealVar<Model>("Receive Dish Size", UnitKm, UnitM, 1e-6, 100.0, &B::m_rxDishSize),
+        RealVar<Model>("Receive Efficiency", UnitNone, 0.001, 1.0, &B::m_rxEfficiency),
+        RealVar<Model>("Receive Theta 3dB", UnitRad, UnitDeg, 0.0, 0.0, &B::m_rxBeamwidth),
+        RealVar<Model>("Receive Offaxis Angle", UnitRad, UnitDeg, 0.0, Pi, &B::m_rxOffAxisAngle),
+        EnumVar<Model>("Receive Gain Pattern", std::span<const char* const>(PatternNames), &B::m_rxPattern),
+    };
+    static_assert(sizeof transmit / sizeof *transmit == std::size_t(FirstPathVar - VarFrequency));
+    static_assert(sizeof receive / sizeof *receive == std::size_t(FirstResultVar - VarRxPeakGain));
+    return Splice(transmit, path, receive, results);
+}

@@ -10,30 +10,13 @@
 
 namespace {
 
-using Shared = CKOTLink::SharedVars;
-
-constexpr VarRow<CKOTLink> Rows[] = {
-    Shared::Frequency,
-    Shared::Wavelength,
-    Shared::TxPower,
-    Shared::TxPeakGain,
-    Shared::TxRelativeGain,
-    Shared::TxDishSize,
-    Shared::TxEfficiency,
-    Shared::TxBeamwidth,
-    Shared::TxOffAxisAngle,
-    Shared::TxPattern,
-    Shared::Eirp,
+constexpr VarRow<CKOTLink> PathRows[] = {
     RealVar("Free space path length", UnitKm, 0.001, 1e11, &CKOTLink::m_pathLength),
     RealVar("Free space path losses", UnitDb, -200.0, 500.0, &CKOTLink::m_pathLoss),
     SumTermVar("Other losses", UnitDb, &CKOTLink::m_otherLosses),
-    Shared::RxPeakGain,
-    Shared::RxRelativeGain,
-    Shared::RxDishSize,
-    Shared::RxEfficiency,
-    Shared::RxBeamwidth,
-    Shared::RxOffAxisAngle,
-    Shared::RxPattern,
+};
+
+constexpr VarRow<CKOTLink> ReceiverRows[] = {
     SumTermVar("Receive Power", UnitDbw, &CKOTLink::m_rxPower),
     // kT at 0.001 K and at 1e9 K over 1 Hz, as in the noise tool.
     RealVar("Receiver Noise", UnitDbw, -258.6, -138.6, &CKOTLink::m_noise),
@@ -42,28 +25,11 @@ constexpr VarRow<CKOTLink> Rows[] = {
     // A plain ratio of powers; its unit label has always read dB/Hz.
     SumTermVar("C/N", UnitDbPerHz, &CKOTLink::m_cn),
 };
-static_assert(CoversEveryVar(Rows));
 
-// The beamwidths and patterns have no row: they are refused as fixed. The beamwidths follow
-// from peak gain and efficiency; a pattern is an integer and set through SetIntVar.
-constexpr SetStep<CKOTLink> Steps[] = {
-    {CKOTLink::VarFrequency, &CKOTLink::UpdateFrequency},
-    {CKOTLink::VarWavelength, &CKOTLink::UpdateFromWavelength},
-    {CKOTLink::VarTxPower, nullptr},
-    {CKOTLink::VarTxPeakGain, &CKOTLink::UpdateTxPeakGain},
-    {CKOTLink::VarTxRelativeGain, &CKOTLink::UpdateTxOffaxis},
-    {CKOTLink::VarTxDishSize, &CKOTLink::UpdateTxDish},
-    {CKOTLink::VarTxEfficiency, &CKOTLink::UpdateTxDish},
-    {CKOTLink::VarTxOffAxisAngle, &CKOTLink::UpdateTxRelativeGain},
-    {CKOTLink::VarEirp, &CKOTLink::SolveFromEirp},
+constexpr SetStep<CKOTLink> OwnSteps[] = {
     {CKOTLink::VarPathLength, &CKOTLink::UpdateLossFromLength},
     {CKOTLink::VarPathLoss, &CKOTLink::UpdatePathLength},
     {CKOTLink::VarOtherLosses, nullptr},
-    {CKOTLink::VarRxPeakGain, &CKOTLink::UpdateRxPeakGain},
-    {CKOTLink::VarRxRelativeGain, &CKOTLink::UpdateRxOffaxis},
-    {CKOTLink::VarRxDishSize, &CKOTLink::UpdateRxDish},
-    {CKOTLink::VarRxEfficiency, &CKOTLink::UpdateRxDish},
-    {CKOTLink::VarRxOffAxisAngle, &CKOTLink::UpdateRxRelativeGain},
     {CKOTLink::VarRxPower, &CKOTLink::SolveFromReceivePower},
     {CKOTLink::VarNoise, &CKOTLink::UpdateTemperature},
     {CKOTLink::VarTemperature, &CKOTLink::UpdateNoise},
@@ -75,7 +41,14 @@ constexpr SetStep<CKOTLink> Steps[] = {
 
 VarRows<CKOTLink> CKOTLink::Vars()
 {
-    return Rows;
+    static constexpr auto table = BudgetRows(PathRows, ReceiverRows);
+    static_assert(CoversEveryVar(table.rows));
+    return table.rows;
+}
+
+SetSteps<CKOTLink> CKOTLink::Steps()
+{
+    return OwnSteps;
 }
 
 CKOTLink::CKOTLink()
@@ -91,11 +64,6 @@ CKOTLink::~CKOTLink() = default;
 void CKOTLink::GetTypeName(std::string& out) const
 {
     out = "Link Tool";
-}
-
-int CKOTLink::SetRealVar(int index, const double& value, ErrorSink& sink)
-{
-    return SetBudgetVar(index, value, sink, Steps);
 }
 
 void CKOTLink::Recalculate()

@@ -6,46 +6,29 @@
 
 class CKOTLink : public CKOTBudget<CKOTLink> {
 public:
+    // The free-space path, then what the receiver makes of the signal; the antennas' variables
+    // are the budget's.
     enum : int {
-        VarFrequency = 2,
-        VarWavelength,
-        VarTxPower,
-        VarTxPeakGain,
-        VarTxRelativeGain,
-        VarTxDishSize,
-        VarTxEfficiency,
-        VarTxBeamwidth,
-        VarTxOffAxisAngle,
-        VarTxPattern,
-        VarEirp,
-        VarPathLength,
+        VarPathLength = FirstPathVar,
         VarPathLoss,
         VarOtherLosses,
-        VarRxPeakGain,
-        VarRxRelativeGain,
-        VarRxDishSize,
-        VarRxEfficiency,
-        VarRxBeamwidth,
-        VarRxOffAxisAngle,
-        VarRxPattern,
-        VarRxPower,
+        VarRxPower = FirstResultVar,
         VarNoise,
         VarTemperature,
         VarBandwidth,
         VarCn,
         VarTotal
     };
+    static_assert(VarOtherLosses + 1 == VarRxPeakGain, "the path variables fill the budget's gap for them");
 
     // The program's default frequency, 1 m dishes of efficiency 0.7 on boresight, a
     // geostationary path with 2 dB of other losses, and a 300 K receiver of 1 MHz.
     CKOTLink();
     ~CKOTLink() override;
     static VarRows<CKOTLink> Vars();
+    static SetSteps<CKOTLink> Steps();
 
     void GetTypeName(std::string& out) const override;
-    // Refuses the beamwidths, the patterns, Name and Description as fixed; every other write
-    // runs its step and recalculates.
-    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
     // EIRP, receive power and C/N from the transmit power on.
     void Recalculate() override;
 

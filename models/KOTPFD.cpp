@@ -8,53 +8,20 @@
 
 namespace {
 
-using Shared = CKOTPFD::SharedVars;
-
-constexpr VarRow<CKOTPFD> Rows[] = {
-    Shared::Frequency,
-    Shared::Wavelength,
-    Shared::TxPower,
-    Shared::TxPeakGain,
-    Shared::TxRelativeGain,
-    Shared::TxDishSize,
-    Shared::TxEfficiency,
-    Shared::TxBeamwidth,
-    Shared::TxOffAxisAngle,
-    Shared::TxPattern,
-    Shared::Eirp,
+constexpr VarRow<CKOTPFD> PathRows[] = {
     RealVar("Path length", UnitKm, 0.001, 1e11, &CKOTPFD::m_pathLength),
     RealVar("Spreading factor", UnitDb, -200.0, 500.0, &CKOTPFD::m_spreading),
     SumTermVar("Other losses", UnitDb, &CKOTPFD::m_otherLosses),
-    Shared::RxPeakGain,
-    Shared::RxRelativeGain,
-    Shared::RxDishSize,
-    Shared::RxEfficiency,
-    Shared::RxBeamwidth,
-    Shared::RxOffAxisAngle,
-    Shared::RxPattern,
+};
+
+constexpr VarRow<CKOTPFD> FluxRows[] = {
     SumTermVar("PFD", UnitDbwPer4KHzM2, &CKOTPFD::m_pfd),
 };
-static_assert(CoversEveryVar(Rows));
 
-// As in the link budget, the beamwidths and patterns have no row and are refused as fixed.
-constexpr SetStep<CKOTPFD> Steps[] = {
-    {CKOTPFD::VarFrequency, &CKOTPFD::UpdateFrequency},
-    {CKOTPFD::VarWavelength, &CKOTPFD::UpdateFromWavelength},
-    {CKOTPFD::VarTxPower, nullptr},
-    {CKOTPFD::VarTxPeakGain, &CKOTPFD::UpdateTxPeakGain},
-    {CKOTPFD::VarTxRelativeGain, &CKOTPFD::UpdateTxOffaxis},
-    {CKOTPFD::VarTxDishSize, &CKOTPFD::UpdateTxDish},
-    {CKOTPFD::VarTxEfficiency, &CKOTPFD::UpdateTxDish},
-    {CKOTPFD::VarTxOffAxisAngle, &CKOTPFD::UpdateTxRelativeGain},
-    {CKOTPFD::VarEirp, &CKOTPFD::SolveFromEirp},
+constexpr SetStep<CKOTPFD> OwnSteps[] = {
     {CKOTPFD::VarPathLength, &CKOTPFD::UpdateLossFromLength},
     {CKOTPFD::VarSpreading, &CKOTPFD::UpdateSpreadingLength},
     {CKOTPFD::VarOtherLosses, nullptr},
-    {CKOTPFD::VarRxPeakGain, &CKOTPFD::UpdateRxPeakGain},
-    {CKOTPFD::VarRxRelativeGain, &CKOTPFD::UpdateRxOffaxis},
-    {CKOTPFD::VarRxDishSize, &CKOTPFD::UpdateRxDish},
-    {CKOTPFD::VarRxEfficiency, &CKOTPFD::UpdateRxDish},
-    {CKOTPFD::VarRxOffAxisAngle, &CKOTPFD::UpdateRxRelativeGain},
     {CKOTPFD::VarPfd, &CKOTPFD::SolveFromPfd},
 };
 
@@ -62,7 +29,14 @@ constexpr SetStep<CKOTPFD> Steps[] = {
 
 VarRows<CKOTPFD> CKOTPFD::Vars()
 {
-    return Rows;
+    static constexpr auto table = BudgetRows(PathRows, FluxRows);
+    static_assert(CoversEveryVar(table.rows));
+    return table.rows;
+}
+
+SetSteps<CKOTPFD> CKOTPFD::Steps()
+{
+    return OwnSteps;
 }
 
 CKOTPFD::CKOTPFD()
@@ -77,11 +51,6 @@ CKOTPFD::~CKOTPFD() = default;
 void CKOTPFD::GetTypeName(std::string& out) const
 {
     out = "PFD Tool";
-}
-
-int CKOTPFD::SetRealVar(int index, const double& value, ErrorSink& sink)
-{
-    return SetBudgetVar(index, value, sink, Steps);
 }
 
 void CKOTPFD::Recalculate()

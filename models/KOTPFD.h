@@ -7,42 +7,24 @@
 
 class CKOTPFD : public CKOTBudget<CKOTPFD> {
 public:
+    // The path, then the flux density at its end; the antennas' variables are the budget's.
     enum : int {
-        VarFrequency = 2,
-        VarWavelength,
-        VarTxPower,
-        VarTxPeakGain,
-        VarTxRelativeGain,
-        VarTxDishSize,
-        VarTxEfficiency,
-        VarTxBeamwidth,
-        VarTxOffAxisAngle,
-        VarTxPattern,
-        VarEirp,
-        VarPathLength,
+        VarPathLength = FirstPathVar,
         VarSpreading,
         VarOtherLosses,
-        VarRxPeakGain,
-        VarRxRelativeGain,
-        VarRxDishSize,
-        VarRxEfficiency,
-        VarRxBeamwidth,
-        VarRxOffAxisAngle,
-        VarRxPattern,
-        VarPfd,
+        VarPfd = FirstResultVar,
         VarTotal
     };
+    static_assert(VarOtherLosses + 1 == VarRxPeakGain, "the path variables fill the budget's gap for them");
 
     // The program's default frequency, 1 m dishes of efficiency 0.7 on boresight, and a
     // geostationary distance without other losses.
     CKOTPFD();
     ~CKOTPFD() override;
     static VarRows<CKOTPFD> Vars();
+    static SetSteps<CKOTPFD> Steps();
 
     void GetTypeName(std::string& out) const override;
-    // Refuses the beamwidths, the patterns, Name and Description as fixed; every other write
-    // runs its step and recalculates.
-    int SetRealVar(int index, const double& value, ErrorSink& sink) override;
     // EIRP and PFD from the transmit power on.
     void Recalculate() override;
 
