@@ -37,6 +37,11 @@ public:
     CKorObj() = default;
     ~CKorObj() override = default;
 
+    // Declared in their fixed slot order, so not grouped by job here. The defaults live by job:
+    // KorObj.cpp the variable queries and setters, KorObjText.cpp reading typed text
+    // (FindEnumChoice, ParseBool, SetValueFromText), KorObjFormat.cpp value text (GetValueText,
+    // Format*Var and the fixed texts), KorObjLimits.cpp the Check* operations, KorObjNames.cpp
+    // CompareNames and MakeUniqueName.
     virtual CDib* GetBitmap() const;                                               // 3
     virtual int GetState() const;                                                  // 4
     virtual int NextState();                                                       // 5
@@ -105,11 +110,13 @@ public:
     virtual int MakeUniqueName();                                                  // 67
     virtual int IsValidVar(int index) const;                                       // 68
 
+    // Reading typed text (KorObjText.cpp).
     // A typed text as SetValueFromText reads it for real variable `index`, its number given in
     // the variable's display unit: a unit of the variable's family at its end is converted, one of
     // another family is refused. 0, with the refusal in `sink`, where the text gives no value.
     int ReadValueInDisplayUnit(int index, const std::string& value, double& out, ErrorSink& sink) const;
 
+    // Names (KorObjNames.cpp).
     // The name record that closes every model's record in the saved state file: a
     // little-endian 16-bit byte count and that many bytes. Reading discards the bytes;
     // writing always writes an empty record. Both return 1 on success, 0 on a short file.
@@ -121,8 +128,11 @@ protected:
     CKorObj& operator=(const CKorObj&) = default;
 
 private:
+    // The variable's name as the warnings quote it.
     std::string VarName(int index) const;
+    // Reading typed text (KorObjText.cpp).
     int ReadTypedReal(int index, const std::string& value, double& number, int& unit, ErrorSink& sink) const;
+    // Limit checks (KorObjLimits.cpp).
     void ReportIntViolation(int value, int limit, ErrorSink& sink, int index) const;
     void ReportRealViolation(double value, double limit, ErrorSink& sink, int index) const;
 };
