@@ -1,19 +1,12 @@
+// The unit table: labels, families, conversion between units, and the decibel helpers.
 #include "framework/Units.h"
 
-#include "framework/KorDefaults.h"
-
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
+#include <numbers>
 
 namespace {
-
-constexpr double Pi = 3.141592653589793;
 
 const char* const UnitLabels[] = {
     "",        "km",     "m",      "cm",     "mm",     "km/s",    "m/s",    "cm/s",
@@ -69,23 +62,6 @@ double FrequencyFactor(int code)
     }
 }
 
-std::string Printf(const char* format, int places, double x)
-{
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, format, places, x);
-    return buffer;
-}
-
-bool IsTokenChar(char c)
-{
-    return (c >= '0' && c <= '9') || c == '.';
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 char LowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -99,18 +75,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
         if (LowerAscii(a[i]) != LowerAscii(b[i]))
             return false;
     return true;
-}
-
-// The number strtod reads from the start of `in`, and where it stopped; no value as ReadReal.
-std::optional<double> ReadRealUpTo(const std::string& in, std::size_t& end)
-{
-    const char* start = in.c_str();
-    char* stop = nullptr;
-    const double value = std::strtod(start, &stop);
-    if (stop == start || !std::isfinite(value))
-        return std::nullopt;
-    end = static_cast<std::size_t>(stop - start);
-    return value;
 }
 
 } // namespace
@@ -244,19 +208,19 @@ double ConvertUnit(double x, int from, int to)
     case UnitDb:
         return to == UnitNone ? FromDb(x) : x;
     case UnitDeg: case UnitDegE: case UnitDegN:
-        return to == UnitRad ? x * Pi / 180 : x;
+        return to == UnitRad ? x * std::numbers::pi / 180 : x;
     case UnitRad:
-        return (to == UnitDeg || to == UnitDegE || to == UnitDegN) ? x * 180 / Pi : x;
+        return (to == UnitDeg || to == UnitDegE || to == UnitDegN) ? x * 180 / std::numbers::pi : x;
     case UnitDegPerS:
-        return to == UnitRadPerS ? x * Pi / 180 : x;
+        return to == UnitRadPerS ? x * std::numbers::pi / 180 : x;
     case UnitRadPerS:
         if (to == UnitDegPerS)
-            return x * 180 / Pi;
+            return x * 180 / std::numbers::pi;
         if (to == UnitDegPerDay)
-            return x * 86400 * 180 / Pi;
+            return x * 86400 * 180 / std::numbers::pi;
         return x;
     case UnitDegPerDay:
-        return to == UnitRadPerS ? x / 86400 * Pi / 180 : x;
+        return to == UnitRadPerS ? x / 86400 * std::numbers::pi / 180 : x;
     case UnitS: case UnitSec: case UnitMin: case UnitHours:
     case UnitDays: case UnitMonths: case UnitYear: {
         const double y = x * TimeFactor(from);
@@ -278,173 +242,4 @@ double ConvertUnit(double x, int from, int to)
             return ToDb(x);
         return x;
     }
-}
-
-void FormatNumber(double x, std::string& out)
-{
-    const CKorDefaults& defaults = KorDefaults();
-    const int places = defaults.m_decimalPlaces;
-    const double magnitude = std::fabs(x);
-    // Decided on the unrounded value, so 99999.99996 prints as 100000.0 in fixed form.
-    if ((magnitude < 100000 && magnitude >= std::pow(10.0, -places)) || x == 0) {
-        out = Printf("%.*f", places, x);
-        if (defaults.m_trimTrailingZeros)
-            TrimTrailingZeros(out);
-    } else {
-        out = Printf("%.*e", places, x);
-    }
-}
-
-void FormatConverted(double x, int from, int to, std::string& out)
-{
-    const double converted = ConvertUnit(x, from, to);
-    // Decibels never overflow (FromDb saturates), so only a conversion by a factor can; the
-    // value is then converted 10^100 times smaller, and the exponent of its text raised by 100.
-    constexpr double Scale = 1e100;
-    constexpr int ScaleExponent = 100;
-    const bool decibels = from == UnitDb || from == UnitDbw || to == UnitDb || to == UnitDbw;
-    if (!std::isinf(converted) || !std::isfinite(x) || decibels) {
-        FormatNumber(converted, out);
-        return;
-    }
-    FormatNumber(ConvertUnit(x / Scale, from, to), out);
-    const std::size_t e = out.find('e');
-    if (e == std::string::npos)
-        return;
-    const int exponent = std::atoi(out.c_str() + e + 1) + ScaleExponent;
-    out.erase(e + 1);
-    out += exponent < 0 ? '-' : '+';
-    out += std::to_string(std::abs(exponent));
-}
-
-std::string FormatNumber(double x)
-{
-    std::string out;
-    FormatNumber(x, out);
-    return out;
-}
-
-void TrimTrailingZeros(std::string& s)
-{
-    // Only "." counts: under a locale with another decimal separator the text keeps its zeros.
-    const std::size_t point = s.find('.');
-    if (point == std::string::npos || s.empty())
-        return;
-    const std::size_t first = point + 1;
-    std::size_t last = s.size() - 1;
-    if (s[last] != '0' || last <= first)
-        return;
-    while (last > first && s[last] == '0')
-        --last;
-    s.erase(last + 1);
-}
-
-void FormatAngleDms(double radians, int unit, std::string& out)
-{
-    double a = radians * 180 / Pi;
-    const bool negative = radians < 0;
-    if (negative)
-        a = -a;
-    const char* prefix = unit == UnitLatitudeDms ? (negative ? "S" : "N") : (negative ? "W" : "E");
-    char buffer[128];
-    if (!(a < 2147483647.0)) {
-        // Not finite, or too many degrees to count in whole numbers: show the plain value.
-        std::snprintf(buffer, sizeof buffer, "%s%g", prefix, a);
-        out = buffer;
-        return;
-    }
-    // The addend lets a value a hair below a whole degree or minute (30 degrees after a round
-    // trip through radians) read as that whole number.
-    const int degrees = static_cast<int>(a + 1.3888888888888888e-07);
-    const double r = a - degrees;
-    const int minutes = r > 0 ? static_cast<int>(r * 60 + 8.333333333333334e-06) : 0;
-    const double r2 = r - minutes / 60.0;
-    const double seconds = r2 > 0 ? r2 * 3600 : 0;
-    std::snprintf(buffer, sizeof buffer, "%s%d:%d'%g\"", prefix, degrees, minutes, seconds);
-    out = buffer;
-}
-
-std::optional<double> ParseAngleDms(const std::string& in)
-{
-    const std::size_t n = in.size();
-    std::size_t i = 0;
-    while (i < n && std::isspace(static_cast<unsigned char>(in[i])))
-        ++i;
-    double sign = 1;
-    if (i < n && !IsTokenChar(in[i])) {
-        const char c = in[i];
-        if (c == 'S' || c == 's' || c == 'W' || c == 'w' || c == '-')
-            sign = -1;
-        ++i;
-    }
-    double parts[4] = {0, 0, 0, 0}; // index 1 degrees, 2 minutes, 3 seconds
-    int position = 0;
-    bool found = false;
-    while (i < n) {
-        std::size_t length = 0;
-        while (i + length < n && length < 79 && IsTokenChar(in[i + length]))
-            ++length;
-        if (length == 0) {
-            ++i;
-            continue;
-        }
-        const std::string token = in.substr(i, length);
-        i += length;
-        const char terminator = i < n ? in[i] : '\0';
-        if (i < n)
-            ++i;
-        char* end = nullptr;
-        const double value = std::strtod(token.c_str(), &end);
-        if (end != token.c_str())
-            found = true;
-        if (terminator == '"')
-            position = 3;
-        else if (terminator == '\'')
-            position = 2;
-        else
-            ++position;
-        // A fourth positional number has no meaning; refuse the text rather than guess.
-        if (position > 3)
-            return std::nullopt;
-        parts[position] = value;
-    }
-    if (!found)
-        return std::nullopt;
-    const double result = sign * (parts[1] + parts[2] / 60 + parts[3] / 3600) * Pi / 180;
-    if (!std::isfinite(result))
-        return std::nullopt;
-    return result;
-}
-
-std::optional<long> ReadLong(const std::string& in)
-{
-    const char* start = in.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(start, &end, 10);
-    if (end == start || errno == ERANGE)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<double> ReadReal(const std::string& in)
-{
-    std::size_t end = 0;
-    return ReadRealUpTo(in, end);
-}
-
-std::optional<RealAndUnit> ReadRealAndUnit(const std::string& in)
-{
-    std::size_t first = 0;
-    const std::optional<double> number = ReadRealUpTo(in, first);
-    if (!number)
-        return std::nullopt;
-    std::size_t last = in.size();
-    while (first < last && IsBlank(in[first]))
-        ++first;
-    while (last > first && IsBlank(in[last - 1]))
-        --last;
-    RealAndUnit read{*number, in.substr(first, last - first), std::nullopt};
-    read.unit = MatchUnitLabel(read.rest);
-    return read;
 }

@@ -1,4 +1,4 @@
-// Unit codes, the decibel helpers, unit conversion and number text.
+// Unit codes, the decibel helpers, unit conversion, number text and the reading of typed numbers.
 #pragma once
 
 #include <optional>
@@ -58,6 +58,8 @@ enum UnitCode : int {
     UnitLongitudeDms = 47,
 };
 
+// --- The unit table and conversion (Units.cpp). ---
+
 // 10*log10(x), with everything at or below 1e-300 read as -3000 dB so that nothing
 // takes the logarithm of zero or of a negative number.
 double ToDb(double x);
@@ -91,6 +93,8 @@ bool SameUnitFamily(int a, int b);
 // gives x (or its value in the family unit) unchanged.
 double ConvertUnit(double x, int from, int to);
 
+// --- Numbers as text (UnitsFormat.cpp). ---
+
 // The one number-to-text rule: fixed form with the program's decimal places (trailing zeros
 // trimmed), exponential form for magnitudes of 100000 and above or below 10^-places.
 void FormatNumber(double x, std::string& out);
@@ -103,6 +107,8 @@ void TrimTrailingZeros(std::string& s);
 
 // Degrees-minutes-seconds text for display unit 46 (latitude) or 47 (longitude).
 void FormatAngleDms(double radians, int unit, std::string& out);
+
+// --- Reading typed numbers (UnitsText.cpp). ---
 
 // Radians read from a degrees-minutes-seconds text. No value when the text holds no number,
 // when a fourth positional number follows the seconds, or when the result is not finite.
