@@ -1,6 +1,6 @@
+// A dialog's life under its host: running modally, creation and destruction, notifications
+// through the message map, and the keys that press buttons or close it.
 #include "platform/Dialog.h"
-
-#include <algorithm>
 
 #include "platform/DialogHost.h"
 
@@ -26,35 +26,6 @@ void MessageBeep(unsigned type)
 {
     if (g_host)
         g_host->Beep(type);
-}
-
-const ControlTemplate* DialogTemplate::Find(int controlId) const
-{
-    if (controlId == IDC_STATIC)
-        return nullptr;
-    for (const ControlTemplate& control : controls)
-        if (control.id == controlId)
-            return &control;
-    return nullptr;
-}
-
-bool IsTabStopKind(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::PushButton:
-    case ControlKind::Edit:
-    case ControlKind::RadioButton:
-    case ControlKind::CheckBox:
-    case ControlKind::DropDownList:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsTabStop(const ControlTemplate& control)
-{
-    return IsTabStopKind(control.kind) && !(control.flags & CF_NOTABSTOP);
 }
 
 CDialog::CDialog(int templateId)
@@ -87,110 +58,6 @@ void CDialog::EndDialog(int result)
     m_ending = true;
     m_result = result;
     m_window->EndModal(result);
-}
-
-bool CDialog::HasControl(int id) const
-{
-    return m_window && m_window->HasControl(id);
-}
-
-bool CDialog::GetItemText(int id, std::string& out) const
-{
-    return m_window && m_window->GetText(id, out);
-}
-
-bool CDialog::SetItemText(int id, const std::string& text)
-{
-    return m_window && m_window->SetText(id, text);
-}
-
-bool CDialog::IsItemEnabled(int id) const
-{
-    return m_window && m_window->IsEnabled(id);
-}
-
-bool CDialog::EnableItem(int id, bool enabled)
-{
-    return m_window && m_window->SetEnabled(id, enabled);
-}
-
-bool CDialog::IsItemVisible(int id) const
-{
-    return m_window && m_window->IsVisible(id);
-}
-
-bool CDialog::ShowItem(int id, bool visible)
-{
-    return m_window && m_window->SetVisible(id, visible);
-}
-
-bool CDialog::IsItemChecked(int id) const
-{
-    return m_window && m_window->IsChecked(id);
-}
-
-bool CDialog::CheckItem(int id, bool checked)
-{
-    return m_window && m_window->SetChecked(id, checked);
-}
-
-bool CDialog::ResetList(int id)
-{
-    return m_window && m_window->ResetList(id);
-}
-
-bool CDialog::AddListEntry(int id, const std::string& text)
-{
-    return m_window && m_window->AddListEntry(id, text);
-}
-
-int CDialog::GetListSelection(int id) const
-{
-    return m_window ? m_window->GetListSelection(id) : -1;
-}
-
-bool CDialog::SetListSelection(int id, int index)
-{
-    return m_window && m_window->SetListSelection(id, index);
-}
-
-int CDialog::GetFocusItem() const
-{
-    return m_window ? m_window->GetFocus() : -1;
-}
-
-bool CDialog::SetFocusItem(int id)
-{
-    return m_window && m_window->SetFocus(id);
-}
-
-bool CDialog::SetItemPicture(int id, const unsigned char* png, std::size_t size)
-{
-    return m_window && m_window->SetPicture(id, png, size);
-}
-
-void CDialog::AppendSystemMenu(int command, const std::string& text)
-{
-    m_systemMenu.push_back({command, text});
-}
-
-void CDialog::InsertSystemMenu(std::size_t position, int command, const std::string& text)
-{
-    m_systemMenu.insert(m_systemMenu.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_systemMenu.size())),
-                        SystemMenuItem{command, text});
-}
-
-void CDialog::BindFunctionKey(int number, int command)
-{
-    m_functionKeys.emplace_back(number, command);
-}
-
-int CDialog::FunctionKeyOf(int command) const
-{
-    for (const auto& [key, bound] : m_functionKeys)
-        if (bound == command)
-            return key;
-    return 0;
 }
 
 bool CDialog::KeyFunction(int number)
