@@ -1,4 +1,6 @@
-// One running dialog as Qt widgets, built from its template and addressed by control id.
+// One running dialog as Qt widgets, built from its template and addressed by control id. Its
+// members are defined one job to a file: QtDialogWindow.cpp (the window, its frame, the modal
+// run), QtDialogWidgets, QtDialogRadioGroups, QtDialogLabels, QtDialogControlAccess, QtDialogKeys.
 #pragma once
 
 #include "platform/DialogHost.h"
