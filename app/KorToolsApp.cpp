@@ -2,7 +2,7 @@
 
 #include "app/KorToolsDlg.h"
 #include "framework/KorDefaults.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 
 #include <clocale>
 

@@ -1,9 +1,8 @@
 #include "app/KorToolsDlg.h"
 
 #include "app/AboutDlg.h"
-#include "app/LauncherTools.h"
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"
 #include "resources/Strings.h"
@@ -56,7 +55,7 @@ BOOL CKorToolsDlg::OnInitDialog()
     // A tool that is not in the program yet keeps its place on the launcher, disabled, so the
     // layout is the finished one.
     for (const ControlTemplate& control : Template()->controls)
-        if (control.kind == ControlKind::PushButton && !FindLauncherTool(control.id))
+        if (control.kind == ControlKind::PushButton && !FindToolByButton(control.id))
             EnableItem(control.id, false);
 
     // Whatever the models start from, the antenna tools then start in step with the gain
@@ -113,10 +112,10 @@ void CKorToolsDlg::ShowAbout()
 // with what the tool's row says comes afterwards.
 void CKorToolsDlg::OnToolButton(int id)
 {
-    const LauncherTool* tool = FindLauncherTool(id);
+    const RegisteredTool* tool = FindToolByButton(id);
     if (!tool)
         return;
-    tool->run(m_models);
-    if (tool->afterwards)
-        tool->afterwards(m_models);
+    tool->runDialog(m_models);
+    if (tool->afterDialog)
+        tool->afterDialog(m_models);
 }

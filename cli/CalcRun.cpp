@@ -8,7 +8,7 @@
 #include "models/KOTOff.h"
 #include "models/PatternChart.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "platform/ChartModule.h"
 #include "state/StateFile.h"
 
@@ -78,7 +78,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
     }
     if (request.tool.empty())
         throw UsageError("no tool given");
-    const CatalogTool* catalogTool = FindCatalogTool(request.tool);
+    const RegisteredTool* catalogTool = FindTool(request.tool);
     if (!catalogTool)
         throw UsageError("unknown tool '" + request.tool + "'");
 

@@ -6,35 +6,11 @@
 #include "framework/Units.h"
 #include "framework/ValueReport.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "state/StateFile.h"
 #include "state/ToolState.h"
 
 #include <cstdio>
-#include <type_traits>
-
-namespace {
-
-template <class Model>
-void CopyAs(CKorObj& to, const CKorObj& from)
-{
-    static_cast<Model&>(to) = static_cast<const Model&>(from);
-}
-
-// The tool's model class is known here only through the catalog's test of it; the set of
-// models names every class once, so the copy is found among them.
-auto CopyFunctionOf(const CatalogTool& tool, ToolModels& models)
-{
-    void (*copy)(CKorObj&, const CKorObj&) = nullptr;
-    ForEachToolRecord(models, [&](auto& model) {
-        using Model = std::remove_cvref_t<decltype(model)>;
-        if (tool.isModel(model))
-            copy = &CopyAs<Model>;
-    });
-    return copy;
-}
-
-} // namespace
 
 std::unique_ptr<ToolModels> StartingModels(bool fromState)
 {
@@ -57,11 +33,10 @@ std::pair<std::string_view, std::string_view> SplitNameValue(std::string_view wo
     return {word.substr(0, equals), word.substr(equals + 1)};
 }
 
-CalcTool::CalcTool(const CatalogTool& tool, std::unique_ptr<ToolModels> models)
+CalcTool::CalcTool(const RegisteredTool& tool, std::unique_ptr<ToolModels> models)
     : m_tool(tool)
     , m_models(std::move(models))
     , m_scratch(std::make_unique<ToolModels>())
-    , m_copy(CopyFunctionOf(tool, *m_scratch))
 {
 }
 
@@ -84,7 +59,7 @@ CKorObj& CalcTool::ModelIn(ToolModels& models) const
 
 void CalcTool::Copy(CKorObj& to, const CKorObj& from) const
 {
-    m_copy(to, from);
+    m_tool.copy(to, from);
 }
 
 std::unique_ptr<ToolModels> CalcTool::CopyOfModels() const
@@ -107,7 +82,7 @@ void CalcTool::ApplyChoices(const CalcRequest& request)
     CKorObj& model = Model();
     const std::string tool = m_tool.name;
     if (!request.calc.empty()) {
-        if (!m_tool.hasCalcVar)
+        if (!m_tool.HasCalcVar())
             throw UsageError(tool + " has no choice of calculated variable (--calc)");
         const int index = FindVar(request.calc);
         // As after the dialog's "Calculate": the newly calculated variable follows from the
@@ -144,7 +119,7 @@ bool CalcTool::CanEnter(int index) const
     const CKorObj& model = Model();
     if (model.GetVarAccess(index) != VarEditable)
         return false;
-    if (m_tool.hasCalcVar && index == model.GetCalcVar())
+    if (m_tool.HasCalcVar() && index == model.GetCalcVar())
         return false;
     // A model may hold a variable fixed whatever its value (a budget's beamwidths follow from
     // its dishes): try the value it has on a copy, and see whether it is refused as fixed.

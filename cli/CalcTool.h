@@ -10,7 +10,7 @@
 #include <vector>
 
 class CKorObj;
-struct CatalogTool;
+struct RegisteredTool;
 struct CalcRequest;
 struct ToolModels;
 
@@ -30,12 +30,12 @@ std::pair<std::string_view, std::string_view> SplitNameValue(std::string_view wo
 
 class CalcTool {
 public:
-    CalcTool(const CatalogTool& tool, std::unique_ptr<ToolModels> models);
+    CalcTool(const RegisteredTool& tool, std::unique_ptr<ToolModels> models);
     ~CalcTool();
     CalcTool(const CalcTool&) = delete;
     CalcTool& operator=(const CalcTool&) = delete;
 
-    const CatalogTool& Tool() const { return m_tool; }
+    const RegisteredTool& Tool() const { return m_tool; }
     CKorObj& Model();
     const CKorObj& Model() const;
 
@@ -63,9 +63,8 @@ public:
     CKorObj& ModelIn(ToolModels& models) const;
 
 private:
-    const CatalogTool& m_tool;
+    const RegisteredTool& m_tool;
     std::unique_ptr<ToolModels> m_models;
     // Where CanEnter tries an entry out without touching the model.
     std::unique_ptr<ToolModels> m_scratch;
-    void (*m_copy)(CKorObj& to, const CKorObj& from) = nullptr;
 };

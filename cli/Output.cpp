@@ -151,7 +151,7 @@ void ValueColumns::WriteCsvRow(OutputBuffer& out, const CKorObj& model) const
     out.Put('\n');
 }
 
-void ValueColumns::WriteJson(OutputBuffer& out, const CatalogTool& tool, const CKorObj& model, long point) const
+void ValueColumns::WriteJson(OutputBuffer& out, const RegisteredTool& tool, const CKorObj& model, long point) const
 {
     // Members in the order written here, not sorted: people read these too.
     nlohmann::ordered_json object;
@@ -189,7 +189,7 @@ void WriteValueText(OutputBuffer& out, const CKorObj& model)
 
 void WriteToolList(OutputBuffer& out)
 {
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         out.Put(tool.name);
         out.Put('\t');
         out.Put(LauncherCaption(tool));

@@ -11,7 +11,7 @@
 #include <vector>
 
 class CKorObj;
-struct CatalogTool;
+struct RegisteredTool;
 
 class OutputBuffer {
 public:
@@ -50,7 +50,7 @@ public:
     void WriteCsvRow(OutputBuffer& out, const CKorObj& model) const;
     // {"tool": ..., ["point": n,] "variables": [{"name", "model_name", "value", "unit", "text"}]}
     // on one line; `point` 0 for none. A value that is not a number is null.
-    void WriteJson(OutputBuffer& out, const CatalogTool& tool, const CKorObj& model, long point) const;
+    void WriteJson(OutputBuffer& out, const RegisteredTool& tool, const CKorObj& model, long point) const;
 
 private:
     struct Column {

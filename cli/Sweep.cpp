@@ -6,7 +6,7 @@
 #include "framework/ErrorSink.h"
 #include "framework/KorObj.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 
 #include <charconv>
 #include <cmath>

@@ -33,7 +33,7 @@ CToolDialog::CToolDialog(int templateId, CKorObj& model) : CDialog(templateId), 
     m_copyEntries = SystemMenu().size();
     AppendMenuItem(*this, IDM_COPY_VALUES, IDS_COPY_VALUES);
     // A command line needs a tool of kortools-calc to name; every tool's model is one.
-    if (CatalogToolOf(model))
+    if (ToolOf(model))
         AppendMenuItem(*this, IDM_COPY_COMMAND, IDS_COPY_COMMAND);
 }
 
@@ -61,7 +61,7 @@ void CToolDialog::OnSysCommand(int command)
         PutOnClipboard(FormatValueLines(m_toolModel));
         break;
     case IDM_COPY_COMMAND:
-        if (const CatalogTool* tool = CatalogToolOf(m_toolModel))
+        if (const RegisteredTool* tool = ToolOf(m_toolModel))
             PutOnClipboard(CommandLineFor(*tool, m_toolModel));
         break;
     default:

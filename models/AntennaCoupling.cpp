@@ -1,6 +1,6 @@
 #include "models/AntennaCoupling.h"
 
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 
 void CoupleAtStartUp(ToolModels& models)
 {

@@ -5,9 +5,6 @@
 #include "framework/Units.h"
 #include "framework/ValueReport.h"
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
-#include "platform/DialogTemplate.h"
-#include "resources/Resource.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,66 +18,11 @@
 
 namespace {
 
-template <auto Member>
-CKorObj& ModelOf(ToolModels& models)
-{
-    return models.*Member;
-}
-
 template <class Model>
 bool IsModel(const CKorObj& model)
 {
     return typeid(model) == typeid(Model);
 }
-
-template <class Model>
-int FixedVarOf(const CKorObj& model)
-{
-    return static_cast<const Model&>(model).m_fixedVar;
-}
-
-template <class Model>
-void SetFixedVarOf(CKorObj& model, int index)
-{
-    static_cast<Model&>(model).m_fixedVar = index;
-}
-
-int ReceiveGainFlag(const CKorObj& model)
-{
-    return static_cast<const CKOTPFD&>(model).m_includeReceiveGain;
-}
-
-void SetReceiveGainFlag(CKorObj& model, int flag)
-{
-    static_cast<CKOTPFD&>(model).SetIncludeReceiveGain(flag);
-}
-
-template <auto Member, class Model>
-constexpr CatalogTool Tool(const char* name, int button, bool hasCalcVar)
-{
-    return {name, button, &ModelOf<Member>, &IsModel<Model>, hasCalcVar, false, nullptr, nullptr, nullptr, nullptr};
-}
-
-// In the order of the launcher's buttons, column by column.
-const CatalogTool Tools[] = {
-    Tool<&ToolModels::db, CKOTDB>("db", IDC_BUTTON_DB, false),
-    Tool<&ToolModels::freq, CKOTFreq>("freq", IDC_BUTTON_FREQ, false),
-    Tool<&ToolModels::spread, CKOTSpread>("spread", IDC_BUTTON_SPREAD, false),
-    Tool<&ToolModels::path, CKOTPath>("path", IDC_BUTTON_PATH, true),
-    Tool<&ToolModels::temp, CKOTTemp>("noise", IDC_BUTTON_TEMP, true),
-    Tool<&ToolModels::gain, CKOTGain>("gain", IDC_BUTTON_GMAX, true),
-    Tool<&ToolModels::t3db, CKOTT3dB>("beamwidth", IDC_BUTTON_THETA3DB, true),
-    Tool<&ToolModels::off, CKOTOff>("offaxis", IDC_BUTTON_GREL, true),
-    Tool<&ToolModels::gtot, CKOTGtoT>("gt", IDC_BUTTON_GTOT, false),
-    Tool<&ToolModels::link, CKOTLink>("link", IDC_BUTTON_CN, false),
-    {"pfd", IDC_BUTTON_PFD, &ModelOf<&ToolModels::pfd>, &IsModel<CKOTPFD>, false, false, nullptr, nullptr,
-     &ReceiveGainFlag, &SetReceiveGainFlag},
-    {"cni", IDC_BUTTON_CNI, &ModelOf<&ToolModels::ctoni>, &IsModel<CKOTCtoNI>, false, false,
-     &FixedVarOf<CKOTCtoNI>, &SetFixedVarOf<CKOTCtoNI>, nullptr, nullptr},
-    Tool<&ToolModels::fov1, CKOTFOV1>("period", IDC_BUTTON_PERIOD, false),
-    {"fov", IDC_BUTTON_ANGLES, &ModelOf<&ToolModels::fov2>, &IsModel<CKOTFOV2>, false, true,
-     &FixedVarOf<CKOTFOV2>, &SetFixedVarOf<CKOTFOV2>, nullptr, nullptr},
-};
 
 std::string VarName(const CKorObj& model, int index)
 {
@@ -108,35 +50,7 @@ std::string ShellWord(const std::string& word)
 
 } // namespace
 
-std::span<const CatalogTool> CatalogTools()
-{
-    return Tools;
-}
-
-const CatalogTool* FindCatalogTool(std::string_view name)
-{
-    for (const CatalogTool& tool : Tools)
-        if (name == tool.name)
-            return &tool;
-    return nullptr;
-}
-
-const CatalogTool* CatalogToolOf(const CKorObj& model)
-{
-    for (const CatalogTool& tool : Tools)
-        if (tool.isModel(model))
-            return &tool;
-    return nullptr;
-}
-
-std::string LauncherCaption(const CatalogTool& tool)
-{
-    const DialogTemplate* launcher = FindDialogTemplate(IDD_KORTOOLS_DIALOG);
-    const ControlTemplate* button = launcher ? launcher->Find(tool.launcherButton) : nullptr;
-    return button && button->text ? button->text : "";
-}
-
-bool IsFixedChoice(const CatalogTool& tool, const CKorObj& model, int index)
+bool IsFixedChoice(const RegisteredTool& tool, const CKorObj& model, int index)
 {
     if (!tool.fixedVar)
         return false;
@@ -201,9 +115,9 @@ bool SameValue(const CKorObj& a, const CKorObj& b, int index)
     return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
 }
 
-int ApplyEntry(const CatalogTool& tool, CKorObj& model, int index, const std::string& text, ErrorSink& sink)
+int ApplyEntry(const RegisteredTool& tool, CKorObj& model, int index, const std::string& text, ErrorSink& sink)
 {
-    if (tool.entryMarksEdited)
+    if (tool.MarksEditedVar())
         model.SetCalcVar(index);
     if (model.IsEnumVar(index)) {
         // A choice's number: the whole text is a whole number, nothing else.
@@ -224,7 +138,7 @@ int ChooseCalcVar(CKorObj& model, int index)
     return 1;
 }
 
-std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
+std::string CommandLineFor(const RegisteredTool& tool, const CKorObj& model)
 {
     // The entries are tried on the starting models as the command-line program would apply
     // them, so that the line holds only what that program takes.
@@ -235,7 +149,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     std::string line = std::string("kortools-calc ") + tool.name;
     const int count = model.GetVarCount();
     const int calcVar = model.GetCalcVar();
-    if (tool.hasCalcVar && calcVar != replay.GetCalcVar()) {
+    if (tool.HasCalcVar() && calcVar != replay.GetCalcVar()) {
         line += " --calc " + VarName(model, calcVar);
         ChooseCalcVar(replay, calcVar);
     }
@@ -265,7 +179,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     std::vector<int> candidates;
     for (const bool choices : {true, false})
         for (int index = VarIndexDescription + 1; index < count; ++index)
-            if (model.GetVarAccess(index) == VarEditable && !(tool.hasCalcVar && index == calcVar) &&
+            if (model.GetVarAccess(index) == VarEditable && !(tool.HasCalcVar() && index == calcVar) &&
                 (model.IsEnumVar(index) != 0) == choices)
                 candidates.push_back(index);
     std::vector<bool> refused(static_cast<std::size_t>(count), false);
@@ -305,7 +219,7 @@ std::string CommandLineFor(const CatalogTool& tool, const CKorObj& model)
     }
     // Where the edited variable decides what the next entry derives, it is entered last; if it
     // cannot be, the command says so when run, as above.
-    if (tool.entryMarksEdited && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable) {
+    if (tool.MarksEditedVar() && replay.GetCalcVar() != calcVar && model.GetVarAccess(calcVar) == VarEditable) {
         ErrorSink sink;
         if (ApplyEntry(tool, replay, calcVar, CurrentEntryText(model, calcVar), sink) || sink.Code != ErrorVariableFixed)
             line += ' ' + ShellWord(VarName(model, calcVar) + '=' + CurrentEntryText(model, calcVar));

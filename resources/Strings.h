@@ -20,3 +20,8 @@ inline constexpr int IDS_ERROR_SUGGESTION = 1200;
 
 // The text of a string id, or null when the table has no such id.
 const char* ResourceString(int id);
+
+// The text a dialog template gives one of its controls (a launcher button's caption), or null
+// when there is no such dialog or control. For code that names controls by id without seeing
+// the templates' types.
+const char* TemplateControlText(int dialogId, int controlId);

@@ -3,6 +3,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/Win.h"
 #include "resources/Resource.h"
+#include "resources/Strings.h"
 
 #include <iterator>
 
@@ -410,4 +411,11 @@ const DialogTemplate* FindDialogTemplate(int id)
         if (dialogTemplate.id == id)
             return &dialogTemplate;
     return nullptr;
+}
+
+const char* TemplateControlText(int dialogId, int controlId)
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(dialogId);
+    const ControlTemplate* control = dialogTemplate ? dialogTemplate->Find(controlId) : nullptr;
+    return control ? control->text : nullptr;
 }

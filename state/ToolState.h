@@ -1,9 +1,9 @@
-// All fourteen tools' values in kortools.dat: the version, then one record per tool in a fixed
-// order. Written for any set of models with the launcher's member names (db, freq, path,
-// spread, fov1, fov2, temp, gain, off, gtot, t3db, pfd, link, ctoni), so the order is stated
-// here once while the launcher's own set stays with the launcher.
+// Every tool's values in kortools.dat: the version, then one record per tool in the order the
+// tool registry numbers them. Written for any set of models with the registry's members, so the
+// launcher's own set stays with the launcher.
 #pragma once
 
+#include "models/ToolRegistry.h"
 #include "state/FieldIO.h"
 #include "state/StateFile.h"
 
@@ -14,26 +14,6 @@ inline constexpr int StateFileVersion = 1;
 
 // A file as this program writes it: the version and fourteen records with empty names.
 inline constexpr long StateFileSize = 928;
-
-// Visits the models in the order of their records.
-template <class Models, class Visit>
-void ForEachToolRecord(Models& models, Visit visit)
-{
-    visit(models.db);
-    visit(models.freq);
-    visit(models.path);
-    visit(models.spread);
-    visit(models.fov1);
-    visit(models.fov2);
-    visit(models.temp);
-    visit(models.gain);
-    visit(models.off);
-    visit(models.gtot);
-    visit(models.t3db);
-    visit(models.pfd);
-    visit(models.link);
-    visit(models.ctoni);
-}
 
 // Reads the records into the models, each field as it stands in the file, as far as the file
 // goes. False, with no model changed, when the version is missing or is not this program's.

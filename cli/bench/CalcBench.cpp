@@ -6,7 +6,7 @@
 #include "cli/Sweep.h"
 #include "framework/ErrorSink.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,7 @@ namespace {
 // A frequency typed into the link tool, read by SetValueFromText, and C/N recomputed from it.
 void LinkEntry(benchmark::State& state)
 {
-    const CatalogTool& tool = *FindCatalogTool("link");
+    const RegisteredTool& tool = *FindTool("link");
     const auto models = std::make_unique<ToolModels>();
     PrepareStartingModels(*models);
     CKOTLink& link = models->link;
@@ -37,7 +37,7 @@ void LinkSweep(benchmark::State& state)
 {
     std::FILE* null = std::fopen("/dev/null", "w");
     for (auto _ : state) {
-        CalcTool tool(*FindCatalogTool("link"), StartingModels(false));
+        CalcTool tool(*FindTool("link"), StartingModels(false));
         const std::vector<SweepAxis> axes{SweepAxis(tool, "frequency=1:1000000:1")};
         OutputBuffer out(null);
         const SweepResult result = RunSweep(tool, axes, false, out, stderr);

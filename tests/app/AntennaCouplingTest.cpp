@@ -5,7 +5,7 @@
 #include "formulas/Antenna.h"
 #include "formulas/Noise.h"
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "resources/Resource.h"
 #include "tests/app/PrivateTempDir.h"
 #include "tests/dialogs/ToolDialogRun.h"

@@ -3,7 +3,7 @@
 // runs in a temporary directory of its own (PrivateTempDir.cpp).
 #include "app/KorToolsDlg.h"
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "resources/Resource.h"
 #include "state/StateFile.h"
 #include "state/ToolState.h"

@@ -3,7 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/KorToolsApp.h"
 #include "app/KorToolsDlg.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "platform/Dialog.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"

@@ -3,7 +3,7 @@
 // program's --json texts, units and choices.
 #include "framework/ValueReport.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "resources/Resource.h"
 #include "tests/cli/CalcProcess.h"
 #include "tests/dialogs/ToolDialogRun.h"
@@ -22,50 +22,43 @@ struct Shown {
     int unitId = 0; // the label beside it that names its unit, where there is one
 };
 
+// What each tool's dialog shows, by its command-line name; the dialog is the registry's.
 struct GuiTool {
     const char* name;
-    int templateId;
-    int (*run)(ToolModels& models);
     std::vector<Shown> shown;
     int patternList = 0; // the list that shows an enumeration, and its variable
     int patternVar = 0;
 };
 
-template <auto Member>
-int Run(ToolModels& models)
-{
-    return (models.*Member).RunDialog();
-}
-
 const std::vector<GuiTool>& GuiTools()
 {
     static const std::vector<GuiTool> tools = {
-        {"db", IDD_TOOL_DB, &Run<&ToolModels::db>,
+        {"db",
          {{IDC_DB_ABSOLUTE, CKOTDB::VarAbsolute}, {IDC_DB_DECIBELS, CKOTDB::VarDb}}},
-        {"freq", IDD_TOOL_FREQ, &Run<&ToolModels::freq>,
+        {"freq",
          {{IDC_FREQ_FREQUENCY, CKOTFreq::VarFrequency}, {IDC_FREQ_WAVELENGTH, CKOTFreq::VarWavelength}}},
-        {"spread", IDD_TOOL_SPREAD, &Run<&ToolModels::spread>,
+        {"spread",
          {{IDC_SPREAD_LOSS, CKOTSpread::VarLoss}, {IDC_SPREAD_DISTANCE, CKOTSpread::VarDistance}}},
-        {"path", IDD_TOOL_PATH, &Run<&ToolModels::path>,
+        {"path",
          {{IDC_PATH_FREQUENCY, CKOTPath::VarFrequency}, {IDC_PATH_LOSS, CKOTPath::VarLoss},
           {IDC_PATH_DISTANCE, CKOTPath::VarDistance}}},
-        {"noise", IDD_TOOL_TEMP, &Run<&ToolModels::temp>,
+        {"noise",
          {{IDC_TEMP_NOISE, CKOTTemp::VarNoise}, {IDC_TEMP_TEMPERATURE, CKOTTemp::VarTemperature},
           {IDC_TEMP_BANDWIDTH, CKOTTemp::VarBandwidth}}},
-        {"gain", IDD_TOOL_GAIN, &Run<&ToolModels::gain>,
+        {"gain",
          {{IDC_GAIN_FREQUENCY, CKOTGain::VarFrequency}, {IDC_GAIN_DISH, CKOTGain::VarDishSize},
           {IDC_GAIN_EFFICIENCY, CKOTGain::VarEfficiency}, {IDC_GAIN_GAIN, CKOTGain::VarPeakGain}}},
-        {"beamwidth", IDD_TOOL_T3DB, &Run<&ToolModels::t3db>,
+        {"beamwidth",
          {{IDC_T3DB_EFFICIENCY, CKOTT3dB::VarEfficiency}, {IDC_T3DB_GAIN, CKOTT3dB::VarPeakGain},
           {IDC_T3DB_BEAMWIDTH, CKOTT3dB::VarBeamwidth}}},
-        {"offaxis", IDD_TOOL_OFFAXIS, &Run<&ToolModels::off>,
+        {"offaxis",
          {{IDC_OFF_ANGLE, CKOTOff::VarOffAxisAngle}, {IDC_OFF_RELATIVE, CKOTOff::VarRelativeGain},
           {IDC_OFF_GAIN, CKOTOff::VarPeakGain}, {IDC_OFF_BEAMWIDTH, CKOTOff::VarBeamwidth}},
          IDC_OFF_PATTERN, CKOTOff::VarPattern},
-        {"gt", IDD_TOOL_GTOT, &Run<&ToolModels::gtot>,
+        {"gt",
          {{IDC_GTOT_GAIN, CKOTGtoT::VarPeakGain}, {IDC_GTOT_TEMPERATURE, CKOTGtoT::VarTemperature},
           {IDC_GTOT_GTOT, CKOTGtoT::VarGtoT}}},
-        {"link", IDD_TOOL_LINK, &Run<&ToolModels::link>,
+        {"link",
          {{IDC_LINK_FREQUENCY, CKOTLink::VarFrequency, IDC_LINK_FREQUENCY_UNIT},
           {IDC_LINK_TX_POWER, CKOTLink::VarTxPower}, {IDC_LINK_TX_GAIN, CKOTLink::VarTxPeakGain},
           {IDC_LINK_TX_RELATIVE, CKOTLink::VarTxRelativeGain}, {IDC_LINK_EIRP, CKOTLink::VarEirp},
@@ -73,21 +66,21 @@ const std::vector<GuiTool>& GuiTools()
           {IDC_LINK_RX_GAIN, CKOTLink::VarRxPeakGain}, {IDC_LINK_RX_RELATIVE, CKOTLink::VarRxRelativeGain},
           {IDC_LINK_RX_POWER, CKOTLink::VarRxPower}, {IDC_LINK_NOISE, CKOTLink::VarNoise},
           {IDC_LINK_CN, CKOTLink::VarCn}}},
-        {"pfd", IDD_TOOL_PFD, &Run<&ToolModels::pfd>,
+        {"pfd",
          {{IDC_PFD_FREQUENCY, CKOTPFD::VarFrequency, IDC_PFD_FREQUENCY_UNIT},
           {IDC_PFD_TX_POWER, CKOTPFD::VarTxPower}, {IDC_PFD_TX_GAIN, CKOTPFD::VarTxPeakGain},
           {IDC_PFD_TX_RELATIVE, CKOTPFD::VarTxRelativeGain}, {IDC_PFD_EIRP, CKOTPFD::VarEirp},
           {IDC_PFD_SPREADING, CKOTPFD::VarSpreading}, {IDC_PFD_OTHER_LOSSES, CKOTPFD::VarOtherLosses},
           {IDC_PFD_RX_GAIN, CKOTPFD::VarRxPeakGain}, {IDC_PFD_RX_RELATIVE, CKOTPFD::VarRxRelativeGain},
           {IDC_PFD_PFD, CKOTPFD::VarPfd}}},
-        {"cni", IDD_TOOL_CTONI, &Run<&ToolModels::ctoni>,
+        {"cni",
          {{IDC_CNI_CN, CKOTCtoNI::VarCn}, {IDC_CNI_IN, CKOTCtoNI::VarIn}, {IDC_CNI_CI, CKOTCtoNI::VarCi},
           {IDC_CNI_CNI, CKOTCtoNI::VarCni}}},
-        {"period", IDD_TOOL_FOV1, &Run<&ToolModels::fov1>,
+        {"period",
          {{IDC_FOV1_HEIGHT, CKOTFOV1::VarHeight, IDC_FOV1_HEIGHT_UNIT},
           {IDC_FOV1_RADIUS, CKOTFOV1::VarSemiMajorAxis, IDC_FOV1_RADIUS_UNIT},
           {IDC_FOV1_PERIOD, CKOTFOV1::VarPeriod, IDC_FOV1_PERIOD_UNIT}}},
-        {"fov", IDD_TOOL_FOV2, &Run<&ToolModels::fov2>,
+        {"fov",
          {{IDC_FOV2_HEIGHT, CKOTFOV2::VarHeight, IDC_FOV2_HEIGHT_UNIT},
           {IDC_FOV2_ELEVATION, CKOTFOV2::VarElevation, IDC_FOV2_ELEVATION_UNIT},
           {IDC_FOV2_DISTANCE, CKOTFOV2::VarDistance, IDC_FOV2_DISTANCE_UNIT},
@@ -105,9 +98,9 @@ std::string CommandLineNameOf(const CKorObj& model, int index)
 
 TEST(CalcDefaults, TheTableCoversEveryTool)
 {
-    ASSERT_EQ(GuiTools().size(), CatalogTools().size());
+    ASSERT_EQ(GuiTools().size(), RegisteredTools().size());
     for (const GuiTool& tool : GuiTools())
-        EXPECT_NE(FindCatalogTool(tool.name), nullptr) << tool.name;
+        EXPECT_NE(FindTool(tool.name), nullptr) << tool.name;
 }
 
 TEST(CalcDefaults, EveryToolPrintsWhatItsDialogShowsAtAFreshStart)
@@ -122,11 +115,12 @@ TEST(CalcDefaults, EveryToolPrintsWhatItsDialogShowsAtAFreshStart)
 
         const auto models = std::make_unique<ToolModels>();
         PrepareStartingModels(*models);
-        const CKorObj& model = FindCatalogTool(gui.name)->model(*models);
+        const RegisteredTool& tool = *FindTool(gui.name);
+        const CKorObj& model = tool.model(*models);
         EXPECT_EQ(printed.at("variables").size(), static_cast<std::size_t>(model.GetVarCount() - 2));
 
         ScriptedHost host;
-        host.OnDialog(gui.templateId, [&](ScriptedDialog& d) {
+        host.OnDialog(tool.dialogTemplate, [&](ScriptedDialog& d) {
             for (const Shown& shown : gui.shown) {
                 const std::string name = CommandLineNameOf(model, shown.var);
                 SCOPED_TRACE(name);
@@ -142,8 +136,9 @@ TEST(CalcDefaults, EveryToolPrintsWhatItsDialogShowsAtAFreshStart)
                                                                 static_cast<std::size_t>(d.Selection(gui.patternList))));
             }
         });
-        EXPECT_EQ(gui.run(*models), 1);
-        EXPECT_EQ(host.PendingScripts(gui.templateId), 0u);
+        // The registry's dialog is the one its model runs.
+        EXPECT_EQ(tool.runDialog(*models), 1);
+        EXPECT_EQ(host.PendingScripts(tool.dialogTemplate), 0u);
     }
 }
 
@@ -153,7 +148,7 @@ TEST(CalcDefaults, TextAndToolListComeFromTheSameModels)
 {
     const auto models = std::make_unique<ToolModels>();
     PrepareStartingModels(*models);
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         SCOPED_TRACE(tool.name);
         const CalcRun run = RunCalc({tool.name});
         EXPECT_EQ(run.status, 0);
@@ -162,9 +157,9 @@ TEST(CalcDefaults, TextAndToolListComeFromTheSameModels)
     const CalcRun list = RunCalc({"--list"});
     ASSERT_EQ(list.status, 0);
     const std::vector<std::string> lines = Lines(list.out);
-    ASSERT_EQ(lines.size(), CatalogTools().size());
+    ASSERT_EQ(lines.size(), RegisteredTools().size());
     for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i], std::string(CatalogTools()[i].name) + '\t' + LauncherCaption(CatalogTools()[i]));
+        EXPECT_EQ(lines[i], std::string(RegisteredTools()[i].name) + '\t' + LauncherCaption(RegisteredTools()[i]));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "framework/Units.h"
 #include "framework/ValueReport.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "state/ToolState.h"
 #include "tests/cli/CalcProcess.h"
 #include "tests/models/ModelChecks.h"
@@ -60,11 +60,11 @@ std::string RandomEntry(const CKorObj& model, int index, std::mt19937& random)
 }
 
 // The model after random choices and entries, as a user might leave the tool.
-void Scramble(const CatalogTool& tool, CKorObj& model, std::mt19937& random)
+void Scramble(const RegisteredTool& tool, CKorObj& model, std::mt19937& random)
 {
     const int count = model.GetVarCount();
     auto anyVar = [&] { return std::uniform_int_distribution<int>(2, count - 1)(random); };
-    if (tool.hasCalcVar)
+    if (tool.HasCalcVar())
         model.SetCalcVar(anyVar());
     if (tool.fixedVar) {
         const int index = anyVar();
@@ -102,7 +102,7 @@ bool HoldsAValueNoEntryGives(const CKorObj& model)
 // Random entries in the tool, then its command line through the program: every value back,
 // in full precision, in the same unit, with the same text. False when the tool was left in a
 // state that no command line of entries can give back; then the program must say so.
-bool ExpectRoundTrip(const CatalogTool& tool, std::mt19937& random)
+bool ExpectRoundTrip(const RegisteredTool& tool, std::mt19937& random)
 {
     const auto models = std::make_unique<ToolModels>();
     PrepareStartingModels(*models);
@@ -110,7 +110,7 @@ bool ExpectRoundTrip(const CatalogTool& tool, std::mt19937& random)
     Scramble(tool, model, random);
     // The field of view's quantities can be left by an earlier choice of fixed variable, or
     // clamped, so that they fit no pair of entries under the present one.
-    if (tool.entryMarksEdited && !IsOneTriangle(model))
+    if (tool.MarksEditedVar() && !IsOneTriangle(model))
         return false;
     if (!AntennasInStep(model))
         return false;
@@ -155,7 +155,7 @@ constexpr int Rounds = 12;
 TEST(CalcRoundTrip, TheCommandLineOfAToolReproducesItsValues)
 {
     std::mt19937 random(20240917);
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         SCOPED_TRACE(tool.name);
         int reproduced = 0;
         for (int round = 0; round < Rounds; ++round)

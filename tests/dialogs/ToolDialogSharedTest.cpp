@@ -43,7 +43,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -51,28 +53,22 @@
 
 namespace {
 
-// A fresh model of one tool, opened the way the launcher opens it.
+// A fresh set of models, one tool of which is opened the way the launcher opens it.
 class OpenTool {
 public:
-    virtual ~OpenTool() = default;
-    virtual CKorObj& Model() = 0;
-    virtual int RunDialog() = 0;
-};
-
-template <class ToolModel>
-class OpenToolOf final : public OpenTool {
-public:
-    CKorObj& Model() override { return m_model; }
-    int RunDialog() override { return m_model.RunDialog(); }
+    explicit OpenTool(const char* name) : m_tool(*FindTool(name)), m_models(std::make_unique<ToolModels>()) {}
+    CKorObj& Model() { return m_tool.model(*m_models); }
+    int RunDialog() { return m_tool.runDialog(*m_models); }
 
 private:
-    ToolModel m_model;
+    const RegisteredTool& m_tool;
+    std::unique_ptr<ToolModels> m_models;
 };
 
-template <class ToolModel>
-std::unique_ptr<OpenTool> Make()
+// The dialog the tool's model runs.
+int TemplateOf(const char* name)
 {
-    return std::make_unique<OpenToolOf<ToolModel>>();
+    return FindTool(name)->dialogTemplate;
 }
 
 enum class Applied {
@@ -81,9 +77,7 @@ enum class Applied {
 };
 
 struct ToolCase {
-    const char* name;
-    int templateId;
-    std::unique_ptr<OpenTool> (*make)();
+    const char* name; // on the command line
     int edit;
     const char* accepted; // a text the edit's variable takes
     const char* refused;  // a text outside the variable's limits
@@ -98,29 +92,29 @@ void PrintTo(const ToolCase& tool, std::ostream* out)
 }
 
 const ToolCase Tools[] = {
-    {"decibel", IDD_TOOL_DB, &Make<CKOTDB>, IDC_DB_ABSOLUTE, "100", "0", Applied::ByButton, IDC_DB_TO_DB, false},
-    {"frequency", IDD_TOOL_FREQ, &Make<CKOTFreq>, IDC_FREQ_FREQUENCY, "14", "0", Applied::ByButton,
+    {"db", IDC_DB_ABSOLUTE, "100", "0", Applied::ByButton, IDC_DB_TO_DB, false},
+    {"freq", IDC_FREQ_FREQUENCY, "14", "0", Applied::ByButton,
      IDC_FREQ_TO_WAVELENGTH, false},
-    {"spreading loss", IDD_TOOL_SPREAD, &Make<CKOTSpread>, IDC_SPREAD_DISTANCE, "1000", "0", Applied::ByButton,
+    {"spread", IDC_SPREAD_DISTANCE, "1000", "0", Applied::ByButton,
      IDC_SPREAD_CALC_LOSS, false},
-    {"path loss", IDD_TOOL_PATH, &Make<CKOTPath>, IDC_PATH_DISTANCE, "1000", "0.0005", Applied::ByButton,
+    {"path", IDC_PATH_DISTANCE, "1000", "0.0005", Applied::ByButton,
      IDC_PATH_CALC_LOSS, true},
-    {"noise temperature", IDD_TOOL_TEMP, &Make<CKOTTemp>, IDC_TEMP_TEMPERATURE, "600", "0", Applied::ByButton,
+    {"noise", IDC_TEMP_TEMPERATURE, "600", "0", Applied::ByButton,
      IDC_TEMP_CALC_NOISE, true},
-    {"peak gain", IDD_TOOL_GAIN, &Make<CKOTGain>, IDC_GAIN_DISH, "3", "0.0005", Applied::ByButton,
+    {"gain", IDC_GAIN_DISH, "3", "0.0005", Applied::ByButton,
      IDC_GAIN_CALC_GAIN, true},
     // Leaving these two tools' edits reaches a handler that deliberately applies nothing.
-    {"beamwidth", IDD_TOOL_T3DB, &Make<CKOTT3dB>, IDC_T3DB_EFFICIENCY, "0.5", "2", Applied::ByButton,
+    {"beamwidth", IDC_T3DB_EFFICIENCY, "0.5", "2", Applied::ByButton,
      IDC_T3DB_CALC_BEAMWIDTH, true},
-    {"off-axis gain", IDD_TOOL_OFFAXIS, &Make<CKOTOff>, IDC_OFF_ANGLE, "10", "200", Applied::ByButton,
+    {"offaxis", IDC_OFF_ANGLE, "10", "200", Applied::ByButton,
      IDC_OFF_CALC_RELATIVE, true},
-    {"G/T", IDD_TOOL_GTOT, &Make<CKOTGtoT>, IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
-    {"orbit period", IDD_TOOL_FOV1, &Make<CKOTFOV1>, IDC_FOV1_HEIGHT, "1000", "0", Applied::OnLeaving, 0, false},
+    {"gt", IDC_GTOT_TEMPERATURE, "600", "0", Applied::OnLeaving, 0, false},
+    {"period", IDC_FOV1_HEIGHT, "1000", "0", Applied::OnLeaving, 0, false},
     // A refused field-of-view entry is not refreshed over: the text stays for correction.
-    {"link budget", IDD_TOOL_LINK, &Make<CKOTLink>, IDC_LINK_FREQUENCY, "14", "4e6", Applied::OnLeaving, 0, false},
-    {"PFD", IDD_TOOL_PFD, &Make<CKOTPFD>, IDC_PFD_SPREADING, "170", "600", Applied::OnLeaving, 0, false},
-    {"C/(N+I)", IDD_TOOL_CTONI, &Make<CKOTCtoNI>, IDC_CNI_CN, "20", "3001", Applied::OnLeaving, 0, false},
-    {"field of view", IDD_TOOL_FOV2, &Make<CKOTFOV2>, IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
+    {"link", IDC_LINK_FREQUENCY, "14", "4e6", Applied::OnLeaving, 0, false},
+    {"pfd", IDC_PFD_SPREADING, "170", "600", Applied::OnLeaving, 0, false},
+    {"cni", IDC_CNI_CN, "20", "3001", Applied::OnLeaving, 0, false},
+    {"fov", IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
      true},
 };
 
@@ -139,14 +133,14 @@ protected:
     static std::vector<double> Run(ScriptedHost& host, const DialogScript& script)
     {
         const ToolCase& tool = GetParam();
-        std::unique_ptr<OpenTool> open = tool.make();
-        host.OnDialog(tool.templateId, script);
-        EXPECT_EQ(open->RunDialog(), 1);
-        EXPECT_EQ(host.PendingScripts(tool.templateId), 0u);
-        return RealValues(open->Model());
+        OpenTool open(tool.name);
+        host.OnDialog(TemplateOf(tool.name), script);
+        EXPECT_EQ(open.RunDialog(), 1);
+        EXPECT_EQ(host.PendingScripts(TemplateOf(tool.name)), 0u);
+        return RealValues(open.Model());
     }
 
-    static std::vector<double> Untouched() { return RealValues(GetParam().make()->Model()); }
+    static std::vector<double> Untouched() { return RealValues(OpenTool(GetParam().name).Model()); }
 };
 
 TEST_P(ToolDialogShared, ClosingAppliesAFocusedEntryOnlyWhereLeavingItWould)
@@ -160,7 +154,7 @@ TEST_P(ToolDialogShared, ClosingAppliesAFocusedEntryOnlyWhereLeavingItWould)
             (d.*closing.press)();
             EXPECT_TRUE(d.Ended());
             const bool enter = closing.press == &ScriptedDialog::PressEnter;
-            EXPECT_EQ(d.Result(), enter ? DefaultButton(tool.templateId) : IDCANCEL);
+            EXPECT_EQ(d.Result(), enter ? DefaultButton(TemplateOf(tool.name)) : IDCANCEL);
         });
         EXPECT_TRUE(host.ErrorsShown().empty());
 
@@ -218,21 +212,21 @@ TEST_P(ToolDialogShared, ARefusedEntryBeepsShowsWhyAndChangesNothing)
     EXPECT_NE(host.ErrorsShown()[0].explanation.find("which is"), std::string::npos)
         << host.ErrorsShown()[0].explanation;
     EXPECT_EQ(host.Beeps(), std::vector<unsigned>{MB_ERRORBEEP});
-    EXPECT_EQ(host.DialogsRun(), (std::vector<int>{tool.templateId, IDD_ERRORMSG}));
+    EXPECT_EQ(host.DialogsRun(), (std::vector<int>{TemplateOf(tool.name), IDD_ERRORMSG}));
 }
 
 TEST_P(ToolDialogShared, TheWindowMenuCopiesTheValuesAndTheCommandThatGivesThem)
 {
     const ToolCase& tool = GetParam();
     ScriptedHost host;
-    std::unique_ptr<OpenTool> open = tool.make();
-    const CKorObj& model = open->Model();
-    const CatalogTool* catalogTool = CatalogToolOf(model);
+    OpenTool open(tool.name);
+    const CKorObj& model = open.Model();
+    const RegisteredTool* catalogTool = ToolOf(model);
     ASSERT_NE(catalogTool, nullptr);
     const std::vector<double> before = RealValues(model);
     const int calcVarBefore = model.GetCalcVar();
 
-    host.OnDialog(tool.templateId, [&](ScriptedDialog& d) {
+    host.OnDialog(TemplateOf(tool.name), [&](ScriptedDialog& d) {
         const std::vector<std::string> menu = d.WindowMenu();
         ASSERT_GE(menu.size(), 2u);
         EXPECT_EQ(std::vector<std::string>(menu.end() - 2, menu.end()),
@@ -248,12 +242,20 @@ TEST_P(ToolDialogShared, TheWindowMenuCopiesTheValuesAndTheCommandThatGivesThem)
         EXPECT_FALSE(d.Ended());
         EXPECT_EQ(d.Focus(), focus);
     });
-    EXPECT_EQ(open->RunDialog(), 1);
-    EXPECT_EQ(host.PendingScripts(tool.templateId), 0u);
+    EXPECT_EQ(open.RunDialog(), 1);
+    EXPECT_EQ(host.PendingScripts(TemplateOf(tool.name)), 0u);
     EXPECT_EQ(RealValues(model), before);
     EXPECT_EQ(model.GetCalcVar(), calcVarBefore);
     EXPECT_TRUE(host.ErrorsShown().empty());
-    EXPECT_EQ(host.DialogsRun(), std::vector<int>{tool.templateId});
+    EXPECT_EQ(host.DialogsRun(), std::vector<int>{TemplateOf(tool.name)});
+}
+
+TEST(ToolDialogSharedCases, CoverEveryTool)
+{
+    for (const RegisteredTool& tool : RegisteredTools())
+        EXPECT_TRUE(std::any_of(std::begin(Tools), std::end(Tools),
+                                [&](const ToolCase& row) { return std::string(row.name) == tool.name; }))
+            << tool.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolDialogShared, ::testing::ValuesIn(Tools),

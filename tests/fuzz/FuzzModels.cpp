@@ -8,7 +8,7 @@
 #include "models/AntennaCoupling.h"
 #include "models/KOTLink.h"
 #include "models/KOTPFD.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
 #include "resources/Resource.h"
@@ -215,15 +215,13 @@ struct Tool {
 
 std::vector<Tool> Tools(Models& models)
 {
-    return {
-        {"decibel", &models.db},     {"frequency", &models.freq}, {"path loss", &models.path},
-        {"spreading", &models.spread}, {"orbit period", &models.fov1}, {"field of view", &models.fov2},
-        {"noise", &models.temp},     {"peak gain", &models.gain}, {"off-axis", &models.off},
-        {"G/T", &models.gtot},       {"beamwidth", &models.t3db}, {"link budget", &models.link},
-        {"PFD", &models.pfd},        {"C/(N+I)", &models.ctoni},
-        // The C/(N+I) tool's own links, which its buttons open and align.
-        {"C/(N+I) wanted link", &models.ctoni.m_wanted}, {"C/(N+I) interfering link", &models.ctoni.m_interfering},
-    };
+    std::vector<Tool> tools;
+    for (const RegisteredTool& tool : RegisteredTools())
+        tools.push_back({tool.name, &tool.model(models)});
+    // The C/(N+I) tool's own links, which its buttons open and align.
+    tools.push_back({"cni wanted link", &models.ctoni.m_wanted});
+    tools.push_back({"cni interfering link", &models.ctoni.m_interfering});
+    return tools;
 }
 
 // What a tool offers besides its variables: its buttons, its sub-tools, the launcher's
@@ -240,22 +238,8 @@ const Operation Operations[] = {
     [](Models& m, FuzzedDataProvider&) { CoupleAfterGtoT(m); },
     [](Models& m, FuzzedDataProvider&) { CoupleAfterBeamwidth(m); },
     [](Models& m, FuzzedDataProvider& in) {
-        switch (in.ConsumeIntegralInRange(0, 13)) {
-        case 0: m.db.RunDialog(); break;
-        case 1: m.freq.RunDialog(); break;
-        case 2: m.path.RunDialog(); break;
-        case 3: m.spread.RunDialog(); break;
-        case 4: m.fov1.RunDialog(); break;
-        case 5: m.fov2.RunDialog(); break;
-        case 6: m.temp.RunDialog(); break;
-        case 7: m.gain.RunDialog(); break;
-        case 8: m.off.RunDialog(); break;
-        case 9: m.gtot.RunDialog(); break;
-        case 10: m.t3db.RunDialog(); break;
-        case 11: m.link.RunDialog(); break;
-        case 12: m.ctoni.RunDialog(); break;
-        default: m.pfd.RunDialog(); break;
-        }
+        const auto tools = RegisteredTools();
+        tools[in.ConsumeIntegralInRange<std::size_t>(0, tools.size() - 1)].runDialog(m);
     },
     [](Models& m, FuzzedDataProvider& in) {
         switch (in.ConsumeIntegralInRange(0, 6)) {

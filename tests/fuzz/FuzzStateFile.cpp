@@ -5,7 +5,7 @@
 // 928 bytes; and loading that save and saving again gives the same bytes, whatever they hold.
 // Values out of limits or not numbers at all are allowed: they are loaded and shown as they are.
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHost.h"
 #include "state/ToolState.h"
@@ -81,9 +81,11 @@ std::vector<unsigned char> Save(const ToolModels& models)
 // Every value and unit as the tools show them, and every tool's dialog over them.
 void ShowEverything(ToolModels& models)
 {
-    const CKorObj* all[] = {&models.db,   &models.freq, &models.path, &models.spread, &models.fov1, &models.fov2,
-                            &models.temp, &models.gain, &models.off,  &models.gtot,   &models.t3db, &models.pfd,
-                            &models.link, &models.ctoni, &models.ctoni.m_wanted, &models.ctoni.m_interfering};
+    std::vector<const CKorObj*> all;
+    for (const RegisteredTool& tool : RegisteredTools())
+        all.push_back(&tool.model(models));
+    all.push_back(&models.ctoni.m_wanted);
+    all.push_back(&models.ctoni.m_interfering);
     for (const CKorObj* model : all) {
         for (int index = 0; index <= model->GetVarCount(); ++index) {
             std::string text;

@@ -6,9 +6,7 @@
 #include "framework/Units.h"
 #include "framework/ValueReport.h"
 #include "models/ToolCatalog.h"
-#include "models/ToolModels.h"
-#include "platform/DialogTemplate.h"
-#include "resources/Resource.h"
+#include "models/ToolRegistry.h"
 #include "tests/models/ModelChecks.h"
 
 #include <gtest/gtest.h>
@@ -37,35 +35,10 @@ std::string NameOf(const CKorObj& model, int index)
     return name;
 }
 
-TEST(ToolCatalog, FourteenToolsEachWithItsLauncherCaptionAndModel)
-{
-    const auto models = StartingModels();
-    const DialogTemplate* launcher = FindDialogTemplate(IDD_KORTOOLS_DIALOG);
-    ASSERT_NE(launcher, nullptr);
-    std::set<std::string> names;
-    std::set<int> buttons;
-    for (const CatalogTool& tool : CatalogTools()) {
-        SCOPED_TRACE(tool.name);
-        names.insert(tool.name);
-        buttons.insert(tool.launcherButton);
-        EXPECT_EQ(FindCatalogTool(tool.name), &tool);
-        ASSERT_NE(launcher->Find(tool.launcherButton), nullptr);
-        EXPECT_EQ(LauncherCaption(tool), launcher->Find(tool.launcherButton)->text);
-        EXPECT_EQ(CatalogToolOf(tool.model(*models)), &tool);
-        EXPECT_EQ(tool.fixedVar == nullptr, tool.setFixedVar == nullptr);
-        EXPECT_EQ(tool.receiveGainFlag == nullptr, tool.setReceiveGainFlag == nullptr);
-    }
-    EXPECT_EQ(names.size(), 14u);
-    EXPECT_EQ(buttons.size(), 14u);
-    EXPECT_EQ(FindCatalogTool("LINK"), nullptr);
-    // The C/(N+I) tool's own links are link budgets like any other.
-    EXPECT_EQ(CatalogToolOf(models->ctoni.m_wanted), FindCatalogTool("link"));
-}
-
 TEST(ToolCatalog, EveryVariableHasACommandLineNameOfItsOwn)
 {
     const auto models = StartingModels();
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         const CKorObj& model = tool.model(*models);
         std::set<std::string> names;
         for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index) {
@@ -81,7 +54,7 @@ TEST(ToolCatalog, EveryVariableHasACommandLineNameOfItsOwn)
 TEST(ToolCatalog, AnEnumerationTakesItsChoiceByNumberOrText)
 {
     auto models = StartingModels();
-    const CatalogTool& tool = *FindCatalogTool("offaxis");
+    const RegisteredTool& tool = *FindTool("offaxis");
     CKorObj& model = tool.model(*models);
     const int pattern = FindVarByCommandLineName(model, "gain_pattern");
     ASSERT_GE(pattern, 0);
@@ -102,7 +75,7 @@ TEST(ToolCatalog, AnEnumerationTakesItsChoiceByNumberOrText)
 TEST(ToolCatalog, AFieldOfViewEntryMakesItsVariableTheEditedOne)
 {
     auto models = StartingModels();
-    const CatalogTool& tool = *FindCatalogTool("fov");
+    const RegisteredTool& tool = *FindTool("fov");
     CKorObj& model = tool.model(*models);
     const int distance = FindVarByCommandLineName(model, "distance_to_horizon");
     ErrorSink sink;
@@ -124,7 +97,7 @@ int UnitCodeOf(const std::string& label)
 // Applies a line CommandLineFor wrote to the tool's model in `models`, as the command-line
 // program reads it. Every word must be taken, but for a value beyond an entry's limits that the
 // tool had derived: then `reproducible` turns false and the rest of the line is not applied.
-void Replay(const CatalogTool& tool, ToolModels& models, const std::string& line, const CKorObj& original,
+void Replay(const RegisteredTool& tool, ToolModels& models, const std::string& line, const CKorObj& original,
             bool& reproducible)
 {
     reproducible = true;
@@ -194,7 +167,7 @@ void ExpectSameValues(const CKorObj& expected, const CKorObj& actual)
 
 // What an engineer might do to a tool: type a value near the one shown (or far from it), pick
 // another calculated variable, display unit, fixed variable or the EPFD.
-void DoSomething(const CatalogTool& tool, CKorObj& model, std::mt19937& random)
+void DoSomething(const RegisteredTool& tool, CKorObj& model, std::mt19937& random)
 {
     const int first = VarIndexDescription + 1;
     const int count = model.GetVarCount();
@@ -202,7 +175,7 @@ void DoSomething(const CatalogTool& tool, CKorObj& model, std::mt19937& random)
     switch (std::uniform_int_distribution<int>(0, 9)(random)) {
     case 0:
         // As the tool's "Calculate" button does: the variable is derived at once.
-        if (tool.hasCalcVar)
+        if (tool.HasCalcVar())
             ChooseCalcVar(model, index);
         return;
     case 1:
@@ -241,7 +214,7 @@ void DoSomething(const CatalogTool& tool, CKorObj& model, std::mt19937& random)
 TEST(ToolCatalog, TheCommandLineGivesBackEveryValueAndChoice)
 {
     std::mt19937 random(20261209);
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         int reproduced = 0;
         for (int round = 0; round < 60; ++round) {
             auto worked = StartingModels();
@@ -249,7 +222,7 @@ TEST(ToolCatalog, TheCommandLineGivesBackEveryValueAndChoice)
             const int steps = round == 0 ? 0 : std::uniform_int_distribution<int>(1, 8)(random);
             for (int step = 0; step < steps; ++step)
                 DoSomething(tool, model, random);
-            if ((tool.entryMarksEdited && !IsOneTriangle(model)) || !AntennasInStep(model))
+            if ((tool.MarksEditedVar() && !IsOneTriangle(model)) || !AntennasInStep(model))
                 continue;
             const std::string line = CommandLineFor(tool, model);
             SCOPED_TRACE(line);
@@ -279,7 +252,7 @@ TEST(ToolCatalog, TheCommandLineGivesBackEveryValueAndChoice)
 TEST(ToolCatalog, ADefaultToolNeedsNoOptions)
 {
     const auto models = StartingModels();
-    for (const CatalogTool& tool : CatalogTools()) {
+    for (const RegisteredTool& tool : RegisteredTools()) {
         const std::string line = CommandLineFor(tool, tool.model(*models));
         SCOPED_TRACE(line);
         EXPECT_EQ(line.find("--"), std::string::npos);

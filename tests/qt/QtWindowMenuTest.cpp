@@ -87,7 +87,7 @@ TEST(QtWindowMenu, ARightClickOnTheBackgroundCopiesTheToolsValues)
         EXPECT_EQ(Clipboard(), FromUtf8(FormatValueLines(model)));
 
         OpenMenuAndChoose([&] { ClickAt(window, QPoint(3, 3), Qt::RightButton); }, entries, "Copy as Command");
-        EXPECT_EQ(Clipboard(), FromUtf8(CommandLineFor(*CatalogToolOf(model), model)));
+        EXPECT_EQ(Clipboard(), FromUtf8(CommandLineFor(*ToolOf(model), model)));
     });
     EXPECT_FALSE(Clipboard().isEmpty());
 }

@@ -5,7 +5,7 @@
 #include "formulas/Propagation.h"
 #include "framework/ErrorSink.h"
 #include "models/AntennaCoupling.h"
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "resources/Resource.h"
 #include "state/ToolState.h"
 #include "tests/models/ModelChecks.h"

@@ -3,7 +3,7 @@
 // and small helpers over files held in memory.
 #pragma once
 
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "state/FieldIO.h"
 
 #include <gtest/gtest.h>

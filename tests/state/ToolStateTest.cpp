@@ -1,6 +1,6 @@
 // kortools.dat as a whole: where each tool's values lie in it, and what a new, short, shifted,
 // foreign or garbled file gives the models.
-#include "models/ToolModels.h"
+#include "models/ToolRegistry.h"
 #include "state/FieldIO.h"
 #include "state/ToolState.h"
 #include "tests/state/StateLayout.h"

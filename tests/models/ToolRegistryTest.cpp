@@ -1,0 +1,70 @@
+// The registry is the one list of tools: each tool once, and everything that goes through the
+// tools sees them in the registry's order, the records of kortools.dat in their own.
+#include "models/ToolRegistry.h"
+#include "platform/DialogTemplate.h"
+#include "resources/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+TEST(ToolRegistry, EachToolOnceWithItsButtonDialogRecordAndModel)
+{
+    const auto models = std::make_unique<ToolModels>();
+    const DialogTemplate* launcher = FindDialogTemplate(IDD_KORTOOLS_DIALOG);
+    ASSERT_NE(launcher, nullptr);
+    std::set<std::string> names;
+    std::set<int> buttons, dialogs, records;
+    std::set<const CKorObj*> toolModels;
+    for (const RegisteredTool& tool : RegisteredTools()) {
+        SCOPED_TRACE(tool.name);
+        names.insert(tool.name);
+        buttons.insert(tool.launcherButton);
+        dialogs.insert(tool.dialogTemplate);
+        records.insert(tool.record);
+        toolModels.insert(&tool.model(*models));
+        EXPECT_EQ(FindTool(tool.name), &tool);
+        EXPECT_EQ(FindToolByButton(tool.launcherButton), &tool);
+        EXPECT_EQ(ToolOf(tool.model(*models)), &tool);
+        ASSERT_NE(launcher->Find(tool.launcherButton), nullptr);
+        EXPECT_EQ(LauncherCaption(tool), launcher->Find(tool.launcherButton)->text);
+        EXPECT_NE(FindDialogTemplate(tool.dialogTemplate), nullptr);
+        EXPECT_EQ(tool.fixedVar == nullptr, tool.setFixedVar == nullptr);
+        EXPECT_EQ(tool.receiveGainFlag == nullptr, tool.setReceiveGainFlag == nullptr);
+    }
+    const std::size_t count = RegisteredTools().size();
+    EXPECT_EQ(count, static_cast<std::size_t>(ToolCount));
+    for (const auto size : {names.size(), buttons.size(), dialogs.size(), records.size(), toolModels.size()})
+        EXPECT_EQ(size, count);
+    EXPECT_EQ(*records.begin(), 1);
+    EXPECT_EQ(*records.rbegin(), ToolCount);
+    EXPECT_EQ(FindTool("LINK"), nullptr);
+    EXPECT_EQ(FindToolByButton(IDC_LOGO), nullptr);
+    // The C/(N+I) tool's own links are link budgets like any other.
+    EXPECT_EQ(ToolOf(models->ctoni.m_wanted), FindTool("link"));
+}
+
+TEST(ToolRegistry, TheRecordsAreVisitedInTheirNumberedOrder)
+{
+    const auto models = std::make_unique<ToolModels>();
+    std::vector<const CKorObj*> visited;
+    ForEachToolRecord(*models, [&](const CKorObj& model) { visited.push_back(&model); });
+    ASSERT_EQ(visited.size(), RegisteredTools().size());
+    for (const RegisteredTool& tool : RegisteredTools())
+        EXPECT_EQ(visited[static_cast<std::size_t>(tool.record - 1)], &tool.model(*models)) << tool.name;
+}
+
+TEST(ToolRegistry, CopyGivesOneModelAnotherOfTheSameToolsValues)
+{
+    const auto from = std::make_unique<ToolModels>();
+    const auto to = std::make_unique<ToolModels>();
+    from->db.m_absolute = 1234.0;
+    from->fov2.m_fixedVar = CKOTFOV2::VarDistance;
+    FindTool("db")->copy(to->db, from->db);
+    FindTool("fov")->copy(to->fov2, from->fov2);
+    EXPECT_EQ(to->db.m_absolute, 1234.0);
+    EXPECT_EQ(to->fov2.m_fixedVar, CKOTFOV2::VarDistance);
+}
