@@ -99,6 +99,10 @@ public:
     bool HasControl(int id) const;
     bool GetItemText(int id, std::string& out) const;
     bool SetItemText(int id, const std::string& text);
+    // Whether the user has typed into the edit since the program last set its text.
+    bool IsItemModified(int id) const;
+    bool SetItemModified(int id, bool modified);
+    bool SetItemToolTip(int id, const std::string& text);
     bool IsItemEnabled(int id) const;
     bool EnableItem(int id, bool enabled);
     bool IsItemVisible(int id) const;

@@ -21,6 +21,21 @@ bool CDialog::SetItemText(int id, const std::string& text)
     return m_window && m_window->SetText(id, text);
 }
 
+bool CDialog::IsItemModified(int id) const
+{
+    return m_window && m_window->IsModified(id);
+}
+
+bool CDialog::SetItemModified(int id, bool modified)
+{
+    return m_window && m_window->SetModified(id, modified);
+}
+
+bool CDialog::SetItemToolTip(int id, const std::string& text)
+{
+    return m_window && m_window->SetToolTip(id, text);
+}
+
 bool CDialog::IsItemEnabled(int id) const
 {
     return m_window && m_window->IsEnabled(id);

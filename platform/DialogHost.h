@@ -11,6 +11,15 @@ struct ChartData;
 // One running dialog's controls, addressed by control id. Every operation on an id that the
 // dialog does not have answers false (or -1, or an empty text) and changes nothing. Setting a
 // text, a check or a selection never produces a notification.
+//
+// An edit keeps a modified flag: the user's typing sets it (typing the same text again too),
+// the program setting the edit's text clears it. The edit's text is what the program last
+// showed, rounded for display, for as long as the flag is clear.
+//
+// Where the program sets an edit's text, the caret goes to the start, unless the whole old text
+// was selected: then the whole new one is. The whole text is selected when Tab reaches the edit,
+// and when the edit has the focus as its window gets the keyboard (shown, or a dialog above it
+// closed), so that what the user types next replaces it.
 class DialogWindow {
 public:
     virtual ~DialogWindow() = default;
@@ -18,6 +27,11 @@ public:
     virtual bool HasControl(int id) const = 0;
     virtual bool GetText(int id, std::string& out) const = 0;
     virtual bool SetText(int id, const std::string& text) = 0;
+    // False for anything but an edit.
+    virtual bool IsModified(int id) const = 0;
+    virtual bool SetModified(int id, bool modified) = 0;
+    // The text shown while the pointer rests on the control; an empty text shows none.
+    virtual bool SetToolTip(int id, const std::string& text) = 0;
     virtual bool IsEnabled(int id) const = 0;
     virtual bool SetEnabled(int id, bool enabled) = 0;
     virtual bool IsVisible(int id) const = 0;

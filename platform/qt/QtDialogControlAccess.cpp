@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <climits>
 
@@ -95,13 +96,21 @@ bool QtDialogWindow::SetText(int id, const std::string& text)
     switch (entry->control->kind) {
     case ControlKind::Edit:
         if (auto* edit = qobject_cast<QLineEdit*>(entry->widget)) {
+            // A refresh must not undo the selection that makes the user's next keys replace the
+            // value. setText also clears the modified flag.
+            const bool whole = !edit->text().isEmpty() && edit->selectedText() == edit->text();
             edit->setText(FromUtf8(text));
-            // Show the start of a long value, not its end.
-            edit->setCursorPosition(0);
+            if (whole)
+                SelectWholeText(*edit);
+            else
+                // Show the start of a long value, not its end.
+                edit->setCursorPosition(0);
         } else {
             QString lines = FromUtf8(text);
             lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            static_cast<QPlainTextEdit*>(entry->widget)->setPlainText(lines);
+            auto* box = static_cast<QPlainTextEdit*>(entry->widget);
+            box->setPlainText(lines);
+            box->document()->setModified(false);
         }
         return true;
     case ControlKind::PushButton:
@@ -125,6 +134,43 @@ bool QtDialogWindow::SetText(int id, const std::string& text)
         return false;
     }
     return false;
+}
+
+void QtDialogWindow::SelectWholeText(QLineEdit& edit)
+{
+    const int length = static_cast<int>(edit.text().size());
+    edit.setSelection(length, -length);
+}
+
+bool QtDialogWindow::IsModified(int id) const
+{
+    const Entry* entry = Find(id);
+    if (!entry || entry->control->kind != ControlKind::Edit)
+        return false;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(entry->widget))
+        return edit->isModified();
+    return static_cast<const QPlainTextEdit*>(entry->widget)->document()->isModified();
+}
+
+bool QtDialogWindow::SetModified(int id, bool modified)
+{
+    Entry* entry = Find(id);
+    if (!entry || entry->control->kind != ControlKind::Edit)
+        return false;
+    if (auto* edit = qobject_cast<QLineEdit*>(entry->widget))
+        edit->setModified(modified);
+    else
+        static_cast<QPlainTextEdit*>(entry->widget)->document()->setModified(modified);
+    return true;
+}
+
+bool QtDialogWindow::SetToolTip(int id, const std::string& text)
+{
+    Entry* entry = Find(id);
+    if (!entry)
+        return false;
+    entry->widget->setToolTip(FromUtf8(text));
+    return true;
 }
 
 bool QtDialogWindow::IsEnabled(int id) const

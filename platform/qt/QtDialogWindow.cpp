@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 QtDialogFrame::QtDialogFrame(QtDialogWindow& window, QWidget* owner, Qt::WindowFlags flags)
     : QDialog(owner, flags), m_window(window)
@@ -24,6 +25,9 @@ bool QtDialogFrame::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
+        break;
+    case QEvent::FocusIn:
+        m_window.OnFocusIn(watched, static_cast<QFocusEvent*>(event));
         break;
     case QEvent::FocusOut:
         m_window.OnFocusOut(watched, static_cast<QFocusEvent*>(event));
@@ -134,6 +138,17 @@ int QtDialogWindow::Exec()
     const int result = m_frame->exec();
     m_executing = false;
     return m_ended ? m_result : result;
+}
+
+// Qt selects an edit's text only when Tab brings the focus. When the window gets the keyboard
+// (shown, or the error dialog above it closed) the caret would sit where the program's text
+// left it, at the start, and "10" typed into "0.0" would make "100.0".
+void QtDialogWindow::OnFocusIn(QObject* target, QFocusEvent* event)
+{
+    if (m_tearingDown || event->reason() != Qt::ActiveWindowFocusReason)
+        return;
+    if (auto* edit = qobject_cast<QLineEdit*>(target); edit && EntryOf(edit))
+        SelectWholeText(*edit);
 }
 
 void QtDialogWindow::OnFocusOut(QObject* target, QFocusEvent* event)

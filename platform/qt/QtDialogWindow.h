@@ -20,6 +20,7 @@ class QContextMenuEvent;
 class QDialog;
 class QFocusEvent;
 class QKeyEvent;
+class QLineEdit;
 class QObject;
 class QPoint;
 class QWidget;
@@ -37,6 +38,9 @@ public:
     bool HasControl(int id) const override;
     bool GetText(int id, std::string& out) const override;
     bool SetText(int id, const std::string& text) override;
+    bool IsModified(int id) const override;
+    bool SetModified(int id, bool modified) override;
+    bool SetToolTip(int id, const std::string& text) override;
     bool IsEnabled(int id) const override;
     bool SetEnabled(int id, bool enabled) override;
     bool IsVisible(int id) const override;
@@ -68,6 +72,7 @@ public:
 
     // Events the frame hands on. OnKey answers whether the key was used.
     bool OnKey(QObject* target, QKeyEvent* event);
+    void OnFocusIn(QObject* target, QFocusEvent* event);
     void OnFocusOut(QObject* target, QFocusEvent* event);
     void OnCloseBox();
     void OnReject();
@@ -99,6 +104,8 @@ private:
     void ShowSystemMenu(const QPoint& globalPos);
     QPoint KeyboardMenuPoint() const;
     void Deliver(int id, int code);
+    // Selected from the end back to the start, so that a long value shows its start.
+    static void SelectWholeText(QLineEdit& edit);
 
     struct Programmatic {
         explicit Programmatic(QtDialogWindow& window) : m_window(window) { ++m_window.m_programmatic; }

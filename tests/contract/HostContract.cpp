@@ -74,6 +74,7 @@ public:
     // Runs inside OnInitDialog, after the list is filled and before the focus is placed.
     std::function<void(ContractDialog&)> onInit;
     std::function<void(int)> onLeave;
+    std::function<void()> onCommand;
 
 protected:
     BOOL OnInitDialog() override
@@ -86,7 +87,12 @@ protected:
         return TRUE;
     }
 
-    void OnSysCommand(int command) override { log.push_back("command " + std::to_string(command)); }
+    void OnSysCommand(int command) override
+    {
+        log.push_back("command " + std::to_string(command));
+        if (onCommand)
+            onCommand();
+    }
 
     void OnCancel() override
     {
@@ -483,6 +489,119 @@ TEST_P(HostContract, AFunctionKeyGivesTheCommandBoundToIt)
     });
     EXPECT_EQ(result, LeftOpen);
     EXPECT_EQ(dialog.log, (Log{"command 64", "command 64"}));
+}
+
+// The flag that tells the user's entry from the text the program put there: any typing sets
+// it, the very text that was there typed again too, and the program's text clears it.
+TEST_P(HostContract, TypingMarksAnEditModifiedAndTheProgramsTextClearsIt)
+{
+    ContractDialog dialog;
+    dialog.onInit = [](ContractDialog& d) { d.SetItemText(EditA, "5.0"); };
+    User().Run(dialog, [&] {
+        User().PressTab();
+        User().PressTab();
+        EXPECT_FALSE(dialog.IsItemModified(EditA));
+        User().TypeInto(EditA, "5.0");
+        EXPECT_TRUE(dialog.IsItemModified(EditA));
+        EXPECT_FALSE(dialog.IsItemModified(EditB));
+        dialog.SetItemText(EditA, "5.0");
+        EXPECT_FALSE(dialog.IsItemModified(EditA));
+        User().Type("1");
+        EXPECT_TRUE(dialog.IsItemModified(EditA));
+        EXPECT_TRUE(dialog.SetItemModified(EditA, false));
+        EXPECT_FALSE(dialog.IsItemModified(EditA));
+        EXPECT_TRUE(dialog.SetItemModified(EditB, true));
+        EXPECT_TRUE(dialog.IsItemModified(EditB));
+        // Only an edit has one.
+        EXPECT_FALSE(dialog.SetItemModified(Check, true));
+        EXPECT_FALSE(dialog.IsItemModified(Check));
+        EXPECT_FALSE(dialog.SetItemModified(999, true));
+        User().PressEscape();
+    });
+}
+
+// Where the keyboard brings the focus into an edit (the window shown, Tab, a dialog above it
+// closed) the next keys replace the whole text. A click puts them at the end of a short text,
+// the program's text puts them at its start, unless the whole old text was selected.
+TEST_P(HostContract, TheKeyboardArrivingInAnEditSelectsItsWholeText)
+{
+    ContractDialog dialog, above;
+    dialog.onInit = [](ContractDialog& d) {
+        for (int edit : {EditA, EditB, EditC})
+            d.SetItemText(edit, "0.0");
+    };
+    dialog.AppendSystemMenu(0x40, "Above");
+    dialog.BindFunctionKey(2, 0x40);
+    dialog.onCommand = [&] {
+        User().Run(above, [&] { User().PressEscape(); });
+        dialog.SetItemText(EditC, "0.0"); // the tool's refresh after it
+    };
+    User().Run(dialog, [&] {
+        User().Type("10");
+        EXPECT_EQ(User().Text(EditA), "10");
+        User().PressTab();
+        User().Type("20");
+        EXPECT_EQ(User().Text(EditB), "20");
+        User().Click(EditC);
+        User().Type("5");
+        EXPECT_EQ(User().Text(EditC), "0.05");
+        dialog.SetItemText(EditC, "0.0");
+        User().Type("3");
+        EXPECT_EQ(User().Text(EditC), "30.0");
+        User().PressFunctionKey(2);
+        EXPECT_EQ(User().Focus(), EditC);
+        User().Type("7");
+        EXPECT_EQ(User().Text(EditC), "7");
+        User().PressEscape();
+    });
+}
+
+// The error dialog of a refused entry opens while the user's Tab leaves the edit, and the
+// dialog refreshes its edits once it has closed: the next keys still replace the text the
+// focus went to.
+TEST_P(HostContract, AfterAnErrorShownOnLeavingTheNextKeysReplaceTheText)
+{
+    ContractDialog owner;
+    owner.onInit = [](ContractDialog& d) {
+        d.SetItemText(EditA, "1.0");
+        d.SetItemText(EditB, "0.0");
+    };
+    owner.onLeave = [&](int id) {
+        if (id != EditA)
+            return;
+        ContractDialog error;
+        User().Run(error, [&] { User().PressEnter(); });
+        owner.SetItemText(EditA, "1.0");
+        owner.SetItemText(EditB, "0.0");
+    };
+    User().Run(owner, [&] {
+        User().TypeInto(EditA, "bad");
+        User().PressTab();
+        EXPECT_EQ(User().Focus(), EditB);
+        User().Type("10");
+        EXPECT_EQ(User().Text(EditB), "10");
+        EXPECT_EQ(User().Text(EditA), "1.0");
+        User().PressEscape();
+    });
+}
+
+// Each control keeps the tooltip the dialog gave it, whatever its text does meanwhile.
+TEST_P(HostContract, AControlKeepsTheToolTipItWasGiven)
+{
+    ContractDialog dialog;
+    User().Run(dialog, [&] {
+        EXPECT_EQ(User().ToolTip(EditA), "");
+        EXPECT_TRUE(dialog.SetItemToolTip(EditA, "0.0299792458 m"));
+        EXPECT_TRUE(dialog.SetItemToolTip(Apply, "Apply it"));
+        dialog.SetItemText(EditA, "0.03");
+        User().TypeInto(EditA, "1");
+        EXPECT_EQ(User().ToolTip(EditA), "0.0299792458 m");
+        EXPECT_EQ(User().ToolTip(Apply), "Apply it");
+        EXPECT_TRUE(dialog.SetItemToolTip(EditA, ""));
+        EXPECT_EQ(User().ToolTip(EditA), "");
+        EXPECT_FALSE(dialog.SetItemToolTip(999, "none"));
+        User().PressEscape();
+    });
 }
 
 } // namespace

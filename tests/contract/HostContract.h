@@ -29,6 +29,8 @@ public:
 
     // Clicks into the edit, selects its text and types over it.
     virtual void TypeInto(int editId, const std::string& text) = 0;
+    // Types into the focused edit, over its selection or at its caret.
+    virtual void Type(const std::string& keys) = 0;
     virtual void PressTab() = 0;
     virtual void Click(int id) = 0;
     // Opens the list and picks the entry.
@@ -42,6 +44,7 @@ public:
     // --- What the user sees of the innermost running dialog. ---
 
     virtual std::string Text(int id) = 0;
+    virtual std::string ToolTip(int id) = 0;
     virtual bool Enabled(int id) = 0;
     virtual bool Checked(int id) = 0;
     // The control with the keyboard focus, or -1.

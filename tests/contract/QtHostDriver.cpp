@@ -50,6 +50,18 @@ public:
         QTest::keyClicks(edit, QString::fromStdString(text));
     }
 
+    void Type(const std::string& keys) override
+    {
+        if (!Acting())
+            return;
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!edit) {
+            ADD_FAILURE() << "Type: the focus is not in an edit";
+            return;
+        }
+        QTest::keyClicks(edit, QString::fromStdString(keys));
+    }
+
     void PressTab() override
     {
         if (Acting())
@@ -133,6 +145,12 @@ public:
         if (QtDialogWindow* window = Seen(id))
             window->GetText(id, text);
         return text;
+    }
+
+    std::string ToolTip(int id) override
+    {
+        QtDialogWindow* window = Seen(id);
+        return window ? window->Control(id)->toolTip().toStdString() : std::string();
     }
 
     bool Enabled(int id) override

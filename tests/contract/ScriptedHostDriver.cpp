@@ -23,6 +23,7 @@ public:
     }
 
     void TypeInto(int editId, const std::string& text) override { Innermost().TypeInto(editId, text); }
+    void Type(const std::string& keys) override { Innermost().Type(keys); }
     void PressTab() override { Innermost().PressTab(); }
     void Click(int id) override { Innermost().Click(id); }
     void Choose(int listId, int index) override { Innermost().Choose(listId, index); }
@@ -32,6 +33,7 @@ public:
     void PressFunctionKey(int number) override { Innermost().PressFunctionKey(number); }
 
     std::string Text(int id) override { return Innermost().Text(id); }
+    std::string ToolTip(int id) override { return Innermost().ToolTip(id); }
     bool Enabled(int id) override { return Innermost().Enabled(id); }
     bool Checked(int id) override { return Innermost().Checked(id); }
     int Focus() override { return Innermost().Focus(); }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -31,6 +32,12 @@ struct ScriptedControl {
     bool enabled;
     bool visible;
     bool checked = false;
+    // An edit's: typed into since the program last set its text, and where the caret and the
+    // selection are (the caret at `caret`, the selection between it and `anchor`).
+    bool modified = false;
+    std::size_t anchor = 0;
+    std::size_t caret = 0;
+    std::string toolTip;
     std::vector<std::string> entries;
     int selection = -1;
     std::vector<unsigned char> picture;
@@ -38,6 +45,25 @@ struct ScriptedControl {
     ControlKind Kind() const { return source->kind; }
     int Id() const { return source->id; }
     bool Reachable() const { return enabled && visible; }
+    bool WhollySelected() const
+    {
+        return !text.empty() && std::min(anchor, caret) == 0 && std::max(anchor, caret) == text.size();
+    }
+    // From the end back to the start, as the Qt host selects it.
+    void SelectWholeText()
+    {
+        anchor = text.size();
+        caret = 0;
+    }
+    void PutCaret(std::size_t at) { anchor = caret = at; }
+    // Replaces the selection, or inserts at the caret.
+    void TypeKeys(const std::string& keys)
+    {
+        const std::size_t from = std::min(anchor, caret);
+        text.replace(from, std::max(anchor, caret) - from, keys);
+        PutCaret(from + keys.size());
+        modified = true;
+    }
 };
 
 } // namespace
@@ -82,7 +108,37 @@ public:
         ScriptedControl* control = Find(id);
         if (!control || control->Kind() == ControlKind::DropDownList)
             return false;
+        const bool whole = control->WhollySelected();
         control->text = text;
+        control->modified = false;
+        if (whole)
+            control->SelectWholeText();
+        else
+            control->PutCaret(0);
+        return true;
+    }
+
+    bool IsModified(int id) const override
+    {
+        const ScriptedControl* control = Find(id);
+        return control && control->Kind() == ControlKind::Edit && control->modified;
+    }
+
+    bool SetModified(int id, bool modified) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control || control->Kind() != ControlKind::Edit)
+            return false;
+        control->modified = modified;
+        return true;
+    }
+
+    bool SetToolTip(int id, const std::string& text) override
+    {
+        ScriptedControl* control = Find(id);
+        if (!control)
+            return false;
+        control->toolTip = text;
         return true;
     }
 
@@ -214,6 +270,14 @@ public:
             return;
         focus = id;
         NotifyLeft(from);
+    }
+
+    // The window has the keyboard again: an edit holding the focus has its whole text selected.
+    void TakeKeyboard()
+    {
+        ScriptedControl* focused = Find(focus);
+        if (focused && focused->Kind() == ControlKind::Edit)
+            focused->SelectWholeText();
     }
 
     // The edit `id` lost the focus to another control or another window.
@@ -443,19 +507,26 @@ int ScriptedHost::RunModal(CDialog& dialog)
     m_ownerDisabled.push_back(owner && owner->blocked);
     m_running.push_back(&window);
 
-    // Whatever way this run is left, the dialog beneath gets its window back.
+    // Whatever way this run is left, the dialog beneath gets its window back, and the keyboard
+    // with it when this one had taken it.
     struct Restore {
         ScriptedHost& host;
         ScriptedWindow* owner;
+        bool shown = false;
         ~Restore()
         {
             host.m_running.pop_back();
-            if (owner)
-                owner->blocked = false;
+            if (!owner)
+                return;
+            owner->blocked = false;
+            if (shown)
+                owner->TakeKeyboard();
         }
     } restore{*this, owner};
 
     dialog.HostInit();
+    if (!window.ended)
+        window.TakeKeyboard();
     if (dialogTemplate->id == IDD_ERRORMSG) {
         ErrorShown shown;
         window.GetText(IDC_ERR_PROBLEM, shown.problem);
@@ -467,6 +538,7 @@ int ScriptedHost::RunModal(CDialog& dialog)
     // One that ended while it initialised was never shown and took nothing away.
     if (owner && !window.ended) {
         ++owner->shownAbove;
+        restore.shown = true;
         owner->NotifyLeft(owner->focus);
     }
 
@@ -514,25 +586,42 @@ void ScriptedDialog::TypeInto(int editId, const std::string& text)
     // then the typing goes nowhere.
     if (m_window.ended || m_window.focus != editId)
         return;
-    edit->text = text;
+    edit->SelectWholeText();
+    edit->TypeKeys(text);
+}
+
+void ScriptedDialog::Type(const std::string& keys)
+{
+    if (!CanAct("Type"))
+        return;
+    ScriptedControl* edit = m_window.Find(m_window.focus);
+    if (!edit || edit->Kind() != ControlKind::Edit) {
+        ADD_FAILURE() << "Type: the focus in dialog " << m_dialog.TemplateId() << " is not in an edit";
+        return;
+    }
+    edit->TypeKeys(keys);
 }
 
 void ScriptedDialog::PressTab()
 {
-    if (!CanAct("PressTab"))
-        return;
-    const int next = m_window.NextTabStop(true);
-    if (next != -1)
-        m_window.MoveFocus(next);
+    if (CanAct("PressTab"))
+        TabTo(m_window.NextTabStop(true));
 }
 
 void ScriptedDialog::PressShiftTab()
 {
-    if (!CanAct("PressShiftTab"))
+    if (CanAct("PressShiftTab"))
+        TabTo(m_window.NextTabStop(false));
+}
+
+void ScriptedDialog::TabTo(int id)
+{
+    if (id == -1)
         return;
-    const int previous = m_window.NextTabStop(false);
-    if (previous != -1)
-        m_window.MoveFocus(previous);
+    m_window.MoveFocus(id);
+    ScriptedControl* edit = m_window.Find(id);
+    if (!m_window.ended && m_window.focus == id && edit->Kind() == ControlKind::Edit)
+        edit->SelectWholeText();
 }
 
 void ScriptedDialog::Click(int id)
@@ -547,6 +636,10 @@ void ScriptedDialog::Click(int id)
         return;
     const int shownBefore = m_window.shownAbove;
     m_window.MoveFocus(id);
+    // The click puts the caret where it lands, after the short texts the tools show; a click
+    // lost to a dialog shown meanwhile leaves the selection the returning keyboard made.
+    if (kind == ControlKind::Edit && !m_window.ended && m_window.focus == id && m_window.shownAbove == shownBefore)
+        control->PutCaret(control->text.size());
     if (kind == ControlKind::Edit || kind == ControlKind::DropDownList)
         return;
     // The edit just left may have closed the dialog or disabled this button meanwhile. Or it
@@ -654,6 +747,12 @@ std::string ScriptedDialog::Text(int id) const
     if (Seen(m_window, m_dialog, id))
         m_window.GetText(id, text);
     return text;
+}
+
+std::string ScriptedDialog::ToolTip(int id) const
+{
+    const ScriptedControl* control = Seen(m_window, m_dialog, id);
+    return control ? control->toolTip : std::string();
 }
 
 bool ScriptedDialog::Enabled(int id) const

@@ -19,7 +19,13 @@
 //   button comes up over that dialog;
 // - a control that Tab passes by still takes a click, and the focus with it; Tab goes on from
 //   there to the next stop in creation order. Radio buttons of one group stay exclusive
-//   whether Tab reaches them or not.
+//   whether Tab reaches them or not;
+// - an edit's modified flag is set by the user's typing, the same text again included, and
+//   cleared by the program's text;
+// - an edit's whole text is selected when Tab reaches it, and when it holds the focus as its
+//   window gets the keyboard (shown, or a dialog above it closed). A click puts the caret at
+//   the end of the text; the program's text puts it at the start, unless the whole old text
+//   was selected: then the whole new text is.
 // tests/contract runs the same suite against this host and the Qt host to keep it so.
 #pragma once
 
@@ -112,6 +118,9 @@ public:
     // Clicks into the edit, selects all and types: the edit's text becomes `text`. A missing,
     // disabled or hidden edit is a mistake in the test.
     void TypeInto(int editId, const std::string& text);
+    // Types into the edit that has the focus, over its selection or at its caret, as the keys
+    // would. The focus elsewhere is a mistake in the test.
+    void Type(const std::string& keys);
     // To the next (previous) enabled, visible tab stop in creation order, wrapping. A radio
     // group is one stop, entered at its checked button, or its first when none is checked.
     void PressTab();
@@ -140,6 +149,8 @@ public:
 
     // A list's text is its selected entry.
     std::string Text(int id) const;
+    // What shows while the pointer rests on the control; empty when nothing does.
+    std::string ToolTip(int id) const;
     bool Enabled(int id) const;
     bool Visible(int id) const;
     bool Checked(int id) const;
@@ -161,6 +172,8 @@ private:
     ScriptedDialog(CDialog& dialog, ScriptedWindow& window) : m_dialog(dialog), m_window(window) {}
 
     bool CanAct(const char* action) const;
+    // Tab's move to the stop `id` (-1: none), selecting an edit's text.
+    void TabTo(int id);
 
     CDialog& m_dialog;
     ScriptedWindow& m_window;
