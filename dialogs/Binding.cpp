@@ -2,13 +2,46 @@
 
 #include "framework/ErrorSink.h"
 #include "framework/KorObj.h"
+#include "framework/Units.h"
 #include "platform/Dialog.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 bool Usable(const CDialog* dialog, int id)
 {
     return dialog && dialog->HasControl(id);
+}
+
+// The value in its display unit, in the form the edit shows it (fixed, or with an exponent),
+// with the fewest digits that, typed into the edit, give exactly the value held, and its unit;
+// empty when there is no number to show. Where no text converts back exactly (degrees to radians
+// may not), every digit of the value shown.
+std::string ExactValueText(const CKorObj& model, int index)
+{
+    std::string shown;
+    double stored = 0.0;
+    if (model.GetVarKind(index) != VarKindReal || !model.GetValueText(index, shown)
+        || !model.GetRealVar(index, stored))
+        return {};
+    const int unit = model.GetVarUnit(index);
+    const int display = model.GetDisplayUnit(index);
+    const double value = ConvertUnit(stored, unit, display);
+    // The edits' own texts, in the desktop's decimal separator, are read back the same way.
+    const bool exponent = shown.find_first_of("eE") != std::string::npos;
+    char text[400] = "";
+    bool exact = false;
+    for (int digits = 0; digits <= 24 && !exact; ++digits) {
+        std::snprintf(text, sizeof text, exponent ? "%.*e" : "%.*f", digits, value);
+        exact = ConvertUnit(std::strtod(text, nullptr), display, unit) == stored;
+    }
+    if (!exact)
+        std::snprintf(text, sizeof text, "%.17g", value);
+    std::string label;
+    model.GetUnitLabel(index, label);
+    return label.empty() ? text : text + (' ' + label);
 }
 
 } // namespace
@@ -19,7 +52,7 @@ int SetVarFromEdit(CDialog* dialog, CKorObj* model, int index, int editId)
         return 0;
     // Read-only and calculated variables are shown, not taken back: leaving their edit is not
     // a failed entry.
-    if (model->GetVarAccess(index) != VarEditable)
+    if (model->GetVarAccess(index) != VarEditable || !dialog->IsItemModified(editId))
         return 1;
     std::string text;
     dialog->GetItemText(editId, text);
@@ -29,6 +62,8 @@ int SetVarFromEdit(CDialog* dialog, CKorObj* model, int index, int editId)
         sink.ShowError();
         return 0;
     }
+    // Taken: leaving the edit again, before any refresh, must not take it twice.
+    dialog->SetItemModified(editId, false);
     return 1;
 }
 
@@ -52,6 +87,7 @@ int ShowVar(CDialog* dialog, const CKorObj* model, int index, int editId, int la
         enable = false;
     dialog->EnableItem(editId, enable);
     dialog->SetItemText(editId, text);
+    dialog->SetItemToolTip(editId, ExactValueText(*model, index));
 
     if (labelId != -1) {
         std::string unit;

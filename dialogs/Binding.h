@@ -18,13 +18,17 @@
 class CDialog;
 class CKorObj;
 
-// Stores the edit's text in the variable. A variable the user may not edit (access other than
-// 0) is left alone and counts as success. A refused entry beeps and shows the error dialog
-// before this returns 0.
+// Stores the edit's text in the variable, when the user has typed into the edit since it was
+// last shown; the edit then counts as untouched again. An untouched edit shows the model's value
+// rounded for display, and reading that back would move the value, so it is left alone and
+// counts as success; so is a variable the user may not edit (access other than 0). A refused
+// entry beeps and shows the error dialog before this returns 0, and the edit stays modified.
 int SetVarFromEdit(CDialog* dialog, CKorObj* model, int index, int editId);
 
 // Shows the variable's text in the edit and enables the edit by the variable's access level;
-// with a label id other than -1 also writes the variable's unit into that label.
+// with a label id other than -1 also writes the variable's unit into that label. The edit's
+// tooltip shows the value exactly, in its display unit, which the four decimals of the edit may
+// not ("0.0299792458 m" beside "0.03"); a value that is not available shows none.
 int ShowVar(CDialog* dialog, const CKorObj* model, int index, int editId, int labelId = -1);
 
 // Makes `unit` the variable's display unit when the radio button is checked.
@@ -111,9 +115,10 @@ int ApplyFromButton(CDialog* dialog, CKorObj* model, std::span<const ApplyBindin
 void DisableControls(CDialog* dialog, std::span<const int> ids);
 
 // The "Calculate" button `buttonId`: picks its variable X as the one the model derives, applies
-// the other entries in `applyOrder` and stops at the first refused one, then applies the unit
-// radio buttons. `lockedVar` is a variable that belongs to another tool (-1 for none): its
-// button does nothing at all, and its edit is never applied. True when every entry was taken and
+// the other entries in `applyOrder` that the user has typed into and stops at the first refused
+// one, then applies the unit radio buttons; with nothing typed, X only becomes the derived one.
+// `lockedVar` is a variable that belongs to another tool (-1 for none): its button does nothing
+// at all, and its edit is never applied. True when every entry was taken and
 // the dialog should refresh; false leaves the user's texts in place for correction.
 bool CalculateFromButton(CDialog* dialog, CKorObj* model, std::span<const CalcBinding> buttons, int buttonId,
                          std::span<const EditBinding> applyOrder, std::span<const UnitRadioBinding> units = {},

@@ -38,9 +38,11 @@ const MessageMapEntry* CToolFoV1::GetMessageMap() const
 }
 
 // Each accepted entry has moved the other two quantities; a refused one has shown its error,
-// and the refresh puts the stored value back.
+// and the refresh puts the stored value back. An edit left untouched changes nothing.
 void CToolFoV1::OnLeave(int id)
 {
+    if (!IsItemModified(id))
+        return;
     ApplyBoundEdit(this, m_model, Edits, id);
     Refresh();
 }

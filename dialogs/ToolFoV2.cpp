@@ -63,11 +63,12 @@ BOOL CToolFoV2::OnInitDialog()
 
 // The edited variable is recorded before the entry is tried, so it is the one solved with the
 // fixed variable. A refused entry is not refreshed over: the user's text stays in the box for
-// correction.
+// correction. Passing through an edit without typing does not make it the edited variable,
+// which the saved state keeps.
 void CToolFoV2::OnLeave(int id)
 {
     const EditBinding* edit = FindBinding<EditBinding>(Edits, id);
-    if (!m_model || !edit)
+    if (!m_model || !edit || !IsItemModified(id))
         return;
     m_model->SetCalcVar(edit->var);
     if (SetVarFromEdit(this, m_model, edit->var, edit->id))

@@ -52,6 +52,8 @@ const MessageMapEntry* CToolGtoT::GetMessageMap() const
 // A refused entry has shown its error, and the refresh puts the stored value back.
 void CToolGtoT::OnLeave(int id)
 {
+    if (!IsItemModified(id))
+        return;
     ApplyBoundEdit(this, m_model, Edits, id);
     Refresh();
 }

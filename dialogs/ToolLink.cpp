@@ -80,9 +80,12 @@ const MessageMapEntry* CToolLink::GetMessageMap() const
     return map;
 }
 
-// A refused entry has shown its error, and the refresh puts the stored value back.
+// A refused entry has shown its error, and the refresh puts the stored value back. An edit left
+// untouched works nothing again: the budget stays as it was worked.
 void CToolLink::OnLeave(int id)
 {
+    if (!IsItemModified(id))
+        return;
     ApplyBoundEdit(this, m_model, Edits, id);
     Refresh();
 }

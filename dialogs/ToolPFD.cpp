@@ -70,9 +70,12 @@ void CToolPFD::OnIncludeReceiveGain()
     Refresh();
 }
 
-// A refused entry has shown its error, and the refresh puts the stored value back.
+// A refused entry has shown its error, and the refresh puts the stored value back. An edit left
+// untouched works nothing again.
 void CToolPFD::OnLeave(int id)
 {
+    if (!IsItemModified(id))
+        return;
     ApplyBoundEdit(this, m_model, Edits, id);
     Refresh();
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 #include <string>
 #include <vector>
@@ -310,6 +311,72 @@ TEST_F(Binding, TablesIgnoreControlsTheyDoNotBindAndALockedButtonDoesNothing)
     EXPECT_DOUBLE_EQ(model.m_distance, 1.0);
     EXPECT_EQ(model.m_distanceDisplay, UnitM);
     EXPECT_TRUE(host.ErrorsShown().empty());
+}
+
+// An untouched edit shows the model's value rounded; reading it back would move the value, so
+// only what the user typed is taken, the same text again included. Taken, the edit counts as
+// untouched again; refused, it stays typed into, for the next try.
+TEST_F(Binding, OnlyAnEntryTheUserTypedIsTaken)
+{
+    model.m_distance = 0.0299792458;
+    Run([&](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(Distance), "29.9792");
+        EXPECT_EQ(SetVarFromEdit(&dialog, &model, CTestKorObj::VarDistance, Distance), 1);
+        d.PressTab();
+        EXPECT_EQ(model.m_setterCalls, 0);
+        EXPECT_EQ(model.m_distance, 0.0299792458);
+
+        d.TypeInto(Distance, "29.9792");
+        EXPECT_EQ(SetVarFromEdit(&dialog, &model, CTestKorObj::VarDistance, Distance), 1);
+        EXPECT_EQ(model.m_setterCalls, 1);
+        EXPECT_FALSE(dialog.IsItemModified(Distance));
+        EXPECT_EQ(SetVarFromEdit(&dialog, &model, CTestKorObj::VarDistance, Distance), 1);
+        EXPECT_EQ(model.m_setterCalls, 1);
+
+        d.TypeInto(Distance, "0");
+        // Taken from the edit without leaving it, so only this call applies it.
+        dialog.SetFocusItem(IDCANCEL);
+        EXPECT_EQ(SetVarFromEdit(&dialog, &model, CTestKorObj::VarDistance, Distance), 0);
+        EXPECT_TRUE(dialog.IsItemModified(Distance));
+    });
+    EXPECT_DOUBLE_EQ(model.m_distance, 0.0299792);
+    EXPECT_EQ(host.ErrorsShown().size(), 1u);
+}
+
+// The edit rounds to four decimals; its tooltip shows the value it holds exactly, in the unit
+// it is shown in, with the decimal separator the edit uses. A value that is not available, or
+// not a number, shows none.
+TEST_F(Binding, TheToolTipShowsTheValueExactlyInItsDisplayUnit)
+{
+    model.m_distance = 0.0015;
+    Run([&](ScriptedDialog& d) {
+        EXPECT_EQ(d.ToolTip(Distance), "1.5 m");
+        model.m_distance = 0.0299792458;
+        d.Click(Km);
+        EXPECT_EQ(d.Text(Distance), "0.03");
+        EXPECT_EQ(d.ToolTip(Distance), "0.0299792458 km");
+        EXPECT_EQ(d.ToolTip(Count), "");
+        // Beyond the range the edit shows in fixed form, the tooltip keeps to the exponent.
+        model.m_distance = 123456.25;
+        dialog.Refresh();
+        EXPECT_EQ(d.Text(Distance), "1.2346e+05");
+        EXPECT_EQ(d.ToolTip(Distance), "1.2345625e+05 km");
+        model.m_distance = 0.0299792458;
+
+        model.access[CTestKorObj::VarDistance] = VarUnavailable;
+        dialog.Refresh();
+        EXPECT_EQ(d.Text(Distance), "Not available");
+        EXPECT_EQ(d.ToolTip(Distance), "");
+        model.access[CTestKorObj::VarDistance] = VarEditable;
+
+        const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+            return;
+        dialog.Refresh();
+        const std::string tip = d.ToolTip(Distance);
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        EXPECT_EQ(tip, "0,0299792458 km");
+    });
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 //   leaving it would;
 // - a refused entry beeps, shows the error once and leaves the model as it was;
 // - the window menu copies the tool's values, or the command line that gives them, and
-//   changes nothing.
+//   changes nothing;
+// - nothing the user has not typed reaches the model: tabbing through the tool and closing it
+//   moves no value by a single bit, and a "Calculate" button over untouched edits only picks
+//   its variable to derive.
 #include "dialogs/ToolCtoNI.h"
 #include "dialogs/ToolFoV1.h"
 #include "dialogs/ToolFoV2.h"
@@ -20,6 +23,7 @@
 #include "dialogs/ToolT3dB.h"
 #include "dialogs/ToolTemp.h"
 #include "dialogs/TooldB.h"
+#include "framework/Units.h"
 #include "framework/ValueReport.h"
 #include "models/KOTCtoNI.h"
 #include "models/KOTDB.h"
@@ -38,6 +42,7 @@
 #include "models/ToolCatalog.h"
 #include "platform/Win.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 #include "tests/dialogs/ToolDialogRun.h"
 #include "tests/models/ModelChecks.h"
 
@@ -45,6 +50,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <memory>
 #include <ostream>
@@ -59,6 +66,35 @@ public:
     explicit OpenTool(const char* name) : m_tool(*FindTool(name)), m_models(std::make_unique<ToolModels>()) {}
     CKorObj& Model() { return m_tool.model(*m_models); }
     int RunDialog() { return m_tool.runDialog(*m_models); }
+
+    // Every value of every tool, each real by the shortest text that reads back as exactly it
+    // (two doubles that differ in the last bit read differently), each tool's derived variable,
+    // and the bytes kortools.dat would hold.
+    std::vector<std::string> Held() const
+    {
+        std::vector<std::string> held;
+        for (const RegisteredTool& tool : RegisteredTools()) {
+            const CKorObj& model = tool.model(*m_models);
+            held.push_back(std::string(tool.name) + " derives " + std::to_string(model.GetCalcVar()));
+            for (int index = 2; index < model.GetVarCount(); ++index) {
+                double real = 0;
+                int whole = 0;
+                std::string value = model.GetRealVar(index, real) ? ExactNumberText(real)
+                                    : model.GetIntVar(index, whole) ? std::to_string(whole)
+                                                                    : "-";
+                held.push_back(std::string(tool.name) + " " + std::to_string(index) + " = " + value);
+            }
+        }
+        std::FILE* file = std::tmpfile();
+        WriteToolStates(file, *m_models);
+        std::rewind(file);
+        std::string saved;
+        for (int c; (c = std::fgetc(file)) != EOF;)
+            saved += static_cast<char>(c);
+        std::fclose(file);
+        held.push_back("saved " + saved);
+        return held;
+    }
 
 private:
     const RegisteredTool& m_tool;
@@ -248,6 +284,113 @@ TEST_P(ToolDialogShared, TheWindowMenuCopiesTheValuesAndTheCommandThatGivesThem)
     EXPECT_EQ(model.GetCalcVar(), calcVarBefore);
     EXPECT_TRUE(host.ErrorsShown().empty());
     EXPECT_EQ(host.DialogsRun(), std::vector<int>{TemplateOf(tool.name)});
+}
+
+// Every edit of every tool shows in its tooltip the figure it rounds: rounded as the edit
+// rounds, the tooltip's number gives the edit's text, and a unit may follow it.
+TEST_P(ToolDialogShared, EachEditsToolTipHoldsTheFigureItShowsRounded)
+{
+    const ToolCase& tool = GetParam();
+    ScriptedHost host;
+    Run(host, [&](ScriptedDialog& d) {
+        for (const ControlTemplate& control : FindDialogTemplate(TemplateOf(tool.name))->controls) {
+            if (control.kind != ControlKind::Edit)
+                continue;
+            const std::string tip = d.ToolTip(control.id);
+            SCOPED_TRACE(testing::Message() << "edit " << control.id << " \"" << d.Text(control.id) << "\", tip \""
+                                            << tip << "\"");
+            char* end = nullptr;
+            const double exact = std::strtod(tip.c_str(), &end);
+            ASSERT_NE(end, tip.c_str());
+            EXPECT_EQ(FormatNumber(exact), d.Text(control.id));
+            EXPECT_TRUE(*end == '\0' || *end == ' ');
+        }
+    });
+}
+
+// The edits show values rounded to four decimals; read back, they would move the model. Only
+// what the user typed may reach it, so passing through every control and closing the tool,
+// however it is closed, leaves every value of every tool exactly as it was.
+TEST_P(ToolDialogShared, TabbingThroughAndClosingWithoutTypingChangesNothing)
+{
+    const ToolCase& tool = GetParam();
+    for (const Closing& closing : AllClosings) {
+        SCOPED_TRACE(closing.name);
+        ScriptedHost host;
+        OpenTool open(tool.name);
+        const std::vector<std::string> before = open.Held();
+        host.OnDialog(TemplateOf(tool.name), [&](ScriptedDialog& d) {
+            const int first = d.Focus();
+            int stops = 0;
+            do {
+                d.PressTab();
+                ++stops;
+            } while (d.Focus() != first && stops < 100);
+            EXPECT_GT(stops, 1);
+            EXPECT_EQ(d.Focus(), first);
+            (d.*closing.press)();
+            EXPECT_TRUE(d.Ended());
+        });
+        EXPECT_EQ(open.RunDialog(), 1);
+        EXPECT_EQ(host.PendingScripts(TemplateOf(tool.name)), 0u);
+        EXPECT_EQ(open.Held(), before);
+        EXPECT_TRUE(host.ErrorsShown().empty());
+        EXPECT_TRUE(host.Beeps().empty());
+    }
+}
+
+// A button that reads the tool's edits, pressed with none of them typed into: the arrows and
+// buttons that apply one entry change nothing, a "Calculate" button of a tool that derives a
+// chosen variable makes its variable that one and moves no value, and the G/T tool, whose
+// buttons work from the values held, moves only the quantity its button works out.
+TEST(ToolDialogSharedButtons, AButtonOverUntouchedEditsTakesNothingFromThem)
+{
+    enum class Effect { Nothing, ChoosesDerived, WorksOut };
+    const struct {
+        const char* tool;
+        int button;
+        Effect effect;
+        int var;
+    } rows[] = {
+        {"db", IDC_DB_TO_DB, Effect::Nothing, 0},
+        {"db", IDC_DB_TO_ABSOLUTE, Effect::Nothing, 0},
+        {"freq", IDC_FREQ_TO_WAVELENGTH, Effect::Nothing, 0},
+        {"freq", IDC_FREQ_TO_FREQUENCY, Effect::Nothing, 0},
+        {"spread", IDC_SPREAD_CALC_DISTANCE, Effect::Nothing, 0},
+        {"spread", IDC_SPREAD_CALC_LOSS, Effect::Nothing, 0},
+        {"path", IDC_PATH_CALC_DISTANCE, Effect::ChoosesDerived, CKOTPath::VarDistance},
+        {"path", IDC_PATH_CALC_FREQUENCY, Effect::ChoosesDerived, CKOTPath::VarFrequency},
+        {"noise", IDC_TEMP_CALC_TEMPERATURE, Effect::ChoosesDerived, CKOTTemp::VarTemperature},
+        {"noise", IDC_TEMP_CALC_NOISE, Effect::ChoosesDerived, CKOTTemp::VarNoise},
+        {"gain", IDC_GAIN_CALC_DISH, Effect::ChoosesDerived, CKOTGain::VarDishSize},
+        {"gain", IDC_GAIN_CALC_FREQUENCY, Effect::ChoosesDerived, CKOTGain::VarFrequency},
+        {"beamwidth", IDC_T3DB_CALC_GAIN, Effect::ChoosesDerived, CKOTT3dB::VarPeakGain},
+        {"beamwidth", IDC_T3DB_CALC_EFFICIENCY, Effect::ChoosesDerived, CKOTT3dB::VarEfficiency},
+        {"offaxis", IDC_OFF_CALC_ANGLE, Effect::ChoosesDerived, CKOTOff::VarOffAxisAngle},
+        {"offaxis", IDC_OFF_CALC_BEAMWIDTH, Effect::ChoosesDerived, CKOTOff::VarBeamwidth},
+        {"gt", IDC_GTOT_CALC_GAIN, Effect::WorksOut, CKOTGtoT::VarPeakGain},
+        {"gt", IDC_GTOT_CALC_TEMPERATURE, Effect::WorksOut, CKOTGtoT::VarTemperature},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.tool << " button " << row.button);
+        ScriptedHost host;
+        OpenTool open(row.tool);
+        CKorObj& model = open.Model();
+        const std::vector<double> before = RealValues(model);
+        const int derivedBefore = model.GetCalcVar();
+        if (row.effect == Effect::ChoosesDerived) {
+            EXPECT_NE(derivedBefore, row.var) << "the button would not change what the tool derives";
+        }
+        host.OnDialog(TemplateOf(row.tool), [&](ScriptedDialog& d) { d.Click(row.button); });
+        EXPECT_EQ(open.RunDialog(), 1);
+        std::vector<double> after = RealValues(model);
+        if (row.effect == Effect::WorksOut)
+            after[row.var] = before[row.var];
+        for (std::size_t index = 0; index < before.size(); ++index)
+            EXPECT_EQ(ExactNumberText(after[index]), ExactNumberText(before[index])) << "variable " << index;
+        EXPECT_EQ(model.GetCalcVar(), row.effect == Effect::ChoosesDerived ? row.var : derivedBefore);
+        EXPECT_TRUE(host.ErrorsShown().empty());
+    }
 }
 
 TEST(ToolDialogSharedCases, CoverEveryTool)

@@ -85,7 +85,7 @@ TEST(ToolFoV2, ChoosingAFixedVariableChangesNothingElse)
     ScriptedHost host;
     M model;
     RunTool(host, model, IDD_TOOL_FOV2, [&](ScriptedDialog& d) {
-        // The first click also leaves the height edit, which applies its unchanged text again.
+        // The first click also leaves the height edit, untouched: that applies nothing.
         d.Click(IDC_FOV2_FIX_DISTANCE);
         const M before = model;
         for (const auto& row : rows) {
@@ -132,6 +132,45 @@ TEST(ToolFoV2, ARefusedEntryStaysInItsEditAndIsStillTheEditedVariable)
     EXPECT_EQ(model.m_editedVar, M::VarNadirAngle);
     EXPECT_EQ(model.m_height, 35786.05);
     EXPECT_NEAR(model.m_distance, 41126.810, 0.001);
+}
+
+// The edits show the triangle to four decimals; the tool holds it exactly. Passing through the
+// edits three times round without typing moves none of it (reading "8.6671" back as the angle
+// at the satellite once moved the elevation to 5.0018) and edits no variable, which the saved
+// state would keep.
+TEST(ToolFoV2, PassingThroughTheEditsWithoutTypingMovesNothing)
+{
+    ScriptedHost host;
+    M model;
+    const M before = model;
+    RunTool(host, model, IDD_TOOL_FOV2, [&](ScriptedDialog& d) {
+        for (int round = 0; round < 3; ++round)
+            for (int edit = 0; edit < 4; ++edit)
+                d.PressTab();
+        ExpectShown(d, Defaults);
+    });
+    EXPECT_EQ(model.m_elevation, before.m_elevation);
+    EXPECT_EQ(model.m_height, before.m_height);
+    EXPECT_EQ(model.m_distance, before.m_distance);
+    EXPECT_EQ(model.m_nadirAngle, before.m_nadirAngle);
+    EXPECT_EQ(model.m_editedVar, before.m_editedVar);
+    EXPECT_TRUE(host.ErrorsShown().empty());
+}
+
+// Typing the very text an edit shows is an entry like any other: the rounded distance is taken
+// as typed, and it is the edited variable.
+TEST(ToolFoV2, RetypingTheShownTextEntersIt)
+{
+    ScriptedHost host;
+    M model;
+    ASSERT_NE(model.m_distance, 41126.8097);
+    RunTool(host, model, IDD_TOOL_FOV2, [&](ScriptedDialog& d) {
+        d.TypeInto(IDC_FOV2_DISTANCE, d.Text(IDC_FOV2_DISTANCE));
+        d.PressTab();
+    });
+    EXPECT_EQ(model.m_distance, 41126.8097);
+    EXPECT_EQ(model.m_editedVar, M::VarDistance);
+    EXPECT_EQ(model.m_height, 35786.05);
 }
 
 } // namespace

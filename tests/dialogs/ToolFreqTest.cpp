@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 constexpr int FrequencyRadios[] = {IDC_FREQ_GHZ, IDC_FREQ_MHZ, IDC_FREQ_KHZ, IDC_FREQ_HZ};
@@ -29,6 +32,9 @@ TEST(ToolFreq, OpensInGigahertzAndMetres)
     RunTool(host, model, IDD_TOOL_FREQ, [&](ScriptedDialog& d) {
         EXPECT_EQ(d.Text(IDC_FREQ_FREQUENCY), "10.0");
         EXPECT_EQ(d.Text(IDC_FREQ_WAVELENGTH), "0.03");
+        // The figure the edit rounds away, where the pointer rests on it.
+        EXPECT_EQ(d.ToolTip(IDC_FREQ_WAVELENGTH), "0.02998 m");
+        EXPECT_EQ(d.ToolTip(IDC_FREQ_FREQUENCY), "10 GHz");
         EXPECT_TRUE(d.Enabled(IDC_FREQ_FREQUENCY));
         EXPECT_TRUE(d.Enabled(IDC_FREQ_WAVELENGTH));
         ExpectGroup(d, FrequencyRadios, IDC_FREQ_GHZ);
@@ -88,6 +94,15 @@ TEST(ToolFreq, EntriesAreReadInTheUnitShown)
         d.Click(IDC_FREQ_TO_FREQUENCY);
         EXPECT_EQ(d.Text(IDC_FREQ_FREQUENCY), "9993.3333");
         EXPECT_EQ(d.Text(IDC_FREQ_WAVELENGTH), "3.0");
+
+        // The tooltip has the digits the edit rounds away: typed, they give the very frequency
+        // the tool holds.
+        const std::string tip = d.ToolTip(IDC_FREQ_FREQUENCY);
+        ASSERT_GT(tip.size(), 16u);
+        EXPECT_EQ(tip.substr(0, 12), "9993.3333333");
+        EXPECT_EQ(tip.substr(tip.size() - 4), " MHz");
+        const double typed = std::strtod(tip.c_str(), nullptr);
+        EXPECT_EQ(ConvertUnit(typed, UnitMHz, model.GetVarUnit(CKOTFreq::VarFrequency)), model.m_frequency);
     });
     EXPECT_NEAR(model.m_frequency, 9.99333e9, 1e4);
     EXPECT_DOUBLE_EQ(model.m_wavelength, 3e-5);

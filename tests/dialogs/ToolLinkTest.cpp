@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,37 @@ TEST(ToolLink, EachCalculateButtonOpensItsTool)
         EXPECT_EQ(host.PendingScripts(row.tool), 0u);
         EXPECT_TRUE(host.ErrorsShown().empty());
     }
+}
+
+// The receiver's noise shows as "-143.8288"; read back, it once moved the receiver temperature
+// from 300 K to 299.9991 K. Passing through every edit of the budget without typing works
+// nothing again; typing the noise's own text does take it.
+TEST(ToolLink, PassingThroughTheBudgetWithoutTypingMovesNothing)
+{
+    ScriptedHost host;
+    CKOTLink model;
+    const CKOTLink before = model;
+    RunTool(host, model, IDD_TOOL_LINK, [&](ScriptedDialog& d) {
+        for (int round = 0; round < 3; ++round)
+            for (std::size_t edit = 0; edit < std::size(Edits); ++edit)
+                d.Click(Edits[edit]);
+        d.PressEscape();
+    });
+    EXPECT_EQ(model.m_temperature, 300.0);
+    EXPECT_EQ(model.m_noise, before.m_noise);
+    EXPECT_EQ(model.m_bandwidth, before.m_bandwidth);
+    EXPECT_EQ(model.m_rxPower, before.m_rxPower);
+    EXPECT_EQ(model.m_pathLoss, before.m_pathLoss);
+    EXPECT_EQ(model.m_cn, before.m_cn);
+    EXPECT_TRUE(host.ErrorsShown().empty());
+
+    RunTool(host, model, IDD_TOOL_LINK, [&](ScriptedDialog& d) {
+        d.TypeInto(IDC_LINK_NOISE, d.Text(IDC_LINK_NOISE));
+        d.PressTab();
+    });
+    EXPECT_EQ(model.m_noise, -143.8288);
+    EXPECT_NE(model.m_temperature, 300.0);
+    EXPECT_NEAR(model.m_temperature, 299.9991, 0.00005);
 }
 
 } // namespace
