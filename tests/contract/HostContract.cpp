@@ -556,35 +556,6 @@ TEST_P(HostContract, TheKeyboardArrivingInAnEditSelectsItsWholeText)
     });
 }
 
-// The error dialog of a refused entry opens while the user's Tab leaves the edit, and the
-// dialog refreshes its edits once it has closed: the next keys still replace the text the
-// focus went to.
-TEST_P(HostContract, AfterAnErrorShownOnLeavingTheNextKeysReplaceTheText)
-{
-    ContractDialog owner;
-    owner.onInit = [](ContractDialog& d) {
-        d.SetItemText(EditA, "1.0");
-        d.SetItemText(EditB, "0.0");
-    };
-    owner.onLeave = [&](int id) {
-        if (id != EditA)
-            return;
-        ContractDialog error;
-        User().Run(error, [&] { User().PressEnter(); });
-        owner.SetItemText(EditA, "1.0");
-        owner.SetItemText(EditB, "0.0");
-    };
-    User().Run(owner, [&] {
-        User().TypeInto(EditA, "bad");
-        User().PressTab();
-        EXPECT_EQ(User().Focus(), EditB);
-        User().Type("10");
-        EXPECT_EQ(User().Text(EditB), "10");
-        EXPECT_EQ(User().Text(EditA), "1.0");
-        User().PressEscape();
-    });
-}
-
 // Each control keeps the tooltip the dialog gave it, whatever its text does meanwhile.
 TEST_P(HostContract, AControlKeepsTheToolTipItWasGiven)
 {

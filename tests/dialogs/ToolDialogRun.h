@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <utility>
 
 // A script that never ran would assert nothing, so make sure the tool's dialog took it.
@@ -15,6 +16,15 @@ void RunTool(ScriptedHost& host, Model& model, int templateId, DialogScript scri
     host.OnDialog(templateId, std::move(script));
     EXPECT_EQ(model.RunDialog(), 1);
     EXPECT_EQ(host.PendingScripts(templateId), 0u) << "dialog " << templateId << " never ran";
+}
+
+// A user passing through the edits without typing: each is clicked into, and so left, in turn,
+// `rounds` times round.
+inline void PassThrough(ScriptedDialog& d, std::span<const int> edits, int rounds)
+{
+    for (int round = 0; round < rounds; ++round)
+        for (int edit : edits)
+            d.Click(edit);
 }
 
 // The ways a user can leave a tool without pressing any of its own buttons.

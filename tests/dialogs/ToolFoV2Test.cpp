@@ -2,6 +2,7 @@
 #include "models/KOTFOV2.h"
 #include "resources/Resource.h"
 #include "tests/dialogs/ToolDialogRun.h"
+#include "tests/models/ModelChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -135,24 +136,21 @@ TEST(ToolFoV2, ARefusedEntryStaysInItsEditAndIsStillTheEditedVariable)
 }
 
 // The edits show the triangle to four decimals; the tool holds it exactly. Passing through the
-// edits three times round without typing moves none of it (reading "8.6671" back as the angle
-// at the satellite once moved the elevation to 5.0018) and edits no variable, which the saved
-// state would keep.
+// edits three times round without typing moves none of it (read back, the rounded texts once
+// moved the elevation from 5.0 to 5.0018 deg) and edits no variable, which the saved state
+// would keep.
 TEST(ToolFoV2, PassingThroughTheEditsWithoutTypingMovesNothing)
 {
+    constexpr int Edits[] = {IDC_FOV2_HEIGHT, IDC_FOV2_ELEVATION, IDC_FOV2_DISTANCE, IDC_FOV2_NADIR};
     ScriptedHost host;
     M model;
     const M before = model;
     RunTool(host, model, IDD_TOOL_FOV2, [&](ScriptedDialog& d) {
-        for (int round = 0; round < 3; ++round)
-            for (int edit = 0; edit < 4; ++edit)
-                d.PressTab();
+        PassThrough(d, Edits, 3);
         ExpectShown(d, Defaults);
     });
     EXPECT_EQ(model.m_elevation, before.m_elevation);
-    EXPECT_EQ(model.m_height, before.m_height);
-    EXPECT_EQ(model.m_distance, before.m_distance);
-    EXPECT_EQ(model.m_nadirAngle, before.m_nadirAngle);
+    EXPECT_EQ(RealValues(model), RealValues(before));
     EXPECT_EQ(model.m_editedVar, before.m_editedVar);
     EXPECT_TRUE(host.ErrorsShown().empty());
 }

@@ -3,10 +3,10 @@
 #include "platform/Win.h"
 #include "resources/Resource.h"
 #include "tests/dialogs/ToolDialogRun.h"
+#include "tests/models/ModelChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -157,17 +157,11 @@ TEST(ToolLink, PassingThroughTheBudgetWithoutTypingMovesNothing)
     CKOTLink model;
     const CKOTLink before = model;
     RunTool(host, model, IDD_TOOL_LINK, [&](ScriptedDialog& d) {
-        for (int round = 0; round < 3; ++round)
-            for (std::size_t edit = 0; edit < std::size(Edits); ++edit)
-                d.Click(Edits[edit]);
+        PassThrough(d, Edits, 3);
         d.PressEscape();
     });
     EXPECT_EQ(model.m_temperature, 300.0);
-    EXPECT_EQ(model.m_noise, before.m_noise);
-    EXPECT_EQ(model.m_bandwidth, before.m_bandwidth);
-    EXPECT_EQ(model.m_rxPower, before.m_rxPower);
-    EXPECT_EQ(model.m_pathLoss, before.m_pathLoss);
-    EXPECT_EQ(model.m_cn, before.m_cn);
+    EXPECT_EQ(RealValues(model), RealValues(before));
     EXPECT_TRUE(host.ErrorsShown().empty());
 
     RunTool(host, model, IDD_TOOL_LINK, [&](ScriptedDialog& d) {

@@ -14,7 +14,8 @@
 
 // One running dialog's controls, held in memory. Like the real platform, setting a text, a
 // check or a selection never notifies, checking a radio button unchecks the rest of its group,
-// and disabling or hiding the focused control passes the focus on to the next tab stop. Every
+// disabling or hiding the focused control passes the focus on to the next tab stop, and an edit
+// counts as modified from the user's typing until the program sets its text. Every
 // text the dialog writes into one of its edits is first shown to `checkEditText`, when given.
 class MemoryWindow final : public DialogWindow {
 public:
@@ -47,8 +48,18 @@ public:
         if (m_checkEditText && Kind(id) == ControlKind::Edit)
             m_checkEditText(m_template, id, text);
         control->text = text;
+        control->modified = false;
         return true;
     }
+    bool IsModified(int id) const override { return Find(id) && Kind(id) == ControlKind::Edit && Find(id)->modified; }
+    bool SetModified(int id, bool modified) override
+    {
+        if (!Find(id) || Kind(id) != ControlKind::Edit)
+            return false;
+        Find(id)->modified = modified;
+        return true;
+    }
+    bool SetToolTip(int id, const std::string&) override { return HasControl(id); }
     bool IsEnabled(int id) const override { return Find(id) && Find(id)->enabled; }
     bool SetEnabled(int id, bool enabled) override { return SetState(id, &Control::enabled, enabled); }
     bool IsVisible(int id) const override { return Find(id) && Find(id)->visible; }
@@ -105,7 +116,11 @@ public:
     ControlKind Kind(int id) const { return m_template.controls[Find(id)->position].kind; }
     int ListSize(int id) const { return static_cast<int>(Find(id)->entries.size()); }
     // What the user types: the text changes, and nothing is told of it.
-    void Type(int id, const std::string& text) { Find(id)->text = text; }
+    void Type(int id, const std::string& text)
+    {
+        Find(id)->text = text;
+        Find(id)->modified = true;
+    }
 
     // The controls a user can act on: enabled, visible, and of a kind that takes a click.
     std::vector<int> ActionableControls() const
@@ -132,6 +147,7 @@ private:
         bool enabled;
         bool visible;
         bool checked = false;
+        bool modified = false;
         std::vector<std::string> entries;
         int selection = -1;
     };
