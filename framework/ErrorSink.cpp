@@ -3,7 +3,7 @@
 #include "framework/Units.h"
 #include "resources/Strings.h"
 
-#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -46,6 +46,15 @@ const char* Word(double value, double limit)
     return value > limit ? "above" : "below";
 }
 
+// "Variable 'Frequency' has been set to 0.0 GHz which is below the limit of 1.0000e-13 GHz".
+std::string RangeExplanation(const std::string& varName, const std::string& value, const char* word,
+                             const std::string& limit, const std::string& unitLabel)
+{
+    const std::string unit = unitLabel.empty() ? std::string() : " " + unitLabel;
+    return "Variable '" + varName + "' has been set to " + value + unit + " which is " + word + " the limit of "
+           + limit + unit;
+}
+
 } // namespace
 
 ErrorSink::ErrorSink()
@@ -73,18 +82,17 @@ void ErrorSink::SetRangeWarning(std::string explanation)
     Explanation = std::move(explanation);
 }
 
-void ErrorSink::IntRangeWarning(int value, int limit, const std::string& varName)
+void ErrorSink::IntRangeWarning(int value, int limit, const std::string& varName, const std::string& unitLabel)
 {
-    char numbers[96];
-    std::snprintf(numbers, sizeof numbers, "%ld which is %s the limit of %ld",
-                  static_cast<long>(value), Word(value, limit), static_cast<long>(limit));
-    SetRangeWarning("Variable '" + varName + "' has been set to " + numbers);
+    SetRangeWarning(RangeExplanation(varName, std::to_string(value), Word(value, limit), std::to_string(limit),
+                                     unitLabel));
 }
 
-void ErrorSink::RealRangeWarning(double value, double limit, const std::string& varName)
+void ErrorSink::RealRangeWarning(double value, double limit, const std::string& varName,
+                                 const std::string& unitLabel)
 {
-    SetRangeWarning("Variable '" + varName + "' has been set to " + FormatNumber(value) + " which is "
-                    + Word(value, limit) + " the limit of " + FormatNumber(limit));
+    SetRangeWarning(RangeExplanation(varName, FormatNumber(value), Word(value, limit), FormatNumber(limit),
+                                     unitLabel));
 }
 
 void ErrorSink::NotANumberWarning(const std::string& typed, const std::string& varName)

@@ -20,8 +20,10 @@ public:
     ErrorSink();
 
     void SetError(int code);
-    void IntRangeWarning(int value, int limit, const std::string& varName);
-    void RealRangeWarning(double value, double limit, const std::string& varName);
+    // The value and the limit are quoted in the unit whose label is `unitLabel` ("GHz"); a
+    // variable without a unit passes the empty label and its numbers stand alone.
+    void IntRangeWarning(int value, int limit, const std::string& varName, const std::string& unitLabel);
+    void RealRangeWarning(double value, double limit, const std::string& varName, const std::string& unitLabel);
     // A typed text that held no usable number: quoted back to the user as typed.
     void NotANumberWarning(const std::string& typed, const std::string& varName);
     // A typed number that ended in the label of a unit the variable is not measured in.

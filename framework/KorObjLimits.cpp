@@ -5,18 +5,24 @@
 
 void CKorObj::ReportIntViolation(int value, int limit, ErrorSink& sink, int index) const
 {
-    if (IsEnumVar(index) || IsBoolVar(index))
+    if (IsEnumVar(index) || IsBoolVar(index)) {
         sink.SetError(ErrorInputRange);
-    else
-        sink.IntRangeWarning(value, limit, VarName(index));
+        return;
+    }
+    std::string label;
+    GetUnitLabel(index, label);
+    sink.IntRangeWarning(value, limit, VarName(index), label);
 }
 
 void CKorObj::ReportRealViolation(double value, double limit, ErrorSink& sink, int index) const
 {
-    // Quoted in the unit the user sees and types, not the one the model stores.
+    // Quoted in the unit the user sees and types, not the one the model stores, and labelled
+    // as the dialog labels the value: "0.5" alone could be GHz or Hz.
     const int unit = GetVarUnit(index);
     const int display = GetDisplayUnit(index);
-    sink.RealRangeWarning(ConvertUnit(value, unit, display), ConvertUnit(limit, unit, display), VarName(index));
+    std::string label;
+    GetUnitLabel(index, label);
+    sink.RealRangeWarning(ConvertUnit(value, unit, display), ConvertUnit(limit, unit, display), VarName(index), label);
 }
 
 int CKorObj::CheckIntLimits(int value, int min, int max, ErrorSink& sink, int index) const

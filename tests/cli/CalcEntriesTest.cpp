@@ -103,7 +103,7 @@ TEST(CalcEntries, ARefusedEntryPrintsTheModelsThreeTextsAndStatus2)
         std::vector<std::string> err;
     } rows[] = {
         {{"link", "transmit_dish_size=0", "frequency=14"},
-         {"Input range error", "Variable 'Transmit Dish Size' has been set to 0.0 which is below the limit of 0.001",
+         {"Input range error", "Variable 'Transmit Dish Size' has been set to 0.0 m which is below the limit of 0.001 m",
           "Re-enter data within ranges"}},
         {{"link", "frequency=14dBW", "transmit_dish_size=2"},
          {"Input range error", "Variable 'Frequency' cannot take a value in dBW", "Re-enter data within ranges"}},

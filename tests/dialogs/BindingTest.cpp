@@ -156,7 +156,7 @@ TEST_F(Binding, RefusedEntryBeepsShowsWhyAndTheEditGetsTheOldValueBack)
     EXPECT_EQ(host.Beeps(), (std::vector<unsigned>{5, 5}));
     ASSERT_EQ(host.ErrorsShown().size(), 2u);
     EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
-    EXPECT_EQ(host.ErrorsShown()[0].explanation, "Variable 'Distance' has been set to 0.0 which is below the limit of 1.0");
+    EXPECT_EQ(host.ErrorsShown()[0].explanation, "Variable 'Distance' has been set to 0.0 m which is below the limit of 1.0 m");
     EXPECT_EQ(host.ErrorsShown()[0].suggestion, "Re-enter data within ranges");
     EXPECT_EQ(host.ErrorsShown()[1].explanation, "Variable 'Distance' has been set to 'lots' which is not a number");
     EXPECT_DOUBLE_EQ(model.m_distance, 2.5);

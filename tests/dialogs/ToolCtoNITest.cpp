@@ -132,7 +132,7 @@ TEST(ToolCtoNI, ARefusedEntryIsDerivedAgainFromTheValuesKept)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'C/I' has been set to 3001.0 which is above the limit of 3000.0");
+              "Variable 'C/I' has been set to 3001.0 dB which is above the limit of 3000.0 dB");
 }
 
 } // namespace

@@ -66,7 +66,7 @@ TEST(ToolFoV1, APeriodBelowEightyFourAndAHalfMinutesIsRefusedAndTheOldValuesCome
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Orbit Period' has been set to 84.0 which is below the limit of 84.5");
+              "Variable 'Orbit Period' has been set to 84.0 min which is below the limit of 84.5 min");
     EXPECT_EQ(host.Beeps().size(), 1u);
     EXPECT_EQ(model.m_height, 35786.05);
 }

@@ -129,7 +129,7 @@ TEST(ToolFoV2, ARefusedEntryStaysInItsEditAndIsStillTheEditedVariable)
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Angle at satellite' has been set to 91.0 which is above the limit of 90.0");
+              "Variable 'Angle at satellite' has been set to 91.0 deg which is above the limit of 90.0 deg");
     EXPECT_EQ(model.m_editedVar, M::VarNadirAngle);
     EXPECT_EQ(model.m_height, 35786.05);
     EXPECT_NEAR(model.m_distance, 41126.810, 0.001);

@@ -83,7 +83,7 @@ TEST(ToolGain, ARefusedDishSizeStopsAfterTheFrequencyWithoutRefreshing)
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Dish size' has been set to 0.0005 which is below the limit of 0.001");
+              "Variable 'Dish size' has been set to 0.0005 m which is below the limit of 0.001 m");
     // The frequency went in first and the peak gain followed it, though nothing showed that yet.
     EXPECT_DOUBLE_EQ(model.m_frequency, 14e9);
     EXPECT_NEAR(model.m_peakGain, 47.800506, 1e-6);

@@ -84,7 +84,7 @@ TEST(ToolGtoT, ARefusedEntryIsReportedOnceAndTheOldValueComesBack)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Temperature' has been set to 0.0 which is below the limit of 0.001");
+              "Variable 'Temperature' has been set to 0.0 K which is below the limit of 0.001 K");
     EXPECT_EQ(host.Beeps().size(), 1u);
     EXPECT_DOUBLE_EQ(model.m_temperature, 300.0);
 }

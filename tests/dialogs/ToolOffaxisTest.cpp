@@ -169,7 +169,7 @@ TEST(ToolOffaxis, ARefusedAngleStopsAfterTheBeamwidthWithoutRefreshing)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Offaxis angle' has been set to 200.0 which is above the limit of 180.0");
+              "Variable 'Offaxis angle' has been set to 200.0 deg which is above the limit of 180.0 deg");
     // The beamwidth went in and the relative gain followed it, unseen until the next refresh.
     EXPECT_DOUBLE_EQ(model.m_beamwidth, Degrees(4));
     EXPECT_DOUBLE_EQ(model.m_offAxisAngle, Degrees(10));

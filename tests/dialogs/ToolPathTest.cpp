@@ -82,7 +82,7 @@ TEST(ToolPath, ARefusedDistanceStopsAfterTheFrequencyWithoutRefreshing)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Distance' has been set to 0.0005 which is below the limit of 0.001");
+              "Variable 'Distance' has been set to 0.0005 km which is below the limit of 0.001 km");
     // The frequency went in first and the loss followed it, though nothing showed that yet.
     EXPECT_DOUBLE_EQ(model.m_frequency, 14e9);
     EXPECT_NEAR(model.m_loss, 206.4444, 1e-4);
@@ -102,7 +102,7 @@ TEST(ToolPath, ARefusedFrequencyStopsBeforeTheDistanceIsApplied)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Frequency' has been set to 4.0000e+06 which is above the limit of 3.0000e+06");
+              "Variable 'Frequency' has been set to 4.0000e+06 GHz which is above the limit of 3.0000e+06 GHz");
     EXPECT_DOUBLE_EQ(model.m_distance, 35786.05);
     EXPECT_DOUBLE_EQ(model.m_frequency, 12e9);
 }

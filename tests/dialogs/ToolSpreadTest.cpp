@@ -56,7 +56,7 @@ TEST(ToolSpread, RefusedDistanceShowsTheRangeErrorAndRestoresBothEdits)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Distance' has been set to 0.0005 which is below the limit of 0.001");
+              "Variable 'Distance' has been set to 0.0005 km which is below the limit of 0.001 km");
     EXPECT_DOUBLE_EQ(model.m_distance, 35786.05);
 }
 

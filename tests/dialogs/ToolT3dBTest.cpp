@@ -100,7 +100,7 @@ TEST(ToolT3dB, ARefusedPeakGainStopsAfterTheEfficiencyWithoutRefreshing)
     });
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Peak gain' has been set to 301.0 which is above the limit of 300.0");
+              "Variable 'Peak gain' has been set to 301.0 dBi which is above the limit of 300.0 dBi");
     // The efficiency went in first and the beamwidth followed it, unseen until the next refresh.
     EXPECT_EQ(model.m_efficiency, 0.5);
     EXPECT_EQ(model.m_peakGain, 30.0);

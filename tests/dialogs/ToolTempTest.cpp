@@ -73,7 +73,7 @@ TEST(ToolTemp, ARefusedTemperatureLeavesTheTypedTextsAndAppliesNoBandwidth)
     ASSERT_EQ(host.ErrorsShown().size(), 1u);
     EXPECT_EQ(host.ErrorsShown()[0].problem, "Input range error");
     EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'Temperature' has been set to 0.0 which is below the limit of 0.001");
+              "Variable 'Temperature' has been set to 0.0 K which is below the limit of 0.001 K");
     EXPECT_DOUBLE_EQ(model.m_temperature, 300.0);
     EXPECT_DOUBLE_EQ(model.m_bandwidth, 1.0);
     // The choice of the derived quantity comes first and stays.

@@ -15,7 +15,7 @@ namespace {
 TEST(ErrorMsg, RangeWarningsAndCodedErrorsShowTheirThreeTextsAfterABeep)
 {
     ErrorSink range;
-    range.RealRangeWarning(5000, 3000, "dB value");
+    range.RealRangeWarning(5000, 3000, "dB value", "dB");
     ErrorSink fixed;
     fixed.SetError(ErrorVariableFixed);
     for (const ErrorSink* sink : {&range, &fixed}) {

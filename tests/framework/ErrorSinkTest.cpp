@@ -80,26 +80,41 @@ TEST(ErrorSink, RangeWarningsNameTheVariableAndLimit)
 {
     ErrorSink sink;
     sink.SetError(4);
-    sink.IntRangeWarning(5, 2, "Count");
+    sink.IntRangeWarning(5, 2, "Count", "");
     EXPECT_EQ(sink.Code, -1);
     EXPECT_EQ(sink.Problem, "Input range error");
     EXPECT_EQ(sink.Suggestion, "Re-enter data within ranges");
     EXPECT_EQ(sink.Explanation, "Variable 'Count' has been set to 5 which is above the limit of 2");
 
-    sink.RealRangeWarning(0, 1e-300, "absolute value");
-    EXPECT_EQ(sink.Explanation, "Variable 'absolute value' has been set to 0.0 which is below the limit of 1.0000e-300");
-    sink.RealRangeWarning(5000, 3000, "dB value");
-    EXPECT_EQ(sink.Explanation, "Variable 'dB value' has been set to 5000.0 which is above the limit of 3000.0");
-    sink.RealRangeWarning(4e6, 3e6, "Frequency");
-    EXPECT_EQ(sink.Explanation, "Variable 'Frequency' has been set to 4.0000e+06 which is above the limit of 3.0000e+06");
-    sink.RealRangeWarning(2.5, 2.5, "x");
-    EXPECT_EQ(sink.Explanation, "Variable 'x' has been set to 2.5 which is below the limit of 2.5");
+    struct Row {
+        double value, limit;
+        const char* name;
+        const char* unit;
+        const char* explanation;
+    };
+    // Both numbers carry the unit they are quoted in; a variable without one gets no label and
+    // no stray space.
+    const Row rows[] = {
+        {0, 1e-13, "Frequency", "GHz", "Variable 'Frequency' has been set to 0.0 GHz which is below the limit of 1.0000e-13 GHz"},
+        {0, 1e-300, "absolute value", "", "Variable 'absolute value' has been set to 0.0 which is below the limit of 1.0000e-300"},
+        {5000, 3000, "dB value", "dB", "Variable 'dB value' has been set to 5000.0 dB which is above the limit of 3000.0 dB"},
+        {4e6, 3e6, "Frequency", "GHz", "Variable 'Frequency' has been set to 4.0000e+06 GHz which is above the limit of 3.0000e+06 GHz"},
+        {-1, 0, "Elevation angle", "deg", "Variable 'Elevation angle' has been set to -1.0 deg which is below the limit of 0.0 deg"},
+        {2.5, 2.5, "x", "", "Variable 'x' has been set to 2.5 which is below the limit of 2.5"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.explanation);
+        sink.RealRangeWarning(row.value, row.limit, row.name, row.unit);
+        EXPECT_EQ(sink.Explanation, row.explanation);
+    }
+    sink.IntRangeWarning(-2, 0, "Hours", "hours");
+    EXPECT_EQ(sink.Explanation, "Variable 'Hours' has been set to -2 hours which is below the limit of 0 hours");
 }
 
 TEST(ErrorSink, ExplanationIsCutAt255Characters)
 {
     ErrorSink sink;
-    sink.RealRangeWarning(1, 2, std::string(300, 'v'));
+    sink.RealRangeWarning(1, 2, std::string(300, 'v'), "dB");
     EXPECT_EQ(sink.Explanation.size(), 255u);
     EXPECT_EQ(sink.Explanation.substr(0, 11), "Variable 'v");
     sink.NotANumberWarning(std::string(400, 'z'), "Frequency");

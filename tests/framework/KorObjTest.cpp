@@ -86,11 +86,11 @@ TEST(KorObjBase, LimitsAreQuotedInTheDisplayUnit)
     CTestKorObj object;
     ErrorSink sink;
     EXPECT_EQ(object.CheckRealLimits(4e15, 0.0001, 3e15, sink, CTestKorObj::VarFrequency), 0);
-    EXPECT_EQ(sink.Explanation, "Variable 'Frequency' has been set to 4.0000e+06 which is above the limit of 3.0000e+06");
+    EXPECT_EQ(sink.Explanation, "Variable 'Frequency' has been set to 4.0000e+06 GHz which is above the limit of 3.0000e+06 GHz");
     EXPECT_EQ(object.CheckRealPositive(0, sink, CTestKorObj::VarDistance), 0);
-    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 0.0 which is below the limit of 0.0");
+    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 0.0 m which is below the limit of 0.0 m");
     EXPECT_EQ(object.CheckRealMax(2, 1, sink, CTestKorObj::VarDistance), 0);
-    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 2000.0 which is above the limit of 1000.0");
+    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 2000.0 m which is above the limit of 1000.0 m");
 }
 
 TEST(KorObjBase, IntegerLimitChecks)
@@ -221,7 +221,7 @@ TEST(KorObjBase, SettersStillJudgeTheNumbersTheyGet)
     CTestKorObj object;
     ErrorSink sink;
     EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarDistance, "0", sink), 0);
-    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 0.0 which is below the limit of 1.0");
+    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to 0.0 m which is below the limit of 1.0 m");
     EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarPattern, "x", sink), 0);
     EXPECT_EQ(sink.Code, 3);
     EXPECT_EQ(object.m_distance, 1.0);

@@ -214,16 +214,16 @@ TEST(UnitEntry, LimitsApplyAfterTheConversion)
     } rows[] = {
         {"hours: in range only once converted", CUnitsModel::VarPeriod, "1.5 hours", nullptr},
         {"seconds: in range only as a plain number", CUnitsModel::VarPeriod, "90 s",
-         "Variable 'Orbit Period' has been set to 1.5 which is below the limit of 84.5"},
+         "Variable 'Orbit Period' has been set to 1.5 min which is below the limit of 84.5 min"},
         {"an hour is too short", CUnitsModel::VarPeriod, "1 hours",
-         "Variable 'Orbit Period' has been set to 60.0 which is below the limit of 84.5"},
+         "Variable 'Orbit Period' has been set to 60.0 min which is below the limit of 84.5 min"},
         {"days past the upper limit", CUnitsModel::VarPeriod, "200 days",
-         "Variable 'Orbit Period' has been set to 2.8800e+05 which is above the limit of 16666.6667"},
+         "Variable 'Orbit Period' has been set to 2.8800e+05 min which is above the limit of 16666.6667 min"},
         {"millimetres below the dish limit", CUnitsModel::VarDishSize, "0.5 mm",
-         "Variable 'Dish size' has been set to 0.0005 which is below the limit of 0.001"},
+         "Variable 'Dish size' has been set to 0.0005 m which is below the limit of 0.001 m"},
         {"millimetres within it", CUnitsModel::VarDishSize, "2 mm", nullptr},
         {"hertz past 3e15", CUnitsModel::VarFrequency, "4e15 Hz",
-         "Variable 'Frequency' has been set to 4.0000e+06 which is above the limit of 3.0000e+06"},
+         "Variable 'Frequency' has been set to 4.0000e+06 GHz which is above the limit of 3.0000e+06 GHz"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);

@@ -155,7 +155,7 @@ TEST(VarTable, CheckedWritesStoreOnlyAnAcceptedValueOfTheirOwnKind)
         {"real write to an enumeration", CTableModel::VarShape, false, 1.0, ErrorVariableFixed, nullptr},
         {"integer write to a real", CTableModel::VarLength, true, 1.0, ErrorVariableFixed, nullptr},
         {"real above its limit, quoted in m", CTableModel::VarLength, false, 10.5, ErrorRangeWarning,
-         "Variable 'Length' has been set to 10500.0 which is above the limit of 10000.0"},
+         "Variable 'Length' has been set to 10500.0 m which is above the limit of 10000.0 m"},
         {"enumeration past its last choice", CTableModel::VarShape, true, 3, ErrorInputRange, nullptr},
         {"enumeration below its first", CTableModel::VarShape, true, -1, ErrorInputRange, nullptr},
         {"integer below its limit", CTableModel::VarCount, true, 0, ErrorRangeWarning,

@@ -82,9 +82,9 @@ TEST(KOTCtoNI, RefusesWhatIsOutsideTheDecibelRangeOrNoRatio)
 {
     CKOTCtoNI model;
     const std::vector<double> before = RealValues(model);
-    ExpectLimit(model, CKOTCtoNI::VarCn, 3001, "Variable 'C/N' has been set to 3001.0 which is above the limit of 3000.0");
+    ExpectLimit(model, CKOTCtoNI::VarCn, 3001, "Variable 'C/N' has been set to 3001.0 dB which is above the limit of 3000.0 dB");
     ExpectLimit(model, CKOTCtoNI::VarCni, -3001,
-                "Variable 'C/(N+I)' has been set to -3001.0 which is below the limit of -3000.0");
+                "Variable 'C/(N+I)' has been set to -3001.0 dB which is below the limit of -3000.0 dB");
     for (int index : {0, 1, 6}) {
         SCOPED_TRACE(index);
         ErrorSink sink;

@@ -97,18 +97,18 @@ TEST(KOTFOV1, Limits)
         {"lowest period", CKOTFOV1::VarPeriod, 5070, 0, nullptr},
         {"highest period", CKOTFOV1::VarPeriod, 1e6, 0, nullptr},
         {"height below", CKOTFOV1::VarHeight, 0.0005, -1,
-         "Variable 'Height above Earth' has been set to 0.0005 which is below the limit of 0.001"},
+         "Variable 'Height above Earth' has been set to 0.0005 km which is below the limit of 0.001 km"},
         {"height above", CKOTFOV1::VarHeight, 1.5e11, -1,
-         "Variable 'Height above Earth' has been set to 1.5000e+11 which is above the limit of 1.0000e+11"},
+         "Variable 'Height above Earth' has been set to 1.5000e+11 km which is above the limit of 1.0000e+11 km"},
         // 6378.146 is a hair below the lowest radius, which prints the same.
         {"radius at the surface", CKOTFOV1::VarSemiMajorAxis, 6378.146, -1,
-         "Variable 'Semi major axis' has been set to 6378.146 which is below the limit of 6378.146"},
+         "Variable 'Semi major axis' has been set to 6378.146 km which is below the limit of 6378.146 km"},
         {"radius above", CKOTFOV1::VarSemiMajorAxis, 2e11, -1,
-         "Variable 'Semi major axis' has been set to 2.0000e+11 which is above the limit of 1.0000e+11"},
+         "Variable 'Semi major axis' has been set to 2.0000e+11 km which is above the limit of 1.0000e+11 km"},
         {"period of 84 min", CKOTFOV1::VarPeriod, 84 * 60, -1,
-         "Variable 'Orbit Period' has been set to 84.0 which is below the limit of 84.5"},
+         "Variable 'Orbit Period' has been set to 84.0 min which is below the limit of 84.5 min"},
         {"period above", CKOTFOV1::VarPeriod, 1e6 + 60, -1,
-         "Variable 'Orbit Period' has been set to 16667.6667 which is above the limit of 16666.6667"},
+         "Variable 'Orbit Period' has been set to 16667.6667 min which is above the limit of 16666.6667 min"},
         {"name", 0, 1, ErrorVariableFixed, nullptr},
         {"past the last variable", 5, 1, ErrorVariableFixed, nullptr},
     };
@@ -141,7 +141,7 @@ TEST(KOTFOV1, APeriodTypedInHours)
     EXPECT_EQ(RealValues(typed), RealValues(inMinutes));
     // An hour is below the lowest period; the warning speaks in minutes.
     EXPECT_EQ(typed.SetValueFromText(CKOTFOV1::VarPeriod, "1hours", sink), 0);
-    EXPECT_EQ(sink.Explanation, "Variable 'Orbit Period' has been set to 60.0 which is below the limit of 84.5");
+    EXPECT_EQ(sink.Explanation, "Variable 'Orbit Period' has been set to 60.0 min which is below the limit of 84.5 min");
 }
 
 } // namespace

@@ -84,10 +84,10 @@ TEST(KOTGain, LimitsAreInclusiveAndQuotedInTheDisplayUnit)
     } rows[] = {
         {"smallest dish", CKOTGain::VarDishSize, 1e-6, nullptr},
         {"half a millimetre", CKOTGain::VarDishSize, 5e-7,
-         "Variable 'Dish size' has been set to 0.0005 which is below the limit of 0.001"},
+         "Variable 'Dish size' has been set to 0.0005 m which is below the limit of 0.001 m"},
         {"largest dish", CKOTGain::VarDishSize, 100, nullptr},
         {"dish above", CKOTGain::VarDishSize, 100.5,
-         "Variable 'Dish size' has been set to 1.0050e+05 which is above the limit of 1.0000e+05"},
+         "Variable 'Dish size' has been set to 1.0050e+05 m which is above the limit of 1.0000e+05 m"},
         {"lowest efficiency", CKOTGain::VarEfficiency, 0.001, nullptr},
         {"efficiency below", CKOTGain::VarEfficiency, 0.0009,
          "Variable 'Efficiency' has been set to 0.0009 which is below the limit of 0.001"},
@@ -96,16 +96,16 @@ TEST(KOTGain, LimitsAreInclusiveAndQuotedInTheDisplayUnit)
          "Variable 'Efficiency' has been set to 1.01 which is above the limit of 1.0"},
         {"lowest frequency", CKOTGain::VarFrequency, 0.0001, nullptr},
         {"frequency below, in GHz", CKOTGain::VarFrequency, 0.00009,
-         "Variable 'Frequency' has been set to 9.0000e-14 which is below the limit of 1.0000e-13"},
+         "Variable 'Frequency' has been set to 9.0000e-14 GHz which is below the limit of 1.0000e-13 GHz"},
         {"highest frequency", CKOTGain::VarFrequency, 3e15, nullptr},
         {"frequency above, in GHz", CKOTGain::VarFrequency, 3.1e15,
-         "Variable 'Frequency' has been set to 3.1000e+06 which is above the limit of 3.0000e+06"},
+         "Variable 'Frequency' has been set to 3.1000e+06 GHz which is above the limit of 3.0000e+06 GHz"},
         {"highest peak gain", CKOTGain::VarPeakGain, 300, nullptr},
         {"peak gain above", CKOTGain::VarPeakGain, 300.5,
-         "Variable 'Peak gain' has been set to 300.5 which is above the limit of 300.0"},
+         "Variable 'Peak gain' has been set to 300.5 dBi which is above the limit of 300.0 dBi"},
         {"lowest peak gain", CKOTGain::VarPeakGain, -300, nullptr},
         {"peak gain below", CKOTGain::VarPeakGain, -300.5,
-         "Variable 'Peak gain' has been set to -300.5 which is below the limit of -300.0"},
+         "Variable 'Peak gain' has been set to -300.5 dBi which is below the limit of -300.0 dBi"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);

@@ -182,16 +182,16 @@ TEST(KOTPFD, LimitsAndRefusals)
 {
     CKOTPFD pfd;
     ExpectLimit(pfd, CKOTPFD::VarPathLength, 0.0009,
-                "Variable 'Path length' has been set to 0.0009 which is below the limit of 0.001");
+                "Variable 'Path length' has been set to 0.0009 km which is below the limit of 0.001 km");
     ExpectLimit(pfd, CKOTPFD::VarSpreading, -200.5,
-                "Variable 'Spreading factor' has been set to -200.5 which is below the limit of -200.0");
+                "Variable 'Spreading factor' has been set to -200.5 dB which is below the limit of -200.0 dB");
     ExpectLimit(pfd, CKOTPFD::VarPathLength, 0.001, nullptr);
     ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e6, nullptr);
     ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e300, nullptr);
     ExpectLimit(pfd, CKOTPFD::VarOtherLosses, -1e308,
-                "Variable 'Other losses' has been set to -1.0000e+308 which is below the limit of -1.0000e+300");
+                "Variable 'Other losses' has been set to -1.0000e+308 dB which is below the limit of -1.0000e+300 dB");
     ExpectLimit(pfd, CKOTPFD::VarPfd, 1.5e300,
-                "Variable 'PFD' has been set to 1.5000e+300 which is above the limit of 1.0000e+300");
+                "Variable 'PFD' has been set to 1.5000e+300 dBW/4KHz/m^2 which is above the limit of 1.0000e+300 dBW/4KHz/m^2");
 
     for (int index : {0, int(CKOTPFD::VarTxBeamwidth), int(CKOTPFD::VarTxPattern), int(CKOTPFD::VarRxBeamwidth),
                       int(CKOTPFD::VarRxPattern), int(CKOTPFD::VarTotal)}) {

@@ -77,10 +77,10 @@ TEST(KOTT3dB, LimitsAreInclusiveAndTheBeamwidthIsQuotedInDegrees)
     } rows[] = {
         {"narrowest beam", CKOTT3dB::VarBeamwidth, 1e-6, nullptr},
         {"beam too narrow", CKOTT3dB::VarBeamwidth, 5e-7,
-         "Variable 'Theta 3dB' has been set to 2.8648e-05 which is below the limit of 5.7296e-05"},
+         "Variable 'Theta 3dB' has been set to 2.8648e-05 deg which is below the limit of 5.7296e-05 deg"},
         {"half the sky", CKOTT3dB::VarBeamwidth, Pi, nullptr},
         {"beam too wide", CKOTT3dB::VarBeamwidth, 3.2,
-         "Variable 'Theta 3dB' has been set to 183.3465 which is above the limit of 180.0"},
+         "Variable 'Theta 3dB' has been set to 183.3465 deg which is above the limit of 180.0 deg"},
         {"lowest efficiency", CKOTT3dB::VarEfficiency, 0.001, nullptr},
         {"efficiency below", CKOTT3dB::VarEfficiency, 0.0009,
          "Variable 'Efficiency' has been set to 0.0009 which is below the limit of 0.001"},
@@ -89,10 +89,10 @@ TEST(KOTT3dB, LimitsAreInclusiveAndTheBeamwidthIsQuotedInDegrees)
          "Variable 'Efficiency' has been set to 1.5 which is above the limit of 1.0"},
         {"lowest peak gain", CKOTT3dB::VarPeakGain, -300, nullptr},
         {"peak gain below", CKOTT3dB::VarPeakGain, -301,
-         "Variable 'Peak gain' has been set to -301.0 which is below the limit of -300.0"},
+         "Variable 'Peak gain' has been set to -301.0 dBi which is below the limit of -300.0 dBi"},
         {"highest peak gain", CKOTT3dB::VarPeakGain, 300, nullptr},
         {"peak gain above", CKOTT3dB::VarPeakGain, 300.5,
-         "Variable 'Peak gain' has been set to 300.5 which is above the limit of 300.0"},
+         "Variable 'Peak gain' has been set to 300.5 dBi which is above the limit of 300.0 dBi"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
