@@ -8,12 +8,9 @@
 
 namespace {
 
-// 20*log10(4*pi) to six decimals.
+// 20*log10(4*pi) to six decimals. The inverses take off exactly this, so that a loss worked back
+// to a distance or a frequency gives that loss again.
 constexpr double FreeSpaceLossOffset = 21.984197;
-// The inverses deliberately subtract a flat 22 dB rather than the forward offset; the tools have
-// always shown the distances and frequencies this gives. A loss -> distance -> loss round trip
-// therefore comes back 0.015803 dB low; keep the two offsets distinct.
-constexpr double InverseLossOffset = 22.0;
 
 } // namespace
 
@@ -51,13 +48,13 @@ double DistanceFromLoss(double loss, double frequency)
 {
     if (loss <= 0 || frequency <= 0)
         return 0;
-    const double distance = std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / frequency;
+    const double distance = std::pow(10.0, (loss - FreeSpaceLossOffset) / 20) * SpeedOfLight / frequency;
     // A loss of thousands of dB at a frequency past 1e300 Hz (both from a budget over the
     // frequency tool) overflows before the division, and a frequency next to zero overflows the
     // quotient: it is then taken as a sum of logarithms, the same value, or the largest double
     // if it is past any. Everywhere else it keeps its last bit.
     if (!std::isfinite(distance))
-        return SaturatedPow10((loss - InverseLossOffset) / 20 + std::log10(SpeedOfLight) - std::log10(frequency));
+        return SaturatedPow10((loss - FreeSpaceLossOffset) / 20 + std::log10(SpeedOfLight) - std::log10(frequency));
     return distance;
 }
 
@@ -65,7 +62,7 @@ double FrequencyFromLoss(double loss, double distance)
 {
     if (distance <= 0 || loss <= 0)
         return 0;
-    return std::pow(10.0, (loss - InverseLossOffset) / 20) * SpeedOfLight / distance;
+    return std::pow(10.0, (loss - FreeSpaceLossOffset) / 20) * SpeedOfLight / distance;
 }
 
 double SpreadingLoss(double distance)

@@ -120,8 +120,8 @@ TEST(KOTLink, EachWriteRunsItsOwnStep)
         {"relative gain: off-axis angle", CKOTLink::VarRxRelativeGain, -16.0214, &CKOTLink::m_rxOffAxisAngle,
          2 * Degree, 6},
         {"path length: path loss", CKOTLink::VarPathLength, 1000.0, &CKOTLink::m_pathLoss, 174.03119, 8},
-        // The inverse takes a flat 22 dB where the loss takes 20log(4pi): not the default length.
-        {"path loss: path length", CKOTLink::VarPathLoss, 205.10546, &CKOTLink::m_pathLength, 35720.98142, 8},
+        // The loss of the default length gives that length back.
+        {"path loss: path length", CKOTLink::VarPathLoss, 205.10546463849903, &CKOTLink::m_pathLength, 35786.05, 8},
         {"bandwidth: noise", CKOTLink::VarBandwidth, 3.6e7, &CKOTLink::m_noise, -128.266, 6},
         {"bandwidth: C/N", CKOTLink::VarBandwidth, 3.6e7, &CKOTLink::m_cn, 17.605 - 15.563, 4},
         {"temperature: noise", CKOTLink::VarTemperature, 600.0, &CKOTLink::m_noise, -140.8185, 7},
@@ -312,7 +312,7 @@ TEST(KOTLink, WhatIsAppliedInAToolComesBack)
         DialogScript script;
         std::function<void(const CKOTLink&)> expect;
     } rows[] = {
-        // The length is derived again from the loss, with the inverse's flat 22 dB.
+        // The length is derived again from the loss, and is the length typed.
         {"a path of 1000 km", PathTool,
          [](ScriptedDialog& d) {
              d.TypeInto(IDC_PATH_DISTANCE, "1000");
@@ -320,7 +320,7 @@ TEST(KOTLink, WhatIsAppliedInAToolComesBack)
          },
          [](const CKOTLink& l) {
              ExpectPrinted(l.m_pathLoss, 174.03119, 8);
-             ExpectPrinted(l.m_pathLength, 998.18, 5);
+             ExpectPrinted(l.m_pathLength, 1000.0, 8);
          }},
         // The angle is searched for again from the relative gain.
         {"a transmit off-axis angle", TxOffaxisTool,

@@ -13,11 +13,11 @@ TEST(KOTPath, CalculatedVariableFollowsEachInput)
         int calc, index;
         double value, loss, distance, frequency;
     } rows[] = {
-        // The inverse takes 22 dB where the forward formula takes 20log(4pi).
-        {"distance from the default loss", CKOTPath::VarDistance, CKOTPath::VarLoss, 205.10546, 205.10546, 35720.98142,
-         1.2e10},
+        // The default loss gives the default distance back.
+        {"distance from the default loss", CKOTPath::VarDistance, CKOTPath::VarLoss, 205.10546463849903, 205.10546,
+         35786.05, 1.2e10},
         {"no distance for a negative loss", CKOTPath::VarDistance, CKOTPath::VarLoss, -10, -10, 0, 1.2e10},
-        {"frequency from a loss", CKOTPath::VarFrequency, CKOTPath::VarLoss, 200, 200, 35786.05, 6.6545373e9},
+        {"frequency from a loss", CKOTPath::VarFrequency, CKOTPath::VarLoss, 200, 200, 35786.05, 6.6666555e9},
         {"loss at the upper frequency limit", CKOTPath::VarLoss, CKOTPath::VarFrequency, 3e15, 313.06426, 35786.05,
          3e15},
         {"loss at the lowest distance", CKOTPath::VarLoss, CKOTPath::VarDistance, 0.001, 54.031189, 0.001, 1.2e10},
