@@ -114,7 +114,10 @@ double ValueColumns::DisplayValue(const CKorObj& model, const Column& column) co
 {
     double stored = 0.0;
     model.GetRealVar(column.index, stored);
-    return ConvertUnit(stored, column.unit, column.display);
+    const double value = ConvertUnit(stored, column.unit, column.display);
+    // A zero has no sign here either, as in the number text: "-0" in a column of results reads
+    // as a value of its own.
+    return value == 0.0 ? 0.0 : value;
 }
 
 void ValueColumns::WriteCsvHeader(OutputBuffer& out) const

@@ -15,9 +15,10 @@ const char* const UnitLabels[] = {
     "s",       "sec",    "min",    "hours",  "days",   "months",  "year",   "deg E",
     "deg N",   "dBW/Hz", "gm/m^3", "%",      "s/m",    "deg/day", "/Hz",    "W/Hz",
     "dBW/4KHz/m^2", "dBW/1MHz/m^2", "C", "mm/h", "dB/km", "dB/dec", "", "",
+    "dB/K",
 };
 constexpr int UnitCount = static_cast<int>(sizeof(UnitLabels) / sizeof(UnitLabels[0]));
-static_assert(UnitCount == 48);
+static_assert(UnitCount == UnitDbPerK + 1);
 
 // Seconds per unit of the time family, indexed from code 24.
 double TimeFactor(int code)

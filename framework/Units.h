@@ -56,6 +56,8 @@ enum UnitCode : int {
     UnitDbPerDec = 45,
     UnitLatitudeDms = 46,
     UnitLongitudeDms = 47,
+    // G/T: a gain over a temperature, which nothing converts to or from.
+    UnitDbPerK = 48,
 };
 
 // --- The unit table and conversion (Units.cpp). ---
@@ -96,13 +98,16 @@ double ConvertUnit(double x, int from, int to);
 // --- Numbers as text (UnitsFormat.cpp). ---
 
 // The one number-to-text rule: fixed form with the program's decimal places (trailing zeros
-// trimmed), exponential form for magnitudes of 100000 and above or below 10^-places.
+// trimmed, and no sign on a zero), exponential form for magnitudes of 100000 and above or below
+// 10^-places.
 void FormatNumber(double x, std::string& out);
 std::string FormatNumber(double x);
 // x, in unit `from`, as the text of its value in unit `to` by the same rule. Where a factor
 // carries a finite value past the largest double (1e308 km in metres), the text is that of the
 // value it would have, the exponent taken further than a double can.
 void FormatConverted(double x, int from, int to, std::string& out);
+// "12.5000" to "12.5" and "12,0000" to "12,0": zeros after the last digit that is not one go,
+// one decimal stays, whatever the decimal separator. Exponential text is left as it is.
 void TrimTrailingZeros(std::string& s);
 
 // Degrees-minutes-seconds text for display unit 46 (latitude) or 47 (longitude).

@@ -28,6 +28,10 @@ void FormatNumber(double x, std::string& out)
     // Decided on the unrounded value, so 99999.99996 prints as 100000.0 in fixed form.
     if ((magnitude < 100000 && magnitude >= std::pow(10.0, -places)) || x == 0) {
         out = Printf("%.*f", places, x);
+        // A negative zero, or anything else that rounds to zero here, has no sign worth showing:
+        // "-0.0" beside a value that is simply zero reads as a different result.
+        if (out.front() == '-' && out.find_first_of("123456789") == std::string::npos)
+            out.erase(0, 1);
         if (defaults.m_trimTrailingZeros)
             TrimTrailingZeros(out);
     } else {
@@ -66,14 +70,18 @@ std::string FormatNumber(double x)
 
 void TrimTrailingZeros(std::string& s)
 {
-    // Only "." counts: under a locale with another decimal separator the text keeps its zeros.
-    const std::size_t point = s.find('.');
-    if (point == std::string::npos || s.empty())
+    // The decimal separator is whatever stands between the whole digits and the decimals: a '.',
+    // or the one the user's locale gave printf (a ',', or more than one byte).
+    constexpr const char* Digits = "0123456789";
+    const std::size_t sign = !s.empty() && s.front() == '-' ? 1 : 0;
+    const std::size_t separator = s.find_first_not_of(Digits, sign);
+    if (separator == std::string::npos || separator == sign)
         return;
-    const std::size_t first = point + 1;
+    const std::size_t first = s.find_first_of(Digits, separator);
+    // No decimals, or more than decimals after them (an exponent): nothing to trim.
+    if (first == std::string::npos || s.find_first_not_of(Digits, first) != std::string::npos)
+        return;
     std::size_t last = s.size() - 1;
-    if (s[last] != '0' || last <= first)
-        return;
     while (last > first && s[last] == '0')
         --last;
     s.erase(last + 1);

@@ -5,9 +5,9 @@
 namespace {
 
 constexpr VarRow<CKOTGtoT> Rows[] = {
-    RealVar("Peak gain", UnitDb, -300.0, 300.0, &CKOTGtoT::m_peakGain),
+    RealVar("Peak gain", UnitDbi, -300.0, 300.0, &CKOTGtoT::m_peakGain),
     RealVar("Temperature", UnitK, 0.001, 1e9, &CKOTGtoT::m_temperature),
-    RealVar("G/T", UnitDb, -3000.0, 3000.0, &CKOTGtoT::m_gtot),
+    RealVar("G/T", UnitDbPerK, -3000.0, 3000.0, &CKOTGtoT::m_gtot),
 };
 static_assert(CoversEveryVar(Rows));
 

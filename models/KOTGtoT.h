@@ -38,7 +38,7 @@ public:
     void SetPeakGain(double peakGain);
 
     // Assigned as they are, without checks, by the saved state.
-    double m_peakGain = 30.0;     // dB
+    double m_peakGain = 30.0;     // dBi
     double m_temperature = 300.0; // K
     double m_gtot;                // dB/K
 };

@@ -22,8 +22,8 @@ constexpr VarRow<CKOTLink> ReceiverRows[] = {
     RealVar("Receiver Noise", UnitDbw, -258.6, -138.6, &CKOTLink::m_noise),
     RealVar("Receiver Temperature", UnitK, 0.001, 1e9, &CKOTLink::m_temperature),
     RealVar("Receiver Bandwidth", UnitHz, 0.001, 1e9, &CKOTLink::m_bandwidth),
-    // A plain ratio of powers; its unit label has always read dB/Hz.
-    SumTermVar("C/N", UnitDbPerHz, &CKOTLink::m_cn),
+    // A ratio of two powers in one bandwidth, so plain dB: dB/Hz would make it C/N0.
+    SumTermVar("C/N", UnitDb, &CKOTLink::m_cn),
 };
 
 constexpr SetStep<CKOTLink> OwnSteps[] = {

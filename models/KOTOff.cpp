@@ -8,7 +8,7 @@ namespace {
 constexpr VarRow<CKOTOff> Rows[] = {
     RealVar("Offaxis angle", UnitRad, UnitDeg, 0.0, Pi, &CKOTOff::m_offAxisAngle),
     RealVar("Relative gain", UnitDb, -300.0, 0.0, &CKOTOff::m_relativeGain),
-    RealVar("Peak gain", UnitDb, -300.0, 300.0, &CKOTOff::m_peakGain),
+    RealVar("Peak gain", UnitDbi, -300.0, 300.0, &CKOTOff::m_peakGain),
     RealVar("Theta 3dB", UnitRad, UnitDeg, 1e-6, Pi, &CKOTOff::m_beamwidth),
     EnumVar("Gain Pattern", std::span<const char* const>(PatternNames), &CKOTOff::m_pattern),
 };

@@ -16,7 +16,7 @@ public:
         VarTotal = 7
     };
 
-    // The tool's own instance: on boresight of a 30 dB, 5 degree beam under "29 - 25log(phi)".
+    // The tool's own instance: on boresight of a 30 dBi, 5 degree beam under "29 - 25log(phi)".
     CKOTOff();
     // An instance opened over a link budget's or PFD's antenna: the beamwidth belongs to the
     // link, so it can be neither set nor calculated here.
@@ -55,7 +55,7 @@ private:
 public:
     // Assigned as they are, without checks, by the saved state.
     double m_offAxisAngle; // rad
-    double m_peakGain;     // dB
+    double m_peakGain;     // dBi
     double m_relativeGain; // dB
     double m_beamwidth;    // rad
     int m_pattern;         // a PatternCode

@@ -29,7 +29,7 @@ ChartData PatternChart(const CKOTOff& model)
 {
     ChartData chart;
     chart.caption = "Antenna Pattern";
-    chart.title = "Peak gain " + FormatNumber(model.m_peakGain) + " dB, 3 dB beamwidth "
+    chart.title = "Peak gain " + FormatNumber(model.m_peakGain) + " dBi, 3 dB beamwidth "
                   + FormatNumber(Degrees(model.m_beamwidth)) + " deg";
     chart.xTitle = "Off-axis angle (deg)";
     chart.yTitle = "Relative gain (dB)";

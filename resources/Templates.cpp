@@ -158,7 +158,7 @@ const ControlTemplate GtoTControls[] = {
     {S, K::Label, "G/T:", 18, 73, 28, 8, CF_VCENTER},
     {S, K::Label, "Temperature:", 18, 46, 46, 14, CF_VCENTER},
     {S, K::Label, "Peak Gain:", 18, 22, 46, 14, CF_VCENTER},
-    {S, K::Label, "dB", 157, 72, 21, 9, 0},
+    {S, K::Label, "dB/K", 157, 72, 21, 9, 0},
     {S, K::Label, "K", 157, 48, 30, 9, 0},
     {S, K::Label, "dBi", 157, 25, 30, 9, 0},
 };

@@ -191,6 +191,20 @@ TEST(CalcEntries, TheLocaleChangesNoNumber)
     EXPECT_NE(plain.out.find("frequency = 14.5 GHz\n"), std::string::npos);
 }
 
+// The pure parabolic pattern on boresight works out a negative zero; no output shows its sign.
+TEST(CalcEntries, AZeroIsShownWithoutASign)
+{
+    const CalcRun text = RunCalc({"offaxis", "gain_pattern=0"});
+    EXPECT_NE(text.out.find("relative_gain = 0.0 dB\n"), std::string::npos) << text.out;
+    const CalcRun json = RunCalc({"offaxis", "gain_pattern=0", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json values = nlohmann::json::parse(json.out);
+    EXPECT_EQ(JsonVar(values, "relative_gain", "text"), "0.0");
+    EXPECT_FALSE(std::signbit(JsonVar(values, "relative_gain").get<double>()));
+    const CalcRun csv = RunCalc({"offaxis", "gain_pattern=0", "--csv"});
+    EXPECT_EQ(Lines(csv.out).at(1).rfind("0,0,", 0), 0u) << csv.out;
+}
+
 TEST(CalcEntries, HelpAndTheManualPage)
 {
     const CalcRun help = RunCalc({"--help"});

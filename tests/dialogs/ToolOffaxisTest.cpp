@@ -264,7 +264,7 @@ TEST(ToolOffaxis, PlotPatternShowsTheToolsPatternsAndPointAndChangesNothing)
         ASSERT_TRUE(chart.marker.has_value());
         EXPECT_NEAR(chart.marker->x, 10.0, 1e-12);
         EXPECT_EQ(chart.marker->y, model.m_relativeGain);
-        EXPECT_EQ(chart.title, "Peak gain 30.0 dB, 3 dB beamwidth 5.0 deg");
+        EXPECT_EQ(chart.title, "Peak gain 30.0 dBi, 3 dB beamwidth 5.0 deg");
         ExpectSameChart(chart, PatternChart(model));
         EXPECT_EQ(RealValues(model), beforePlot);
         EXPECT_EQ(model.m_pattern, PatternLog32);
@@ -313,7 +313,7 @@ TEST(ToolOffaxis, PlotPatternWorksInTheSubToolOfTheBudgets)
             }
             ASSERT_EQ(host.ChartsShown().size(), 1u);
             EXPECT_EQ(host.ChartsShown()[0].title,
-                      "Peak gain " + gainShown + " dB, 3 dB beamwidth " + beamwidthShown + " deg");
+                      "Peak gain " + gainShown + " dBi, 3 dB beamwidth " + beamwidthShown + " deg");
         }
     }
 }

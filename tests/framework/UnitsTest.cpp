@@ -86,6 +86,7 @@ TEST(UnitLabel, KnownAndUnknownCodes)
     EXPECT_EQ(UnitLabel(UnitGHz), "GHz");
     EXPECT_EQ(UnitLabel(UnitDbwPer4KHzM2), "dBW/4KHz/m^2");
     EXPECT_EQ(UnitLabel(UnitDbPerDec), "dB/dec");
+    EXPECT_EQ(UnitLabel(UnitDbPerK), "dB/K");
     EXPECT_EQ(UnitLabel(UnitLatitudeDms), "");
     EXPECT_EQ(UnitLabel(UnitNone), "");
     EXPECT_EQ(UnitLabel(99), "");
@@ -97,8 +98,8 @@ TEST(UnitLabel, KnownAndUnknownCodes)
 // unchanged, so every pair must go there and back, and through the family's first unit alike.
 TEST(UnitFamily, EveryPairOfAFamilyConverts)
 {
-    for (int a = UnitKm; a <= UnitLongitudeDms; ++a) {
-        for (int b = UnitKm; b <= UnitLongitudeDms; ++b) {
+    for (int a = UnitKm; a <= UnitDbPerK; ++a) {
+        for (int b = UnitKm; b <= UnitDbPerK; ++b) {
             if (a == b || !SameUnitFamily(a, b))
                 continue;
             SCOPED_TRACE(UnitLabel(a) + " -> " + UnitLabel(b));
@@ -123,7 +124,8 @@ TEST(UnitFamily, MembersAndStrangers)
         {UnitDbw, UnitW, true},   {UnitSec, UnitYear, true},   {UnitDbi, UnitDbi, true},
         {UnitKm, UnitKmPerS, false}, {UnitDb, UnitDbi, false}, {UnitDb, UnitNone, false},
         {UnitK, UnitCelsius, false}, {UnitDegPerS, UnitDegPerDay, false}, {UnitNone, UnitNone, false},
-        {UnitHz, 99, false},
+        {UnitHz, 99, false},      {UnitDbPerK, UnitDbPerK, true}, {UnitDbPerK, UnitDb, false},
+        {UnitDbPerK, UnitDbPerHz, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(UnitLabel(row.a) + " / " + UnitLabel(row.b));
@@ -137,6 +139,7 @@ TEST(UnitFamily, UnitsAreFoundByTheirExactLabel)
     EXPECT_EQ(FindUnitByLabel("GHz"), UnitGHz);
     EXPECT_EQ(FindUnitByLabel("deg E"), UnitDegE);
     EXPECT_EQ(FindUnitByLabel("dBW/4KHz/m^2"), UnitDbwPer4KHzM2);
+    EXPECT_EQ(FindUnitByLabel("dB/K"), UnitDbPerK);
     EXPECT_EQ(FindUnitByLabel("ghz"), std::nullopt);
     EXPECT_EQ(FindUnitByLabel(""), std::nullopt);
     EXPECT_EQ(FindUnitByLabel("GHz "), std::nullopt);
@@ -149,6 +152,10 @@ TEST(FormatNumber, FixedAndExponentialForms)
         const char* expected;
     } rows[] = {
         {0, "0.0"},
+        // Zero has no sign; a value too small for the fixed form keeps its own.
+        {-0.0, "0.0"},
+        {-0.00004, "-4.0000e-05"},
+        {-0.0001, "-0.0001"},
         {10, "10.0"},
         {1.5, "1.5"},
         {-2.25, "-2.25"},
@@ -205,6 +212,9 @@ TEST(TrimTrailingZeros, KeepsOneDigitAfterThePoint)
     } rows[] = {
         {"10.0000", "10.0"}, {"1.2500", "1.25"}, {"0.0010", "0.001"}, {"1234.5679", "1234.5679"},
         {"100", "100"},      {"5.0", "5.0"},     {"", ""},             {"7.", "7."},
+        {"-100", "-100"},    {"-2.5000", "-2.5"}, {"1.0000e-05", "1.0000e-05"},
+        // Whatever the locale's decimal separator, one byte or more.
+        {"12,0000", "12,0"}, {"-0,2500", "-0,25"}, {"3\xd9\xab" "1400", "3\xd9\xab" "14"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.in);
@@ -297,13 +307,15 @@ TEST(ReadNumbers, RefuseTextsWithoutAFiniteNumber)
     }
 }
 
-// Numbers follow the user's locale; only "." counts as the point when trimming.
+// Numbers follow the user's locale, and are trimmed alike under a comma.
 TEST(NumberText, FollowsACommaLocale)
 {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 locale is not installed";
-    EXPECT_EQ(FormatNumber(10), "10,0000");
+    EXPECT_EQ(FormatNumber(10), "10,0");
+    EXPECT_EQ(FormatNumber(12.25), "12,25");
+    EXPECT_EQ(FormatNumber(-0.0), "0,0");
     EXPECT_EQ(FormatNumber(123456), "1,2346e+05");
     EXPECT_DOUBLE_EQ(*ReadReal("1.5"), 1);
     EXPECT_DOUBLE_EQ(*ReadReal("1,5"), 1.5);

@@ -39,4 +39,39 @@ TEST(KOTGtoT, PeakGainFromTheLauncherMovesGtoT)
     ExpectPrinted(model.m_gtot, 15.22879, 7);
 }
 
+// G/T is a gain over a temperature, shown and typed in dB/K; the peak gain is the antenna's, in
+// dBi as in the other antenna tools. Neither takes the other's unit, nor a plain dB.
+TEST(KOTGtoT, GtoTInDbPerKelvinAndThePeakGainInDbi)
+{
+    const struct {
+        int index;
+        const char* label;
+        const char* typed;
+        const char* refusal; // null: accepted
+    } rows[] = {
+        {CKOTGtoT::VarGtoT, "dB/K", "12 dB/K", nullptr},
+        {CKOTGtoT::VarGtoT, "dB/K", "12db/k", nullptr},
+        {CKOTGtoT::VarGtoT, "dB/K", "12 dB", "Variable 'G/T' cannot take a value in dB"},
+        {CKOTGtoT::VarGtoT, "dB/K", "12 dBi", "Variable 'G/T' cannot take a value in dBi"},
+        {CKOTGtoT::VarPeakGain, "dBi", "12 dBi", nullptr},
+        {CKOTGtoT::VarPeakGain, "dBi", "12 dB/K", "Variable 'Peak gain' cannot take a value in dB/K"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        CKOTGtoT model;
+        std::string label;
+        model.GetUnitLabel(row.index, label);
+        EXPECT_EQ(label, row.label);
+        ErrorSink sink;
+        EXPECT_EQ(model.SetValueFromText(row.index, row.typed, sink), row.refusal ? 0 : 1);
+        double stored = 0;
+        model.GetRealVar(row.index, stored);
+        if (row.refusal) {
+            EXPECT_EQ(sink.Explanation, row.refusal);
+        } else {
+            EXPECT_EQ(stored, 12);
+        }
+    }
+}
+
 } // namespace

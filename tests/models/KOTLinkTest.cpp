@@ -60,8 +60,8 @@ TEST(KOTLink, NewLink)
         {CKOTLink::VarPathLength, "Free space path length", VarKindReal, UnitKm, UnitKm, "35786.05"},
         {CKOTLink::VarTemperature, "Receiver Temperature", VarKindReal, UnitK, UnitK, "300.0"},
         {CKOTLink::VarBandwidth, "Receiver Bandwidth", VarKindReal, UnitHz, UnitHz, "1.0000e+06"},
-        // A plain ratio, whatever its unit label says.
-        {CKOTLink::VarCn, "C/N", VarKindReal, UnitDbPerHz, UnitDbPerHz, "17.6053"},
+        // A ratio of two powers: plain dB, not the dB/Hz of a C/N0.
+        {CKOTLink::VarCn, "C/N", VarKindReal, UnitDb, UnitDb, "17.6053"},
     });
     ExpectPrinted(link.m_wavelength, 2.4983e-5, 5);
     ExpectPrinted(link.m_rxBeamwidth, 0.030523, 5);

@@ -34,7 +34,7 @@ TEST(KOTOff, NewModelLooksAlongTheBoresight)
                                {CKOTOff::VarOffAxisAngle, "Offaxis angle", VarKindReal, UnitRad, UnitDeg, "0.0"},
                                {CKOTOff::VarRelativeGain, "Relative gain", VarKindReal, UnitDb, UnitDb, "0.0"},
                                // dB here, where the peak-gain and beamwidth tools say dBi.
-                               {CKOTOff::VarPeakGain, "Peak gain", VarKindReal, UnitDb, UnitDb, "30.0"},
+                               {CKOTOff::VarPeakGain, "Peak gain", VarKindReal, UnitDbi, UnitDbi, "30.0"},
                                {CKOTOff::VarBeamwidth, "Theta 3dB", VarKindReal, UnitRad, UnitDeg, "5.0"},
                                {CKOTOff::VarPattern, "Gain Pattern", VarKindInt, UnitNone, UnitNone,
                                 "29 - 25log(phi)"},

@@ -81,7 +81,7 @@ TEST(PatternChart, MarksTheToolsAngleAndRelativeGainAndNamesTheAxes)
     EXPECT_EQ(chart.marker->label, "Current: 10.0 deg, -26.0 dB");
     EXPECT_EQ(chart.xTitle, "Off-axis angle (deg)");
     EXPECT_EQ(chart.yTitle, "Relative gain (dB)");
-    EXPECT_EQ(chart.title, "Peak gain 30.0 dB, 3 dB beamwidth 5.0 deg");
+    EXPECT_EQ(chart.title, "Peak gain 30.0 dBi, 3 dB beamwidth 5.0 deg");
     // The axis reaches below the envelope and the marked point; the parabolic lobe, hundreds
     // of dB down at ten beamwidths, does not drag it there.
     ASSERT_TRUE(chart.yRange.has_value());
