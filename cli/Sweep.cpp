@@ -19,16 +19,16 @@ constexpr double StopTolerance = 1e-9;
 // Past this a sweep would run for days; more likely a step typed in the wrong unit.
 constexpr double MostPoints = 1e12;
 
-std::vector<std::string_view> SplitList(std::string_view values)
+std::vector<std::string_view> Split(std::string_view values, char separator)
 {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     while (true) {
-        const std::size_t comma = values.find(',', start);
-        parts.push_back(values.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos)
+        const std::size_t at = values.find(separator, start);
+        parts.push_back(values.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        if (at == std::string_view::npos)
             return parts;
-        start = comma + 1;
+        start = at + 1;
     }
 }
 
@@ -52,14 +52,7 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
     const CKorObj& model = tool.Model();
 
     if (values.find(':') != std::string_view::npos) {
-        const std::vector<std::string_view> parts = [&] {
-            std::vector<std::string_view> split;
-            std::size_t start = 0;
-            for (std::size_t colon; (colon = values.find(':', start)) != std::string_view::npos; start = colon + 1)
-                split.push_back(values.substr(start, colon - start));
-            split.push_back(values.substr(start));
-            return split;
-        }();
+        const std::vector<std::string_view> parts = Split(values, ':');
         if (parts.size() != 3)
             throw UsageError("'" + std::string(values) + "' is not START:STOP:STEP for " + m_entry.name);
         m_start = EntryNumber(model, index, name, parts[0]);
@@ -75,7 +68,7 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
         m_range = true;
         m_count = static_cast<long>(steps) + 1;
     } else {
-        for (const std::string_view value : SplitList(values)) {
+        for (const std::string_view value : Split(values, ',')) {
             if (value.find_first_not_of(" \t") == std::string_view::npos)
                 throw UsageError("an empty value in the sweep of " + m_entry.name);
             CheckEntryText(model, index, name, value);
