@@ -14,9 +14,10 @@ period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
 
 Values are read as the tool's edit box reads them: in the variable's display unit, or ending
 in a unit of the same kind (frequency=14GHz, path_length=36000km, "frequency=14 GHz",
-offaxis_angle=0.01rad). The tool refuses a unit of another kind (status 2); a number followed by
-text that is no unit is a usage error. An enumeration takes the text of a choice or its number
-(gain_pattern=2). Numbers always use '.' for the decimal point, whatever the locale.
+offaxis_angle=0.01rad, orbit_period=1.5h). The tool refuses a unit of another kind, and a
+number followed by anything else (frequency=14,5), as it refuses a value outside its limits
+(status 2). An enumeration takes the text of a choice or its number (gain_pattern=2). Numbers
+always use '.' for the decimal point, whatever the locale.
 
 Sweeps: --sweep NAME=START:STOP:STEP (STOP included) or --sweep NAME=V1,V2,... . Several
 sweeps give every combination, the first one outermost. Entries NAME=VALUE are applied once
@@ -27,8 +28,9 @@ Plots: kortools-calc offaxis [NAME=VALUE...] --plot FILE.svg (or FILE.png) draws
 reference patterns at the tool's peak gain and beamwidth, as the off-axis tool's "Plot
 Pattern..." does, with the tool's values after the entries marked; the values are printed too.
 
-Exit status: 0 done; 2 the model refused an entry (its problem, explanation and suggestion on
-standard error; with a sweep, the refused points are left out and the others written);
+Exit status: 0 done; 2 the model refused an entry or a sweep's START, STOP or STEP (its
+problem, explanation and suggestion on standard error; with a sweep, the refused points are
+left out and the others written);
 64 usage error (--plot too: a tool other than offaxis, a sweep, a file not ending in .png or
 .svg); 66 --from-state without saved values to read; 69 --plot: the chart module
 (kortools-chart.so) cannot be loaded; 74 the output (or the plot) could not be written.

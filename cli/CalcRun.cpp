@@ -2,6 +2,7 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/CalcTool.h"
+#include "cli/EntryText.h"
 #include "cli/Output.h"
 #include "cli/Sweep.h"
 #include "framework/KorObj.h"
@@ -150,6 +151,9 @@ int RunCalc(const CalcRequest& request, std::FILE* out, std::FILE* errors)
     } catch (const UsageError& error) {
         std::fprintf(errors, "%s\n", UsageLine(error.what()).c_str());
         return ExitUsage;
+    } catch (const RefusedEntry& refused) {
+        ReportRefusal(errors, refused.Refusal());
+        return ExitRefused;
     }
     return Finish(buffer, errors, status);
 }

@@ -1,7 +1,6 @@
 #include "cli/CalcTool.h"
 
 #include "cli/CalcOptions.h"
-#include "cli/EntryText.h"
 #include "framework/KorObj.h"
 #include "framework/Units.h"
 #include "framework/ValueReport.h"
@@ -136,7 +135,6 @@ CalcEntry CalcTool::Resolve(std::string_view word) const
     const int index = FindVar(name);
     if (!CanEnter(index))
         throw UsageError(std::string(name) + " is derived in " + m_tool.name + " and cannot be entered");
-    CheckEntryText(Model(), index, name, value);
     return {index, std::string(name), std::string(value)};
 }
 

@@ -48,8 +48,8 @@ public:
     // Whether the user can type into the variable as the tool now stands: not the calculated
     // one, and not one the model holds fixed (a budget's beamwidths and patterns).
     bool CanEnter(int index) const;
-    // A NAME=VALUE word as an entry; a UsageError for an unknown name, a variable that cannot
-    // be entered, or a number followed by text that names no unit.
+    // A NAME=VALUE word as an entry; a UsageError for an unknown name or a variable that cannot
+    // be entered. The value is the model's to read, or to refuse when applied.
     CalcEntry Resolve(std::string_view word) const;
 
     // Applies the entry as the tool's edit would. False, with the model's reasons in `refused`

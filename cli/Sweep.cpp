@@ -71,7 +71,6 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
         for (const std::string_view value : Split(values, ',')) {
             if (value.find_first_not_of(" \t") == std::string_view::npos)
                 throw UsageError("an empty value in the sweep of " + m_entry.name);
-            CheckEntryText(model, index, name, value);
             m_texts.emplace_back(value);
         }
         m_count = static_cast<long>(m_texts.size());

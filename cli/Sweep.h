@@ -14,9 +14,9 @@ class OutputBuffer;
 class SweepAxis {
 public:
     // A UsageError for a word that is not NAME=START:STOP:STEP or NAME=V1,V2,..., a variable
-    // that cannot be entered, a value that is not a number where one is needed, a range's
-    // number in a unit the variable does not take, a number followed by text that is no unit,
-    // a step of 0 or one that leads away from STOP. A list's values are the model's to refuse.
+    // that cannot be entered, a step of 0 or one that leads away from STOP. A range's numbers
+    // are read by the model, which may refuse them (a RefusedEntry); a list's values are the
+    // model's to refuse at their points.
     SweepAxis(const CalcTool& tool, const std::string& word);
 
     long Count() const;

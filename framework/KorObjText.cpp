@@ -67,10 +67,16 @@ int CKorObj::SetValueFromText(int index, const std::string& value, ErrorSink& si
         } else if (IsEnumVar(index)) {
             number = FindEnumChoice(index, value);
         } else {
-            const std::optional<long> read = ReadLong(value);
-            if (!read || *read < INT_MIN || *read > INT_MAX)
+            // Read as a real, so that a whole number says so whole ("3.0", "1e3") and anything
+            // else ("3.9", "3 apples") is refused rather than cut short.
+            double real;
+            int unit;
+            if (!ReadTypedReal(index, value, real, unit, sink))
+                return 0;
+            real = ConvertUnit(real, unit, GetVarUnit(index));
+            if (!(real >= INT_MIN && real <= INT_MAX) || real != std::trunc(real))
                 return refuse();
-            number = static_cast<int>(*read);
+            number = static_cast<int>(real);
         }
         return SetIntVar(index, number, sink);
     }
@@ -108,14 +114,15 @@ int CKorObj::ReadTypedReal(int index, const std::string& value, double& number, 
         return 1;
     }
     const std::optional<RealAndUnit> read = ReadRealAndUnit(value);
-    if (!read) {
+    // The number must be all there is but for a unit: reading up to the first character that
+    // cannot continue it would store 14 for "14,5" typed where the decimal point is a '.', and
+    // 100 minutes for "100 hours and a bit".
+    if (!read || (!read->unit && !read->rest.empty())) {
         sink.NotANumberWarning(value, VarName(index));
         return 0;
     }
     number = read->number;
     unit = display;
-    // Text after the number that names no unit is passed over, as the C library's reading of
-    // "%lf" always has ("12abc" is 12); only a unit label changes how the number is taken.
     if (!read->unit)
         return 1;
     if (!SameUnitFamily(*read->unit, display)) {

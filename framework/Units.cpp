@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
 
@@ -19,6 +20,13 @@ const char* const UnitLabels[] = {
 };
 constexpr int UnitCount = static_cast<int>(sizeof(UnitLabels) / sizeof(UnitLabels[0]));
 static_assert(UnitCount == UnitDbPerK + 1);
+
+// What people type after a number for a few units besides their labels ("\xc2\xb0" is the degree
+// sign in UTF-8, as the windows hand text over). None of them agrees with a label ignoring case,
+// so a label is never read as one of these or the other way round.
+const char* const OtherSpellings[] = {"h", "hr", "hrs", "d", "day", "\xc2\xb0", "degree", "degrees"};
+const int OtherSpellingUnits[] = {UnitHours, UnitHours, UnitHours, UnitDays, UnitDays, UnitDeg, UnitDeg, UnitDeg};
+static_assert(std::size(OtherSpellings) == std::size(OtherSpellingUnits));
 
 // Seconds per unit of the time family, indexed from code 24.
 double TimeFactor(int code)
@@ -143,10 +151,11 @@ std::optional<std::size_t> MatchLabel(std::string_view text, std::span<const cha
 
 std::optional<int> MatchUnitLabel(std::string_view text)
 {
-    const std::optional<std::size_t> found = MatchLabel(text, UnitLabels);
-    if (!found)
-        return std::nullopt;
-    return static_cast<int>(*found);
+    if (const std::optional<std::size_t> found = MatchLabel(text, UnitLabels))
+        return static_cast<int>(*found);
+    if (const std::optional<std::size_t> found = MatchLabel(text, OtherSpellings))
+        return OtherSpellingUnits[*found];
+    return std::nullopt;
 }
 
 int UnitFamily(int code)

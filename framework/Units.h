@@ -79,7 +79,9 @@ std::optional<int> FindUnitByLabel(std::string_view label);
 
 // The unit whose label `text` is: the one spelled exactly so, or else the one label that agrees
 // with it ignoring case ("ghz" is GHz). Where two labels agree with it ignoring case, neither is
-// taken: guessing between them could read a value a thousand million times too large.
+// taken: guessing between them could read a value a thousand million times too large. Failing a
+// label, the shorter spellings people type for a few units by the same rule: "h", "hr", "hrs"
+// for hours, "d", "day" for days, "°", "degree", "degrees" for deg.
 std::optional<int> MatchUnitLabel(std::string_view text);
 // The same rule over any list of labels: the position of the label `text` matches.
 std::optional<std::size_t> MatchLabel(std::string_view text, std::span<const char* const> labels);
@@ -119,20 +121,16 @@ void FormatAngleDms(double radians, int unit, std::string& out);
 // when a fourth positional number follows the seconds, or when the result is not finite.
 std::optional<double> ParseAngleDms(const std::string& in);
 
-// A decimal integer read as the C library reads "%ld": leading blanks skipped, reading stops
-// at the first character that cannot continue it. No value when no number is found or it
-// does not fit a long.
-std::optional<long> ReadLong(const std::string& in);
-
-// A decimal number read as the C library reads "%lf" under the current locale. No value when
-// no number is found or the number is not finite (nan, inf, or an overflow such as 1e999).
+// A number and nothing else but blanks, read as the C library reads "%lf" under the current
+// locale. No value when no number is found, when anything follows it, or when the number is not
+// finite (nan, inf, or an overflow such as 1e999).
 std::optional<double> ReadReal(const std::string& in);
 
-// A typed value: its number as ReadReal reads it, and what follows the number.
+// A typed value: its number, read as ReadReal reads it, and what follows the number.
 struct RealAndUnit {
     double number;
     std::string rest;        // the text after the number, blanks (spaces, tabs) trimmed from both ends
     std::optional<int> unit; // the unit `rest` names by MatchUnitLabel, if it names one
 };
-// No value where ReadReal finds none.
+// No value where no finite number starts the text; the caller judges what follows it.
 std::optional<RealAndUnit> ReadRealAndUnit(const std::string& in);

@@ -1,9 +1,8 @@
-// Reading typed numbers: integers and reals as the C library reads them, a unit label after
-// the number, and angles in degrees, minutes and seconds.
+// Reading typed numbers: a number as the C library reads it, under the user's locale, and what
+// follows it (a unit label or nothing), and angles in degrees, minutes and seconds.
 #include "framework/Units.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -20,7 +19,8 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// The number strtod reads from the start of `in`, and where it stopped; no value as ReadReal.
+// The number strtod reads from the start of `in`, and where it stopped. No value when there is
+// none or it is not finite.
 std::optional<double> ReadRealUpTo(const std::string& in, std::size_t& end)
 {
     const char* start = in.c_str();
@@ -86,21 +86,12 @@ std::optional<double> ParseAngleDms(const std::string& in)
     return result;
 }
 
-std::optional<long> ReadLong(const std::string& in)
-{
-    const char* start = in.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(start, &end, 10);
-    if (end == start || errno == ERANGE)
-        return std::nullopt;
-    return value;
-}
-
 std::optional<double> ReadReal(const std::string& in)
 {
-    std::size_t end = 0;
-    return ReadRealUpTo(in, end);
+    const std::optional<RealAndUnit> read = ReadRealAndUnit(in);
+    if (!read || !read->rest.empty())
+        return std::nullopt;
+    return read->number;
 }
 
 std::optional<RealAndUnit> ReadRealAndUnit(const std::string& in)

@@ -38,6 +38,8 @@ TEST(CalcEntries, AUnitOfTheVariablesFamilyIsConverted)
          "relative_gain"},
         {"W into dBW", {"link", "transmit_power=100W"}, {"link", "transmit_power=20"}, "c_n"},
         {"hours into min", {"period", "orbit_period=12hours"}, {"period", "orbit_period=720"}, "height_above_earth"},
+        {"h into min", {"period", "orbit_period=1.5h"}, {"period", "orbit_period=90"}, "height_above_earth"},
+        {"degrees into deg", {"offaxis", "offaxis_angle=2 degrees"}, {"offaxis", "offaxis_angle=2"}, "relative_gain"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
@@ -63,8 +65,6 @@ TEST(CalcEntries, UsageErrorsAreOneLineAndStatus64)
         {{"link", "speed=3"}, "link has no variable 'speed'"},
         {{"link", "frequency"}, "'frequency' is not NAME=VALUE"},
         {{"link", "=3"}, "'=3' is not NAME=VALUE"},
-        {{"link", "frequency=14 parsecs"}, "unknown unit 'parsecs'"},
-        {{"link", "frequency=14,5"}, "unknown unit ',5'"},
         {{"link", "transmit_theta_3db=2"}, "transmit_theta_3db is derived in link"},
         {{"path", "free_space_loss=200"}, "free_space_loss is derived in path"},
         {{"link", "--calc", "c_n"}, "link has no choice of calculated variable"},
@@ -109,6 +109,12 @@ TEST(CalcEntries, ARefusedEntryPrintsTheModelsThreeTextsAndStatus2)
          {"Input range error", "Variable 'Frequency' cannot take a value in dBW", "Re-enter data within ranges"}},
         {{"db", "absolute_value=3dB"},
          {"Input range error", "Variable 'absolute value' cannot take a value in dB", "Re-enter data within ranges"}},
+        // Read whole or not at all, as in the window: what follows the number is a unit or nothing.
+        {{"link", "frequency=14,5"},
+         {"Input range error", "Variable 'Frequency' has been set to '14,5' which is not a number",
+          "Re-enter data within ranges"}},
+        {{"link", "frequency=14 parsecs"}, {}},
+        {{"period", "orbit_period=100 hours and a bit"}, {}},
         {{"link", "frequency=abc"}, {}},
         {{"link", "frequency=inf"}, {}},
         {{"offaxis", "gain_pattern=7"}, {}},
@@ -189,6 +195,10 @@ TEST(CalcEntries, TheLocaleChangesNoNumber)
     EXPECT_EQ(german.status, 0);
     EXPECT_EQ(german.out, plain.out);
     EXPECT_NE(plain.out.find("frequency = 14.5 GHz\n"), std::string::npos);
+    // Nor is a comma ever the decimal point.
+    const CalcRun comma = RunCalc({"link", "frequency=14,5"}, {"LANG=de_DE.UTF-8", "LC_ALL=de_DE.UTF-8"});
+    EXPECT_EQ(comma.status, 2);
+    EXPECT_EQ(comma.out, "");
 }
 
 // The pure parabolic pattern on boresight works out a negative zero; no output shows its sign.

@@ -111,9 +111,7 @@ TEST(CalcSweep, ASweepThatCannotRunIsAUsageError)
         {"frequency=10:14:0", "does not lead from START to STOP"},
         {"frequency=10:14:-1", "does not lead from START to STOP"},
         {"frequency=10:14", "is not START:STOP:STEP"},
-        {"frequency=10:x:1", "'x' is not a number"},
-        {"frequency=10:14dB:1", "Variable 'Frequency' cannot take a value in dB"},
-        {"frequency=10:14 parsecs:1", "unknown unit 'parsecs'"},
+        {"transmit_gain_pattern=0:x:1", "'x' is not a number for transmit_gain_pattern"},
         {"frequency=10,,12", "an empty value"},
         {"frequency=1:1e30:1e-30", "too many points"},
         {"transmit_theta_3db=1,2", "cannot be swept"},
@@ -125,6 +123,29 @@ TEST(CalcSweep, ASweepThatCannotRunIsAUsageError)
         EXPECT_EQ(run.status, 64);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+    }
+}
+
+// A range's START, STOP and STEP are read by the model, as an entry is: what it cannot read is
+// its refusal, in its three texts, and nothing is worked out.
+TEST(CalcSweep, ARangeTheModelCannotReadIsItsRefusal)
+{
+    const struct {
+        const char* sweep;
+        const char* explanation;
+    } rows[] = {
+        {"frequency=10:x:1", "Variable 'Frequency' has been set to 'x' which is not a number"},
+        {"frequency=10,5:14:1", "Variable 'Frequency' has been set to '10,5' which is not a number"},
+        {"frequency=10:14 parsecs:1", "Variable 'Frequency' has been set to '14 parsecs' which is not a number"},
+        {"frequency=10:14dB:1", "Variable 'Frequency' cannot take a value in dB"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.sweep);
+        const CalcRun run = RunCalc({"link", "--sweep", row.sweep});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(Lines(run.err),
+                  (std::vector<std::string>{"Input range error", row.explanation, "Re-enter data within ranges"}));
     }
 }
 

@@ -175,8 +175,11 @@ TEST(KorObjBase, TypedTextIsConvertedToTheStorageUnit)
     EXPECT_EQ(object.m_pattern, 2);
     EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarEnabled, "true", sink), 1);
     EXPECT_EQ(object.m_enabled, -1);
-    EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarCount, "12abc", sink), 1);
+    EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarCount, " 12 ", sink), 1);
     EXPECT_EQ(object.m_count, 12);
+    // A whole number is whole however it is written.
+    EXPECT_EQ(object.SetValueFromText(CTestKorObj::VarCount, "1.1e1", sink), 1);
+    EXPECT_EQ(object.m_count, 11);
 }
 
 TEST(KorObjBase, RefusedTextChangesNothing)
@@ -196,6 +199,10 @@ TEST(KorObjBase, RefusedTextChangesNothing)
         {"overflow after conversion", CTestKorObj::VarFrequency, "1e300", "Variable 'Frequency' has been set to '1e300' which is not a number"},
         {"integer without digits", CTestKorObj::VarCount, "many", "Variable 'Count' has been set to 'many' which is not a number"},
         {"integer beyond 32 bits", CTestKorObj::VarCount, "4294967296", "Variable 'Count' has been set to '4294967296' which is not a number"},
+        // Nothing is read up to where it stops making sense and stored as if that were all.
+        {"integer followed by letters", CTestKorObj::VarCount, "12abc", "Variable 'Count' has been set to '12abc' which is not a number"},
+        {"integer with decimals", CTestKorObj::VarCount, "3.9", "Variable 'Count' has been set to '3.9' which is not a number"},
+        {"real followed by letters", CTestKorObj::VarDistance, "2abc", "Variable 'Distance' has been set to '2abc' which is not a number"},
         {"angle without digits", CTestKorObj::VarLatitude, "North", "Variable 'Latitude' has been set to 'North' which is not a number"},
     };
     for (const auto& row : rows) {

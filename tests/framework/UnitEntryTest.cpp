@@ -1,5 +1,6 @@
 // Typed values that end in a unit label: read in that unit when it measures the variable's
-// quantity, refused when it measures another, passed over as before when it is no unit at all.
+// quantity, refused when it measures another, and refused like text without a number when what
+// follows the number is no unit at all.
 #include "framework/VarTable.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ public:
         VarGain,          // dB
         VarPeakGain,      // dBi
         VarPower,         // dBW
-        VarRatio,         // dB/Hz
+        VarRatio,         // C/N0, dB/Hz
         VarEfficiency,    // no unit, 0.001 to 1
         VarCount,         // integer
         VarTotal
@@ -72,7 +73,7 @@ constexpr VarRow<CUnitsModel> Rows[] = {
     RealVar("Relative gain", UnitDb, -300.0, 300.0, &CUnitsModel::m_gain),
     RealVar("Peak gain", UnitDbi, -300.0, 300.0, &CUnitsModel::m_peakGain),
     RealVar("Transmit Power", UnitDbw, -1e300, 1e300, &CUnitsModel::m_power),
-    RealVar("C/N", UnitDbPerHz, -1e300, 1e300, &CUnitsModel::m_ratio),
+    RealVar("C/N0", UnitDbPerHz, -1e300, 1e300, &CUnitsModel::m_ratio),
     RealVar("Efficiency", UnitNone, 0.001, 1.0, &CUnitsModel::m_efficiency),
     IntVar("Count", UnitNone, 1, 9, &CUnitsModel::m_count),
 };
@@ -123,6 +124,16 @@ TEST(UnitEntry, AUnitOfTheVariablesFamilyIsReadInThatUnit)
         {"pW into dBW", CUnitsModel::VarPower, "1e9 pW", 0},
         {"dBW", CUnitsModel::VarPower, "13 dBW", 13},
         {"dB/Hz", CUnitsModel::VarRatio, "80 dB/Hz", 80},
+        // The shorter spellings people type.
+        {"h", CUnitsModel::VarPeriod, "1.5 h", 5400},
+        {"h, no blank", CUnitsModel::VarPeriod, "1.5h", 5400},
+        {"hr", CUnitsModel::VarPeriod, "1.5 hr", 5400},
+        {"hrs in capitals", CUnitsModel::VarPeriod, "1.5 HRS", 5400},
+        {"d", CUnitsModel::VarPeriod, "0.0625 d", 5400},
+        {"day", CUnitsModel::VarPeriod, "0.0625 day", 5400},
+        {"the degree sign", CUnitsModel::VarAngle, "30\xc2\xb0", Pi / 6},
+        {"degree", CUnitsModel::VarAngle, "30 degree", Pi / 6},
+        {"degrees", CUnitsModel::VarAngle, "30 Degrees", Pi / 6},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
@@ -153,9 +164,13 @@ TEST(UnitEntry, AUnitOfAnotherFamilyIsRefused)
         {CUnitsModel::VarTemperature, "20 C", "Variable 'Temperature' cannot take a value in C"},
         {CUnitsModel::VarGain, "3 dBi", "Variable 'Relative gain' cannot take a value in dBi"},
         {CUnitsModel::VarPeakGain, "30 dB", "Variable 'Peak gain' cannot take a value in dB"},
-        {CUnitsModel::VarRatio, "80 dB", "Variable 'C/N' cannot take a value in dB"},
+        {CUnitsModel::VarRatio, "80 dB", "Variable 'C/N0' cannot take a value in dB"},
         {CUnitsModel::VarEfficiency, "0.5 dB", "Variable 'Efficiency' cannot take a value in dB"},
         {CUnitsModel::VarEfficiency, "55%", "Variable 'Efficiency' cannot take a value in %"},
+        // A shorter spelling is named by its unit's label.
+        {CUnitsModel::VarDistance, "3 h", "Variable 'Distance' cannot take a value in hours"},
+        {CUnitsModel::VarPeriod, "30\xc2\xb0", "Variable 'Orbit Period' cannot take a value in deg"},
+        {CUnitsModel::VarCount, "5 km", "Variable 'Count' cannot take a value in km"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -172,35 +187,42 @@ TEST(UnitEntry, AUnitOfAnotherFamilyIsRefused)
     }
 }
 
-// Without a unit label after it, a number is read in the display unit exactly as before.
-TEST(UnitEntry, OtherTrailingTextKeepsTheLibraryReading)
+// Text after the number that is no unit is refused as text that is not a number: read up to
+// where it stops, "14,5" would be 14 and "100 hours and a bit" 100 minutes.
+TEST(UnitEntry, AnythingElseAfterTheNumberIsRefused)
 {
     const struct {
         int index;
         const char* text;
-        double stored;
+        const char* name;
     } rows[] = {
-        {CUnitsModel::VarDistance, "12abc", 12},
-        {CUnitsModel::VarDistance, "12", 12},
-        {CUnitsModel::VarFrequency, "14 parsecs", 1.4e10},
-        {CUnitsModel::VarFrequency, "14,5", 1.4e10},
-        {CUnitsModel::VarFrequency, "14 GHz and more", 1.4e10},
-        {CUnitsModel::VarFrequency, "14 G Hz", 1.4e10},
-        {CUnitsModel::VarAngle, "30 deg  E", Pi / 6},
-        {CUnitsModel::VarEfficiency, "0.5 of it", 0.5},
+        {CUnitsModel::VarDistance, "12abc", "Distance"},
+        {CUnitsModel::VarFrequency, "14 parsecs", "Frequency"},
+        {CUnitsModel::VarFrequency, "14,5", "Frequency"},
+        {CUnitsModel::VarFrequency, "14 GHz and more", "Frequency"},
+        {CUnitsModel::VarFrequency, "14 G Hz", "Frequency"},
+        {CUnitsModel::VarAngle, "30 deg  E", "Offaxis angle"},
+        {CUnitsModel::VarPeriod, "100 hours and a bit", "Orbit Period"},
+        {CUnitsModel::VarPeriod, "2 e", "Orbit Period"},
+        {CUnitsModel::VarEfficiency, "0.5 of it", "Efficiency"},
+        {CUnitsModel::VarCount, "3.9", "Count"},
+        {CUnitsModel::VarCount, "3 apples", "Count"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         CUnitsModel model;
+        const CUnitsModel fresh;
         ErrorSink sink;
-        EXPECT_EQ(model.SetValueFromText(row.index, row.text, sink), 1) << sink.Explanation;
-        EXPECT_NEAR(Stored(model, row.index), row.stored, 1e-12 * std::fabs(row.stored));
+        EXPECT_EQ(model.SetValueFromText(row.index, row.text, sink), 0);
+        EXPECT_EQ(sink.Code, -1);
+        EXPECT_EQ(sink.Problem, "Input range error");
+        EXPECT_EQ(sink.Explanation,
+                  std::string("Variable '") + row.name + "' has been set to '" + row.text + "' which is not a number");
+        EXPECT_EQ(sink.Suggestion, "Re-enter data within ranges");
+        EXPECT_EQ(model.m_setterCalls, 0);
+        EXPECT_EQ(Stored(model, row.index), Stored(fresh, row.index));
+        EXPECT_EQ(model.m_count, fresh.m_count);
     }
-    // Integers are read as before: a unit after one is not looked at.
-    CUnitsModel model;
-    ErrorSink sink;
-    EXPECT_EQ(model.SetValueFromText(CUnitsModel::VarCount, "5 km", sink), 1);
-    EXPECT_EQ(model.m_count, 5);
 }
 
 // The limits judge the value the unit makes, and the warning quotes it in the display unit.
@@ -293,8 +315,12 @@ TEST(UnitEntry, FollowsACommaLocale)
     EXPECT_DOUBLE_EQ(model.m_frequency, 5e8);
     EXPECT_EQ(model.SetValueFromText(CUnitsModel::VarPeriod, "1,5hours", sink), 1);
     EXPECT_DOUBLE_EQ(model.m_period, 5400);
-    EXPECT_EQ(model.SetValueFromText(CUnitsModel::VarDistance, "1.5 km", sink), 1);
-    EXPECT_DOUBLE_EQ(model.m_distance, 1);
+    EXPECT_EQ(model.SetValueFromText(CUnitsModel::VarDistance, "14,5", sink), 1);
+    EXPECT_DOUBLE_EQ(model.m_distance, 14.5);
+    // A point is no decimal separator here: the text is refused, not read as 1 km.
+    EXPECT_EQ(model.SetValueFromText(CUnitsModel::VarDistance, "1.5 km", sink), 0);
+    EXPECT_EQ(sink.Explanation, "Variable 'Distance' has been set to '1.5 km' which is not a number");
+    EXPECT_DOUBLE_EQ(model.m_distance, 14.5);
     std::setlocale(LC_NUMERIC, previous.c_str());
 }
 

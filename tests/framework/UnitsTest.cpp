@@ -140,6 +140,8 @@ TEST(UnitFamily, UnitsAreFoundByTheirExactLabel)
     EXPECT_EQ(FindUnitByLabel("deg E"), UnitDegE);
     EXPECT_EQ(FindUnitByLabel("dBW/4KHz/m^2"), UnitDbwPer4KHzM2);
     EXPECT_EQ(FindUnitByLabel("dB/K"), UnitDbPerK);
+    // The other spellings are for typing after a number, not names of units.
+    EXPECT_EQ(FindUnitByLabel("h"), std::nullopt);
     EXPECT_EQ(FindUnitByLabel("ghz"), std::nullopt);
     EXPECT_EQ(FindUnitByLabel(""), std::nullopt);
     EXPECT_EQ(FindUnitByLabel("GHz "), std::nullopt);
@@ -277,37 +279,28 @@ TEST(AngleText, RefusesTextsWithoutAMeaning)
     }
 }
 
-TEST(ReadNumbers, KeepTheLibraryReading)
+// A number is read whole, blanks around it aside, or not at all.
+TEST(ReadNumbers, ReadTheWholeTextOrNothing)
 {
     const struct {
         const char* text;
         double value;
     } reals[] = {
-        {"1e3", 1000}, {"  -2.5", -2.5}, {"12abc", 12}, {"14 GHz", 14}, {"+.5", 0.5}, {"1e-999", 0},
+        {"1e3", 1000}, {"  -2.5", -2.5}, {"7 \t", 7}, {"+.5", 0.5}, {"1e-999", 0},
     };
     for (const auto& row : reals) {
         SCOPED_TRACE(row.text);
         ASSERT_TRUE(ReadReal(row.text).has_value());
         EXPECT_DOUBLE_EQ(*ReadReal(row.text), row.value);
     }
-    EXPECT_EQ(ReadLong("12abc"), 12L);
-    EXPECT_EQ(ReadLong("  -7"), -7L);
-    EXPECT_EQ(ReadLong("3.9"), 3L);
-}
-
-TEST(ReadNumbers, RefuseTextsWithoutAFiniteNumber)
-{
-    for (const char* text : {"", "   ", "abc", "nan", "NaN", "inf", "-INF", "Infinity", "1e999", "-1e999", ".", "e5"}) {
+    for (const char* text : {"", "   ", "abc", "nan", "NaN", "inf", "-INF", "Infinity", "1e999", "-1e999", ".", "e5",
+                             "12abc", "14 GHz", "14,5", "1 2", "2e"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ReadReal(text).has_value());
     }
-    for (const char* text : {"", "x1", "-", "99999999999999999999999"}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(ReadLong(text).has_value());
-    }
 }
 
-// Numbers follow the user's locale, and are trimmed alike under a comma.
+// Numbers follow the user's locale, both ways, and are trimmed alike under a comma.
 TEST(NumberText, FollowsACommaLocale)
 {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
@@ -317,7 +310,7 @@ TEST(NumberText, FollowsACommaLocale)
     EXPECT_EQ(FormatNumber(12.25), "12,25");
     EXPECT_EQ(FormatNumber(-0.0), "0,0");
     EXPECT_EQ(FormatNumber(123456), "1,2346e+05");
-    EXPECT_DOUBLE_EQ(*ReadReal("1.5"), 1);
+    EXPECT_FALSE(ReadReal("1.5").has_value());
     EXPECT_DOUBLE_EQ(*ReadReal("1,5"), 1.5);
     std::setlocale(LC_NUMERIC, previous.c_str());
 }

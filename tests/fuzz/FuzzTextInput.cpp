@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(std::isfinite(*radians));
     if (const std::optional<double> real = ReadReal(text))
         Require(std::isfinite(*real));
-    ReadLong(text);
+    if (const std::optional<RealAndUnit> read = ReadRealAndUnit(text))
+        Require(std::isfinite(read->number));
     std::string angle;
     FormatAngleDms(static_cast<double>(size) * (data[0] - 128), UnitLongitudeDms, angle);
     return 0;
