@@ -54,11 +54,11 @@ const ControlTemplate ErrorMsgControls[] = {
     {IDOK, K::PushButton, "OK", 85, 148, 50, 14, CF_DEFAULT},
     {S, K::GroupBox, "Information", 6, 7, 207, 134, 0},
     {S, K::Label, "Problem:", 21, 23, 43, 12, CF_RIGHT},
-    {IDC_ERR_PROBLEM, K::Edit, "", 69, 19, 131, 21, CF_MULTILINE | CF_DISABLED},
+    {IDC_ERR_PROBLEM, K::Edit, "", 69, 19, 131, 21, CF_MULTILINE},
     {S, K::Label, "Explanation:", 14, 49, 50, 13, CF_RIGHT},
-    {IDC_ERR_EXPLANATION, K::Edit, "", 69, 47, 131, 46, CF_MULTILINE | CF_DISABLED},
+    {IDC_ERR_EXPLANATION, K::Edit, "", 69, 47, 131, 46, CF_MULTILINE},
     {S, K::Label, "Suggestion:", 18, 104, 45, 13, CF_RIGHT},
-    {IDC_ERR_SUGGESTION, K::Edit, "", 69, 101, 131, 30, CF_MULTILINE | CF_DISABLED},
+    {IDC_ERR_SUGGESTION, K::Edit, "", 69, 101, 131, 30, CF_MULTILINE},
 };
 
 const ControlTemplate DbControls[] = {

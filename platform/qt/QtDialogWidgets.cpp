@@ -92,8 +92,12 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
     }
     case ControlKind::Edit:
         if (control.flags & CF_MULTILINE) {
+            // The several-line edits are messages for reading (the error dialog's texts): never
+            // typed into, but drawn in the normal colours, not the faint disabled ones, and
+            // selectable with the mouse or the keyboard so that a message can be copied.
             auto* edit = new QPlainTextEdit(frame);
             edit->setReadOnly(true);
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             edit->setTabChangesFocus(true);

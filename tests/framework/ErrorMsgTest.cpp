@@ -27,8 +27,10 @@ TEST(ErrorMsg, RangeWarningsAndCodedErrorsShowTheirThreeTextsAfterABeep)
             EXPECT_EQ(d.Text(IDC_ERR_PROBLEM), sink->Problem);
             EXPECT_EQ(d.Text(IDC_ERR_EXPLANATION), sink->Explanation);
             EXPECT_EQ(d.Text(IDC_ERR_SUGGESTION), sink->Suggestion);
-            // The texts are for reading only; the one thing to do is to close it.
-            EXPECT_FALSE(d.Enabled(IDC_ERR_PROBLEM));
+            // The texts stay enabled, to be read in the normal colours and copied; the dialog
+            // still opens on its one action, closing it.
+            for (const int id : {IDC_ERR_PROBLEM, IDC_ERR_EXPLANATION, IDC_ERR_SUGGESTION})
+                EXPECT_TRUE(d.Enabled(id)) << id;
             EXPECT_EQ(d.Focus(), IDOK);
             d.PressEnter();
             EXPECT_EQ(d.Result(), IDOK);
