@@ -6,26 +6,14 @@
 
 namespace {
 
-// An edit, its ratio, and the derivation that follows an entry there.
-struct RatioEdit {
-    int id;
-    int var;
-    void (CKOTCtoNI::*derive)();
-};
-constexpr RatioEdit Ratios[] = {
-    {IDC_CNI_CN, CKOTCtoNI::VarCn, &CKOTCtoNI::UpdateForCnOrIn},
-    {IDC_CNI_IN, CKOTCtoNI::VarIn, &CKOTCtoNI::UpdateForCnOrIn},
-    {IDC_CNI_CI, CKOTCtoNI::VarCi, &CKOTCtoNI::UpdateForCi},
-    {IDC_CNI_CNI, CKOTCtoNI::VarCni, &CKOTCtoNI::UpdateForCni},
-};
-constexpr auto RatioIds = ControlIds(Ratios);
-
-constexpr EditBinding Shown[] = {
+// The four ratios' edits, applied on leaving them and shown after every change.
+constexpr EditBinding Ratios[] = {
     {IDC_CNI_CN, CKOTCtoNI::VarCn},
     {IDC_CNI_IN, CKOTCtoNI::VarIn},
     {IDC_CNI_CI, CKOTCtoNI::VarCi},
     {IDC_CNI_CNI, CKOTCtoNI::VarCni},
 };
+constexpr auto RatioIds = ControlIds(Ratios);
 
 struct LinkButton {
     int id;
@@ -71,15 +59,14 @@ const MessageMapEntry* CToolCtoNI::GetMessageMap() const
     return map;
 }
 
-// The derivation runs again whether the entry was taken or refused: after an accepted one it
-// changes nothing, after a refused one it derives from the values the model kept.
+// The model derives the other ratios as it takes an entry. A refused entry leaves all four as
+// they were, to the last bit: deriving them again from the kept values would move them by the
+// rounding of the trip through decibels. The refresh puts the kept value back in its edit.
 void CToolCtoNI::OnLeave(int id)
 {
-    const RatioEdit* ratio = FindBinding<RatioEdit>(Ratios, id);
-    if (!m_model || !ratio)
+    if (!m_model)
         return;
-    SetVarFromEdit(this, m_model, ratio->var, ratio->id);
-    (m_model->*(ratio->derive))();
+    ApplyBoundEdit(this, m_model, Ratios, id);
     Refresh();
 }
 
@@ -102,7 +89,7 @@ void CToolCtoNI::OnFixed(int id)
 
 void CToolCtoNI::Refresh()
 {
-    ShowBoundVars(this, m_model, Shown);
+    ShowBoundVars(this, m_model, Ratios);
     for (const FixedRadio& radio : FixedRadios)
         SetCheck(this, m_model && m_model->m_fixedVar == radio.choice, radio.id);
 }

@@ -6,11 +6,14 @@
 
 namespace {
 
+// Each ratio is typed within this many decibels of 0 dB, where FromDb saturates.
+constexpr double RatioRange = 3000.0;
+
 constexpr VarRow<CKOTCtoNI> Rows[] = {
-    RealVar("C/N", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_cn),
-    RealVar("I/N", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_in),
-    RealVar("C/I", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_ci),
-    RealVar("C/(N+I)", UnitDb, -3000.0, 3000.0, &CKOTCtoNI::m_cni),
+    RealVar("C/N", UnitDb, -RatioRange, RatioRange, &CKOTCtoNI::m_cn),
+    RealVar("I/N", UnitDb, -RatioRange, RatioRange, &CKOTCtoNI::m_in),
+    RealVar("C/I", UnitDb, -RatioRange, RatioRange, &CKOTCtoNI::m_ci),
+    RealVar("C/(N+I)", UnitDb, -RatioRange, RatioRange, &CKOTCtoNI::m_cni),
 };
 static_assert(CoversEveryVar(Rows));
 
@@ -49,8 +52,20 @@ void CKOTCtoNI::GetTypeName(std::string& out) const
     out = "C/(N+I) Tool";
 }
 
+// With C/N, I/N, C/I and C/(N+I) as linear ratios c, i, x and y, x = c / i and
+// 1/y = 1/c + 1/x = (1 + i) / c. Of the six entries only one has limits of its own:
+// - C/N or I/N, the other kept: x and y follow for any value;
+// - C/I with C/N held: i = c / x; with I/N held: c = x i; any C/I is met;
+// - C/(N+I) with I/N held: c = y (1 + i), any C/(N+I) is met;
+// - C/(N+I) with C/N held: i = c / y - 1, which no interference makes negative, so y may not
+//   pass c; at y = c there is none at all, which UpdateForCni shows as I/N saturated. Nor may
+//   y fall more than RatioRange below c: the I/N it needs would pass the highest one FromDb
+//   gives, and I/N would be cut there, no longer giving the C/(N+I) entered.
+// The derived ratios of the others may pass RatioRange; their decibels are still exact.
 int CKOTCtoNI::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
+    if (index == VarCni && m_fixedVar == FixedCn && !CheckRealLimits(value, m_cn - RatioRange, m_cn, sink, VarCni))
+        return 0;
     if (!CheckAndStore(index, value, sink))
         return 0;
     switch (index) {
@@ -97,8 +112,8 @@ void CKOTCtoNI::UpdateForCni()
             m_in = ToDb(r);
             m_ci = m_cn - m_in;
         } else {
-            // No interference brings C/(N+I) up to C/N or above: take none at all, and show the
-            // C/(N+I) that none gives, which is C/N.
+            // C/(N+I) at C/N (an entry above it is refused): no interference at all, I/N as
+            // low as a decibel goes, and the C/(N+I) that none gives, which is C/N.
             m_in = -3000;
             UpdateForCnOrIn();
         }

@@ -29,6 +29,8 @@ public:
 
     void GetTypeName(std::string& out) const override;
     // Stores the entry and derives the other ratios from it; there is no calculated variable.
+    // With C/N held, a C/(N+I) above C/N, which no interference can give, is refused with C/N
+    // as its limit; a refused entry changes nothing.
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
 
     // Defined with the tool's dialog.
@@ -40,8 +42,7 @@ public:
     void ReadState(std::FILE* file);
     void WriteState(std::FILE* file) const;
 
-    // The derivations, one per kind of entry. The dialog runs the one of an edit again after
-    // every entry, accepted or not.
+    // The derivations, one per kind of entry, which SetRealVar runs after storing it.
     void ComputeCni();
     void UpdateForCnOrIn();
     void UpdateForCi();

@@ -378,8 +378,8 @@ const ControlTemplate CtoNIControls[] = {
     {S, K::Label, "I/N:", 19, 63, 19, 11, 0},
     {S, K::Label, "dB", 151, 104, 18, 8, 0},
     {S, K::GroupBox, "C/(N+I) Calculator", 7, 7, 242, 116, 0},
-    {IDC_CNI_FIX_CN, K::RadioButton, "", 170, 43, 16, 10, CF_NOTABSTOP},
-    {IDC_CNI_FIX_IN, K::RadioButton, "", 170, 63, 16, 10, CF_NOTABSTOP},
+    {IDC_CNI_FIX_CN, K::RadioButton, "", 170, 43, 16, 10, CF_GROUP},
+    {IDC_CNI_FIX_IN, K::RadioButton, "", 170, 63, 16, 10, 0},
     {S, K::Label, "C/N:", 19, 43, 19, 11, 0},
 };
 

@@ -22,14 +22,14 @@ TEST(ToolCtoNI, OpensOnTheRatiosWithInterferenceHeld)
         EXPECT_FALSE(d.Checked(IDC_CNI_FIX_CN));
         EXPECT_TRUE(d.Checked(IDC_CNI_FIX_IN));
         EXPECT_EQ(d.Focus(), IDC_CNI_CN);
-        // The Fixed buttons are reached with the mouse only.
+        // The Fixed pair is one stop, entered at its checked button, as every radio group.
         std::set<int> reached;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 9; ++i) {
             d.PressTab();
             reached.insert(d.Focus());
         }
         EXPECT_EQ(reached, (std::set<int>{IDC_CNI_CN, IDC_CNI_IN, IDC_CNI_CI, IDC_CNI_CNI, IDC_CNI_CALC_WANTED,
-                                          IDC_CNI_CALC_INTERFERING, IDOK}));
+                                          IDC_CNI_CALC_INTERFERING, IDOK, IDC_CNI_FIX_IN}));
         // Close is the OK button of this tool.
         d.PressEnter();
         EXPECT_EQ(d.Result(), IDOK);
@@ -45,8 +45,8 @@ TEST(ToolCtoNI, WithCnHeldAnEnteredCniIsMetByTheInterference)
         const char* cni;
     } rows[] = {
         {"7", "-0.0206", "10.0206", "7.0"},
-        // Above C/N: no interference at all, and C/(N+I) is C/N.
-        {"12", "-3000.0", "3010.0", "10.0"},
+        // At C/N: no interference at all.
+        {"10", "-3000.0", "3010.0", "10.0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -120,19 +120,40 @@ TEST(ToolCtoNI, EachCalculateOpensTheLinkOfItsSignal)
     }
 }
 
-TEST(ToolCtoNI, ARefusedEntryIsDerivedAgainFromTheValuesKept)
+// A refused entry leaves every ratio as it was, to the last bit, and its edit shows the kept
+// value again; deriving the ratios anew from C/N held would move I/N off 0 by a rounding.
+TEST(ToolCtoNI, ARefusedEntryChangesNoRatio)
 {
-    ScriptedHost host;
-    CKOTCtoNI model;
-    RunTool(host, model, IDD_TOOL_CTONI, [&](ScriptedDialog& d) {
-        d.TypeInto(IDC_CNI_CI, "3001");
-        d.PressTab();
-        EXPECT_EQ(d.Text(IDC_CNI_CI), "10.0");
-        EXPECT_EQ(d.Text(IDC_CNI_CNI), "6.9897");
-    });
-    ASSERT_EQ(host.ErrorsShown().size(), 1u);
-    EXPECT_EQ(host.ErrorsShown()[0].explanation,
-              "Variable 'C/I' has been set to 3001.0 dB which is above the limit of 3000.0 dB");
+    const struct {
+        bool cnHeld;
+        int edit;
+        const char* typed;
+        const char* explanation;
+    } rows[] = {
+        {true, IDC_CNI_CNI, "12", "Variable 'C/(N+I)' has been set to 12.0 dB which is above the limit of 10.0 dB"},
+        {true, IDC_CNI_CNI, "-3001", "Variable 'C/(N+I)' has been set to -3001.0 dB which is below the limit of -2990.0 dB"},
+        {true, IDC_CNI_CI, "3001", "Variable 'C/I' has been set to 3001.0 dB which is above the limit of 3000.0 dB"},
+        {false, IDC_CNI_CI, "3001", "Variable 'C/I' has been set to 3001.0 dB which is above the limit of 3000.0 dB"},
+        {false, IDC_CNI_CN, "-3001", "Variable 'C/N' has been set to -3001.0 dB which is below the limit of -3000.0 dB"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.explanation);
+        ScriptedHost host;
+        CKOTCtoNI model;
+        const std::vector<double> before = {model.m_cn, model.m_in, model.m_ci, model.m_cni};
+        RunTool(host, model, IDD_TOOL_CTONI, [&](ScriptedDialog& d) {
+            d.Click(row.cnHeld ? IDC_CNI_FIX_CN : IDC_CNI_FIX_IN);
+            d.TypeInto(row.edit, row.typed);
+            d.PressTab();
+            EXPECT_EQ(d.Text(IDC_CNI_CN), "10.0");
+            EXPECT_EQ(d.Text(IDC_CNI_IN), "0.0");
+            EXPECT_EQ(d.Text(IDC_CNI_CI), "10.0");
+            EXPECT_EQ(d.Text(IDC_CNI_CNI), "6.9897");
+        });
+        EXPECT_EQ((std::vector<double>{model.m_cn, model.m_in, model.m_ci, model.m_cni}), before);
+        ASSERT_EQ(host.ErrorsShown().size(), 1u);
+        EXPECT_EQ(host.ErrorsShown()[0].explanation, row.explanation);
+    }
 }
 
 } // namespace

@@ -37,9 +37,8 @@ TEST(KOTCtoNI, EachEntryIsSolvedWithTheChosenRatioHeld)
         {"C/I with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCi, 20, 10, -10, 20, 9.5861},
         {"C/(N+I) with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 7, 10, -0.0206, 10.0206, 7},
         {"C/(N+I) with I/N held", CKOTCtoNI::FixedIn, CKOTCtoNI::VarCni, 7, 10.0103, 0, 10.0103, 7},
-        // No interference reaches a C/(N+I) as high as C/N: none is taken, and C/(N+I) is C/N.
+        // C/(N+I) as high as C/N is no interference at all: I/N saturates and C/(N+I) is C/N.
         {"C/(N+I) equal to C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, 10, -3000, 3010, 10},
-        {"C/(N+I) above C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 12, 10, -3000, 3010, 10},
         {"C/N with I/N kept", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCn, 13, 13, 0, 13, 9.9897},
         {"I/N with C/N kept", CKOTCtoNI::FixedIn, CKOTCtoNI::VarIn, 10, 10, 10, 0, -0.4139},
     };
@@ -53,12 +52,9 @@ TEST(KOTCtoNI, EachEntryIsSolvedWithTheChosenRatioHeld)
         EXPECT_NEAR(model.m_in, row.in, 5e-5);
         EXPECT_NEAR(model.m_ci, row.ci, 5e-5);
         EXPECT_NEAR(model.m_cni, row.cni, 5e-5);
-        // The entry itself stays as typed, except a C/(N+I) that cannot be met.
         double entered;
         model.GetRealVar(row.index, entered);
-        if (row.value <= 10 || row.index != CKOTCtoNI::VarCni) {
-            EXPECT_EQ(entered, row.value);
-        }
+        EXPECT_EQ(entered, row.value);
     }
 }
 
@@ -95,6 +91,50 @@ TEST(KOTCtoNI, RefusesWhatIsOutsideTheDecibelRangeOrNoRatio)
     EXPECT_EQ(model.SetIntVar(CKOTCtoNI::VarCn, 1, sink), 0);
     EXPECT_EQ(sink.Code, ErrorVariableFixed);
     EXPECT_EQ(RealValues(model), before);
+}
+
+// Interference can only lower C/(N+I) from C/N, so with C/N held an entry above it has no
+// I/N to give it and is refused with C/N as the limit, as is one so far below that I/N would
+// pass 3000 dB. Every other entry under either choice has its ratios, to the ends of the range.
+TEST(KOTCtoNI, WithCnHeldACniOutsideWhatAnInterferenceGivesIsRefused)
+{
+    const struct {
+        const char* label;
+        int fixed, index;
+        double cn, value;
+        const char* refusal;
+    } rows[] = {
+        {"just above C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, 10.0001,
+         "Variable 'C/(N+I)' has been set to 10.0001 dB which is above the limit of 10.0 dB"},
+        {"above a negative C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, -25.5, -20,
+         "Variable 'C/(N+I)' has been set to -20.0 dB which is above the limit of -25.5 dB"},
+        {"above the decibel range too", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, 3001,
+         "Variable 'C/(N+I)' has been set to 3001.0 dB which is above the limit of 10.0 dB"},
+        // An I/N past 3000 dB would be cut there and give another C/(N+I).
+        {"more than the range below C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, -2990.5,
+         "Variable 'C/(N+I)' has been set to -2990.5 dB which is below the limit of -2990.0 dB"},
+        {"at C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, 10, nullptr},
+        {"the range below C/N", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, 10, -2990, nullptr},
+        {"below a low C/N, at the end of the range", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCni, -100, -3000, nullptr},
+        {"above C/N with I/N held", CKOTCtoNI::FixedIn, CKOTCtoNI::VarCni, 10, 2990, nullptr},
+        {"C/I highest with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCi, 10, 3000, nullptr},
+        {"C/I lowest with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCi, 10, -3000, nullptr},
+        {"C/I lowest with I/N held", CKOTCtoNI::FixedIn, CKOTCtoNI::VarCi, 10, -3000, nullptr},
+        {"C/N highest with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarCn, 10, 3000, nullptr},
+        {"I/N lowest with C/N held", CKOTCtoNI::FixedCn, CKOTCtoNI::VarIn, 10, -3000, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        CKOTCtoNI model;
+        ErrorSink sink;
+        ASSERT_EQ(model.SetRealVar(CKOTCtoNI::VarCn, row.cn, sink), 1);
+        model.m_fixedVar = row.fixed;
+        ExpectLimit(model, row.index, row.value, row.refusal);
+        if (!row.refusal && row.index == CKOTCtoNI::VarCni) {
+            // What was taken is met: the derived ratios combine back into the entry.
+            EXPECT_NEAR(ToDb(1 / (1 / FromDb(model.m_cn) + 1 / FromDb(model.m_ci))), row.value, 5e-9);
+        }
+    }
 }
 
 // Before the link tool opens, both links' transmit powers are moved so that their C/N are the

@@ -26,7 +26,7 @@ TEST(QtAccessibility, UnitButtonsAreAnnouncedAsRadioButtons)
         int templateId;
         int radios;
     };
-    // The C/(N+I) tool's pair is passed by Tab, which must not make it a pair of check boxes.
+    // The C/(N+I) tool's pair has no text of its own, which must not make it a pair of check boxes.
     for (const Row row : {Row{IDD_TOOL_FREQ, 8}, Row{IDD_TOOL_PATH, 4}, Row{IDD_TOOL_FOV2, 4}, Row{IDD_TOOL_CTONI, 2}}) {
         SCOPED_TRACE(row.templateId);
         OpenWindow open(row.templateId);
