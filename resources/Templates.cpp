@@ -14,17 +14,19 @@ constexpr int S = IDC_STATIC;
 constexpr const char* Font = "Segoe UI";
 constexpr unsigned ToolStyle = DS_VISIBLE | DS_SYSMENU;
 
+// The texts take the full width beside the icon, with room for a line more than they need;
+// OK stands below them all, where no text can run into it.
 const ControlTemplate AboutControls[] = {
     {S, K::Icon, "", 11, 17, 20, 20, 0},
-    {S, K::Label, "KorTools Version 7.10.1.0", 39, 10, 122, 8, CF_NOPREFIX},
-    {S, K::Label, "Copyright (C) 2026 Tessaline Systems Ltd", 39, 19, 169, 8, 0},
-    {IDOK, K::PushButton, "OK", 176, 7, 32, 14, CF_DEFAULT},
-    {S, K::Label, "For more information about the Korvella interference simulation please contact us at:", 39, 31, 150, 18, 0},
-    {S, K::Label, "Tessaline Systems Ltd", 39, 49, 137, 13, 0},
-    {S, K::Label, "Tel: +44 (0)1632 960000", 39, 61, 94, 11, 0},
-    {S, K::Label, "Email: kt@tessaline.example", 39, 73, 100, 11, 0},
-    {S, K::Label, "Web: tessaline.example", 39, 85, 95, 11, 0},
-    {S, K::Label, "Contact us with your suggestions for new tools!", 31, 111, 166, 8, 0},
+    {S, K::Label, "KorTools Version 7.10.1.0", 39, 10, 171, 8, CF_NOPREFIX},
+    {S, K::Label, "Copyright (C) 2026 Tessaline Systems Ltd", 39, 20, 171, 8, 0},
+    {IDOK, K::PushButton, "OK", 84, 133, 50, 14, CF_DEFAULT},
+    {S, K::Label, "For more information about the Korvella interference simulation please contact us at:", 39, 32, 171, 26, 0},
+    {S, K::Label, "Tessaline Systems Ltd", 39, 60, 171, 10, 0},
+    {S, K::Label, "Tel: +44 (0)1632 960000", 39, 72, 171, 10, 0},
+    {S, K::Label, "Email: kt@tessaline.example", 39, 84, 171, 10, 0},
+    {S, K::Label, "Web: tessaline.example", 39, 96, 171, 10, 0},
+    {S, K::Label, "Contact us with your suggestions for new tools!", 39, 114, 171, 10, 0},
 };
 
 const ControlTemplate LauncherControls[] = {
@@ -384,7 +386,7 @@ const ControlTemplate CtoNIControls[] = {
 };
 
 const DialogTemplate Templates[] = {
-    {IDD_ABOUTBOX, "About KorTools", 217, 135, Font, 8, DS_SYSMENU, AboutControls},
+    {IDD_ABOUTBOX, "About KorTools", 217, 154, Font, 8, DS_SYSMENU, AboutControls},
     {IDD_KORTOOLS_DIALOG, "KorTools", 121, 207, Font, 8, DS_VISIBLE | DS_SYSMENU | DS_APPWINDOW, LauncherControls},
     {IDD_ERRORMSG, "Error Message", 221, 169, Font, 8, DS_VISIBLE | DS_SYSMENU, ErrorMsgControls},
     {IDD_TOOL_PATH, "Calculate Path Loss ", 226, 176, Font, 8, ToolStyle, PathControls},

@@ -3,6 +3,7 @@
 #include "platform/qt/QtDialogWindow.h"
 
 #include "platform/qt/ControlLabels.h"
+#include "platform/qt/QtDialogFrame.h"
 #include "platform/qt/QtUtf8.h"
 
 #include <QFontMetrics>
@@ -10,6 +11,26 @@
 #include <QStringList>
 
 #include <algorithm>
+
+namespace {
+
+// A label box grown past the window's right or bottom edge takes that edge with it, keeping the
+// margin the template left between the box and the edge; the window never shrinks.
+void GrowFrameAround(QWidget& frame, const QSize& templateSize, const QRect& drawn, const QRect& grown)
+{
+    const auto edge = [](int window, int drawnEnd, int grownEnd, int templateEnd) {
+        if (grownEnd <= window)
+            return window;
+        return std::max(window, grownEnd + std::max(templateEnd - drawnEnd, 0));
+    };
+    const QSize size = frame.size();
+    const QSize needed(edge(size.width(), drawn.right() + 1, grown.right() + 1, templateSize.width()),
+                       edge(size.height(), drawn.bottom() + 1, grown.bottom() + 1, templateSize.height()));
+    if (needed != size)
+        frame.setFixedSize(needed);
+}
+
+} // namespace
 
 void QtDialogWindow::AttachLabelBuddies()
 {
@@ -42,16 +63,24 @@ void QtDialogWindow::ShowLabelText(Entry& entry)
 // short, and wrapping would push its last word below the box where nobody sees it. A label
 // with no room for a line more than its own line breaks give it ("Fixed when vary \nC/I or
 // C/(N+I):" is two) therefore keeps exactly those lines, and its box grows away from its
-// aligned edges until every one of them fits.
+// aligned edges until every one of them fits. A box of several lines wraps its words and grows
+// downwards until the last line fits. The window grows with a box that passes its edge.
 void QtDialogWindow::KeepLabelWhole(Entry& entry)
 {
     auto* label = static_cast<QLabel*>(entry.widget);
-    QRect box = m_units.ToPixels(*entry.control);
+    const QRect drawn = m_units.ToPixels(*entry.control);
+    QRect box = drawn;
     const QFontMetrics metrics(label->font());
     const QStringList lines = label->text().split(QLatin1Char('\n'));
     const int lineCount = static_cast<int>(lines.size());
-    if (box.height() >= (lineCount + 1) * metrics.lineSpacing())
+    if (box.height() >= (lineCount + 1) * metrics.lineSpacing()) {
+        label->setWordWrap(!(entry.control->flags & CF_VCENTER));
+        if (label->wordWrap())
+            box.setHeight(std::max(box.height(), label->heightForWidth(box.width())));
+        label->setGeometry(box);
+        GrowFrameAround(*m_frame, m_units.ToPixels(m_template), drawn, box);
         return;
+    }
     label->setWordWrap(false);
     int needed = 0;
     for (QString line : lines)
@@ -71,6 +100,7 @@ void QtDialogWindow::KeepLabelWhole(Entry& entry)
             box.setHeight(tall);
     }
     label->setGeometry(box);
+    GrowFrameAround(*m_frame, m_units.ToPixels(m_template), drawn, box);
 }
 
 void QtDialogWindow::NameControlsForScreenReaders()
