@@ -334,44 +334,64 @@ TEST(QtHostRadio, GroupsAreExclusiveAndEachIsOneTabStop)
                                     }));
 }
 
-// The C/(N+I) tool's "Fixed" pair has no tab stop at all: not even a checked button of it
-// makes one, as it would in any other group. A click still checks either, exclusively.
-TEST(QtHostRadio, ButtonsTabPassesByStillTakeAClick)
+// The C/(N+I) tool's "Fixed" pair is one tab stop, as every radio group: Tab enters it at its
+// checked button, or its first when none is, and the arrow keys move within it, choosing as a
+// click would.
+TEST(QtHostRadio, TheFixedPairIsOneStopAndTheArrowsChooseWithinIt)
 {
-    const std::vector<int> stops = {IDC_CNI_IN,  IDC_CNI_CI, IDC_CNI_CNI, IDC_CNI_CALC_WANTED,
-                                    IDC_CNI_CALC_INTERFERING, IDOK, IDC_CNI_CN};
-    const auto tabRound = [&](QtDialogWindow& window) {
+    const auto tabRound = [](QtDialogWindow& window, int fixedStop) {
+        const std::vector<int> stops = {IDC_CNI_IN,  IDC_CNI_CI,   IDC_CNI_CNI, IDC_CNI_CALC_WANTED, IDC_CNI_CALC_INTERFERING,
+                                        IDOK,        fixedStop,    IDC_CNI_CN};
         std::vector<int> seen;
         for (std::size_t k = 0; k < stops.size(); ++k) {
             PressTab();
             seen.push_back(window.GetFocus());
         }
-        return seen;
+        EXPECT_EQ(seen, stops);
     };
     RecordingDialog dialog(IDD_TOOL_CTONI);
     RunScripted(dialog, [&](QtDialogWindow& window) {
         EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
-        EXPECT_EQ(tabRound(window), stops) << "none checked";
-
-        Click(window.Control(IDC_CNI_FIX_IN));
+        {
+            SCOPED_TRACE("none checked");
+            tabRound(window, IDC_CNI_FIX_CN);
+        }
+        for (int k = 0; k < 7; ++k)
+            PressTab();
+        ASSERT_EQ(window.GetFocus(), IDC_CNI_FIX_CN);
+        PressKey(Qt::Key_Down);
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_IN);
         EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
         EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
-        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_IN);
-        Click(window.Control(IDC_CNI_FIX_CN));
+        PressKey(Qt::Key_Up);
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_CN);
         EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
         EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+        PressKey(Qt::Key_Right);
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
 
-        // From a clicked button Tab goes on to the next stop in creation order, which wraps.
         PressTab();
         EXPECT_EQ(window.GetFocus(), IDC_CNI_CN);
-        EXPECT_EQ(tabRound(window), stops) << "one checked by a click";
-        dialog.CheckItem(IDC_CNI_FIX_IN, true);
-        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_CN));
-        EXPECT_EQ(tabRound(window), stops) << "one checked by the dialog";
+        {
+            SCOPED_TRACE("one checked by the keys");
+            tabRound(window, IDC_CNI_FIX_IN);
+        }
+        dialog.CheckItem(IDC_CNI_FIX_CN, true);
+        EXPECT_FALSE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+        {
+            SCOPED_TRACE("one checked by the dialog");
+            tabRound(window, IDC_CNI_FIX_CN);
+        }
+        // The mouse still chooses either.
+        Click(window.Control(IDC_CNI_FIX_IN));
+        EXPECT_TRUE(dialog.IsItemChecked(IDC_CNI_FIX_IN));
+        EXPECT_EQ(window.GetFocus(), IDC_CNI_FIX_IN);
     });
     EXPECT_EQ(dialog.notifications, (std::vector<Notification>{
                                         Clicked(IDC_CNI_FIX_IN, ""),
                                         Clicked(IDC_CNI_FIX_CN, ""),
+                                        Clicked(IDC_CNI_FIX_IN, ""),
+                                        Clicked(IDC_CNI_FIX_IN, ""),
                                     }));
 }
 
