@@ -166,7 +166,7 @@ TEST(KOTLink, LimitsAreInclusive)
          "Variable 'Transmit EIRP' has been set to 2.0000e+300 dBW which is above the limit of 1.0000e+300 dBW"},
         {CKOTLink::VarRxPower, -1e301,
          "Variable 'Receive Power' has been set to -1.0000e+301 dBW which is below the limit of -1.0000e+300 dBW"},
-        {CKOTLink::VarCn, 1e301, "Variable 'C/N' has been set to 1.0000e+301 dB/Hz which is above the limit of 1.0000e+300 dB/Hz"},
+        {CKOTLink::VarCn, 1e301, "Variable 'C/N' has been set to 1.0000e+301 dB which is above the limit of 1.0000e+300 dB"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.refusal ? row.refusal : std::to_string(row.value));
