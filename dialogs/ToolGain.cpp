@@ -1,7 +1,9 @@
 #include "dialogs/ToolGain.h"
 
+#include "dialogs/AntennaTool.h"
 #include "dialogs/Binding.h"
 #include "framework/Units.h"
+#include "models/KOTBudget.h"
 #include "models/KOTGain.h"
 #include "resources/Resource.h"
 
@@ -45,6 +47,11 @@ int CKOTGain::RunDialog()
     return RunToolDialog<CToolGain>(this);
 }
 
+int RunAntennaDialog(CKOTGain& tool, const char* antenna)
+{
+    return RunAntennaToolDialog<CToolGain>(&tool, antenna);
+}
+
 CToolGain::CToolGain(CKOTGain* model) : CToolDialog(IDD_TOOL_GAIN, *model), m_model(model)
 {
 }
@@ -84,9 +91,11 @@ void CToolGain::OnUnit(int id)
 void CToolGain::Refresh()
 {
     ShowBoundVars(this, m_model, Shown, UnitRadios);
-    // The link's frequency is shown but must not be touched from here.
+    // The link's frequency is shown but must not be touched from here, nor calculated: its
+    // button would do nothing.
     if (LockedVar() != -1) {
         DisableControl(this, IDC_GAIN_FREQUENCY);
+        DisableControl(this, IDC_GAIN_CALC_FREQUENCY);
         DisableControls(this, UnitRadioIds);
     }
 }

@@ -1,7 +1,9 @@
 #include "dialogs/ToolOffaxis.h"
 
+#include "dialogs/AntennaTool.h"
 #include "dialogs/Binding.h"
 #include "framework/ErrorSink.h"
+#include "models/KOTBudget.h"
 #include "models/KOTOff.h"
 #include "models/PatternChart.h"
 #include "platform/DialogHost.h"
@@ -37,6 +39,11 @@ constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 int CKOTOff::RunDialog()
 {
     return RunToolDialog<CToolOffaxis>(this);
+}
+
+int RunAntennaDialog(CKOTOff& tool, const char* antenna)
+{
+    return RunAntennaToolDialog<CToolOffaxis>(&tool, antenna);
 }
 
 CToolOffaxis::CToolOffaxis(CKOTOff* model) : CToolDialog(IDD_TOOL_OFFAXIS, *model), m_model(model)
@@ -114,7 +121,9 @@ void CToolOffaxis::Refresh()
     // Shown, never typed into: the peak gain is an input from outside this tool.
     DisableControl(this, IDC_OFF_GAIN);
     // Over a link the beamwidth is the link's: an edit left open to typing would take text that
-    // every button then silently discards.
-    if (LockedVar() != -1)
+    // every button then silently discards, and its own button would do nothing.
+    if (LockedVar() != -1) {
         DisableControl(this, IDC_OFF_BEAMWIDTH);
+        DisableControl(this, IDC_OFF_CALC_BEAMWIDTH);
+    }
 }

@@ -80,9 +80,11 @@ void CToolPath::OnUnit(int id)
 void CToolPath::Refresh()
 {
     ShowBoundVars(this, m_model, Shown, UnitRadios);
-    // The link's frequency is shown but must not be touched from here.
+    // The link's frequency is shown but must not be touched from here, nor calculated: its
+    // button would do nothing.
     if (LockedVar() != -1) {
         DisableControl(this, IDC_PATH_FREQUENCY);
+        DisableControl(this, IDC_PATH_CALC_FREQUENCY);
         DisableControls(this, UnitRadioIds);
     }
 }

@@ -16,14 +16,14 @@ template <class Model>
 const typename CKOTBudget<Model>::Side CKOTBudget<Model>::Tx = {
     &CKOTBudget::m_txPeakGain, &CKOTBudget::m_txRelativeGain, &CKOTBudget::m_txDishSize,
     &CKOTBudget::m_txEfficiency, &CKOTBudget::m_txBeamwidth, &CKOTBudget::m_txOffAxisAngle,
-    &CKOTBudget::m_txPattern,
+    &CKOTBudget::m_txPattern, " (Transmit)",
 };
 
 template <class Model>
 const typename CKOTBudget<Model>::Side CKOTBudget<Model>::Rx = {
     &CKOTBudget::m_rxPeakGain, &CKOTBudget::m_rxRelativeGain, &CKOTBudget::m_rxDishSize,
     &CKOTBudget::m_rxEfficiency, &CKOTBudget::m_rxBeamwidth, &CKOTBudget::m_rxOffAxisAngle,
-    &CKOTBudget::m_rxPattern,
+    &CKOTBudget::m_rxPattern, " (Receive)",
 };
 
 template <class Model>
@@ -219,7 +219,7 @@ void CKOTBudget<Model>::RunGainTool(const Side& side)
     // Over a budget the frequency is the budget's: the tool shows it but cannot change it.
     CKOTGain tool(m_frequency, m_frequencyDisplay, this->*side.efficiency, this->*side.dishSize);
     const auto take = [](const CKOTGain& t) { return std::tuple(t.m_dishSize, t.m_efficiency, t.m_peakGain); };
-    if (RunSubTool(tool, take)) {
+    if (RunSubTool(tool, take, [&] { return RunAntennaDialog(tool, side.caption); })) {
         std::tie(this->*side.dishSize, this->*side.efficiency, this->*side.peakGain) = take(tool);
         UpdatePeakGain(side);
     }
@@ -240,7 +240,7 @@ void CKOTBudget<Model>::RunOffaxisTool(const Side& side)
         return std::tuple(t.m_offAxisAngle, t.m_beamwidth, t.m_relativeGain, t.m_pattern);
     };
     // The peak gain is never taken back: the tool cannot change it.
-    if (RunSubTool(tool, take)) {
+    if (RunSubTool(tool, take, [&] { return RunAntennaDialog(tool, side.caption); })) {
         std::tie(this->*side.offAxisAngle, this->*side.beamwidth, this->*side.relativeGain, this->*side.pattern) =
             take(tool);
         UpdateOffaxis(side);

@@ -34,6 +34,16 @@ constexpr VarRow<Model> SumTermVar(const char* name, int unit, double Model::*me
     return RealVar<Model>(name, unit, -SumTermLimit, SumTermLimit, member);
 }
 
+class CKOTGain;
+class CKOTOff;
+
+// The gain and off-axis tools opened over one of a budget's antennas, whose captions end in
+// `antenna` (" (Transmit)" or " (Receive)"): the same tool serves both, and only the caption
+// tells the user which antenna is in hand. Defined with the tools' dialogs, as a model's
+// RunDialog is; 1 when the dialog ran.
+int RunAntennaDialog(CKOTGain& tool, const char* antenna);
+int RunAntennaDialog(CKOTOff& tool, const char* antenna);
+
 // What a budget does after storing a value it was given: one of its steps, or nothing more
 // than the recalculation every write ends in. A variable without a row is refused as fixed.
 template <class Model>
@@ -172,12 +182,18 @@ protected:
 
     // Runs a tool opened over this budget's values. True when it ran and the user changed at
     // least one of the values `take` reads: only then does the budget take them back.
+    // `run` shows the tool's dialog, its RunDialog unless given.
+    template <class Tool, class Take, class Run>
+    static bool RunSubTool(Tool& tool, Take take, Run run)
+    {
+        const auto given = take(tool);
+        const int ran = run();
+        return ran == 1 && take(tool) != given;
+    }
     template <class Tool, class Take>
     static bool RunSubTool(Tool& tool, Take take)
     {
-        const auto given = take(tool);
-        const int ran = tool.RunDialog();
-        return ran == 1 && take(tool) != given;
+        return RunSubTool(tool, take, [&tool] { return tool.RunDialog(); });
     }
 
 private:
@@ -190,6 +206,7 @@ private:
         double CKOTBudget::*beamwidth;
         double CKOTBudget::*offAxisAngle;
         int CKOTBudget::*pattern;
+        const char* caption; // what its sub-tools' captions end in
     };
     static const Side Tx;
     static const Side Rx;

@@ -94,6 +94,10 @@ public:
     // Null when the template does not exist.
     const DialogTemplate* Template() const { return m_template; }
 
+    // The window's caption in place of the template's, such as a sub-tool naming what it works
+    // on. False when the dialog is not running.
+    bool SetCaption(const std::string& text);
+
     // Control access. Each answers "missing" (false, -1, empty) for an id the dialog does not
     // have, and when the dialog is not running.
     bool HasControl(int id) const;

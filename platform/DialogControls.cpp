@@ -6,6 +6,11 @@
 
 #include "platform/DialogHost.h"
 
+bool CDialog::SetCaption(const std::string& text)
+{
+    return m_window && m_window->SetCaption(text);
+}
+
 bool CDialog::HasControl(int id) const
 {
     return m_window && m_window->HasControl(id);

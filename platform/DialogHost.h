@@ -24,6 +24,8 @@ class DialogWindow {
 public:
     virtual ~DialogWindow() = default;
 
+    // The window's title, which starts as the template's caption.
+    virtual bool SetCaption(const std::string& text) = 0;
     virtual bool HasControl(int id) const = 0;
     virtual bool GetText(int id, std::string& out) const = 0;
     virtual bool SetText(int id, const std::string& text) = 0;

@@ -50,6 +50,12 @@ QWidget* QtDialogWindow::Control(int id) const
     return entry ? entry->widget : nullptr;
 }
 
+bool QtDialogWindow::SetCaption(const std::string& text)
+{
+    m_frame->setWindowTitle(FromUtf8(text));
+    return true;
+}
+
 bool QtDialogWindow::HasControl(int id) const
 {
     return Find(id) != nullptr;

@@ -35,6 +35,7 @@ public:
     QtDialogWindow(const QtDialogWindow&) = delete;
     QtDialogWindow& operator=(const QtDialogWindow&) = delete;
 
+    bool SetCaption(const std::string& text) override;
     bool HasControl(int id) const override;
     bool GetText(int id, std::string& out) const override;
     bool SetText(int id, const std::string& text) override;

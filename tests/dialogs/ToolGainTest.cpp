@@ -132,7 +132,8 @@ TEST(ToolGain, OpenedOverALinkTheFrequencyIsShownButLocked)
         // The focus passes the locked frequency by.
         EXPECT_EQ(d.Focus(), IDC_GAIN_DISH);
 
-        // The frequency's Calculate does nothing at all: no entry applied, no refresh.
+        // The frequency's Calculate is disabled with its edit; a click on it does nothing at all.
+        EXPECT_FALSE(d.Enabled(IDC_GAIN_CALC_FREQUENCY));
         d.TypeInto(IDC_GAIN_DISH, "3");
         d.TypeInto(IDC_GAIN_GAIN, "60");
         d.Click(IDC_GAIN_CALC_FREQUENCY);

@@ -185,7 +185,8 @@ TEST(ToolOffaxis, OpenedOverALinkTheBeamwidthIsShownButLocked)
         EXPECT_EQ(d.Text(IDC_OFF_ANGLE), "10.0");
         EXPECT_EQ(d.Text(IDC_OFF_RELATIVE), "-26.0");
 
-        // The beamwidth's Calculate does nothing at all: no entry applied, no refresh.
+        // The beamwidth's Calculate is disabled with its edit; a click on it does nothing at all.
+        EXPECT_FALSE(d.Enabled(IDC_OFF_CALC_BEAMWIDTH));
         d.TypeInto(IDC_OFF_ANGLE, "20");
         d.TypeInto(IDC_OFF_RELATIVE, "-30");
         d.Click(IDC_OFF_CALC_BEAMWIDTH);

@@ -146,7 +146,8 @@ TEST(ToolPath, OpenedOverALinkTheFrequencyIsShownButLocked)
         EXPECT_TRUE(d.Enabled(IDC_PATH_DISTANCE));
         EXPECT_TRUE(d.Enabled(IDC_PATH_LOSS));
 
-        // The frequency's Calculate does nothing at all: no entry applied, no refresh.
+        // The frequency's Calculate is disabled with its edit; a click on it does nothing at all.
+        EXPECT_FALSE(d.Enabled(IDC_PATH_CALC_FREQUENCY));
         d.TypeInto(IDC_PATH_DISTANCE, "2000");
         d.Click(IDC_PATH_CALC_FREQUENCY);
         EXPECT_EQ(d.Text(IDC_PATH_DISTANCE), "2000");

@@ -31,6 +31,7 @@ public:
         }
     }
 
+    bool SetCaption(const std::string&) override { return true; }
     bool HasControl(int id) const override { return Find(id) != nullptr; }
     bool GetText(int id, std::string& out) const override
     {

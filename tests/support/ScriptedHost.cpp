@@ -71,7 +71,8 @@ struct ScriptedControl {
 // One dialog's controls in memory, in creation order.
 class ScriptedWindow final : public DialogWindow {
 public:
-    ScriptedWindow(CDialog& dialog, const DialogTemplate& dialogTemplate) : m_dialog(dialog)
+    ScriptedWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
+        : caption(dialogTemplate.caption ? dialogTemplate.caption : ""), m_dialog(dialog)
     {
         for (const ControlTemplate& control : dialogTemplate.controls)
             controls.emplace_back(control);
@@ -88,6 +89,12 @@ public:
     }
 
     const ScriptedControl* Find(int id) const { return const_cast<ScriptedWindow*>(this)->Find(id); }
+
+    bool SetCaption(const std::string& text) override
+    {
+        caption = text;
+        return true;
+    }
 
     bool HasControl(int id) const override { return Find(id) != nullptr; }
 
@@ -334,6 +341,7 @@ public:
 
     CDialog& Dialog() { return m_dialog; }
 
+    std::string caption;
     std::vector<ScriptedControl> controls;
     int focus = -1;
     // A dialog runs above this one.
@@ -747,6 +755,11 @@ std::string ScriptedDialog::Text(int id) const
     if (Seen(m_window, m_dialog, id))
         m_window.GetText(id, text);
     return text;
+}
+
+std::string ScriptedDialog::Caption() const
+{
+    return m_window.caption;
 }
 
 std::string ScriptedDialog::ToolTip(int id) const

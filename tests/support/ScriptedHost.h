@@ -149,6 +149,8 @@ public:
 
     // A list's text is its selected entry.
     std::string Text(int id) const;
+    // The window's title.
+    std::string Caption() const;
     // What shows while the pointer rests on the control; empty when nothing does.
     std::string ToolTip(int id) const;
     bool Enabled(int id) const;

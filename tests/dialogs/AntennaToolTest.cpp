@@ -1,0 +1,118 @@
+// The tools a link budget or the PFD tool opens over its own values: their captions name the
+// antenna they work on, and the Calculate button of the quantity that belongs to the budget is
+// disabled with its edit.
+#include "models/KOTGain.h"
+#include "models/KOTLink.h"
+#include "models/KOTOff.h"
+#include "models/KOTPFD.h"
+#include "models/KOTPath.h"
+#include "resources/Resource.h"
+#include "tests/dialogs/ToolDialogRun.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+const std::vector<int> GainButtons = {IDC_GAIN_CALC_FREQUENCY, IDC_GAIN_CALC_DISH, IDC_GAIN_CALC_EFFICIENCY,
+                                      IDC_GAIN_CALC_GAIN};
+const std::vector<int> OffaxisButtons = {IDC_OFF_CALC_BEAMWIDTH, IDC_OFF_CALC_ANGLE, IDC_OFF_CALC_RELATIVE};
+const std::vector<int> PathButtons = {IDC_PATH_CALC_DISTANCE, IDC_PATH_CALC_FREQUENCY, IDC_PATH_CALC_LOSS};
+
+struct SubTool {
+    const char* label;
+    int button;
+    int tool;
+    const char* caption;
+    const std::vector<int>& calculates;
+    int locked; // the Calculate of the budget's own quantity
+    int first = 0; // a control clicked before the button, when it takes one
+};
+
+template <class Model>
+void ExpectSubTools(int budget, std::initializer_list<SubTool> rows)
+{
+    for (const SubTool& row : rows) {
+        SCOPED_TRACE(row.label);
+        ScriptedHost host;
+        Model model;
+        host.OnDialog(row.tool, [&](ScriptedDialog& d) {
+            EXPECT_EQ(d.Caption(), row.caption);
+            for (const int id : row.calculates)
+                EXPECT_EQ(d.Enabled(id), id != row.locked) << id;
+            d.PressEscape();
+        });
+        RunTool(host, model, budget, [&](ScriptedDialog& d) {
+            if (row.first)
+                d.Click(row.first);
+            d.Click(row.button);
+        });
+        EXPECT_EQ(host.DialogsRun(), (std::vector<int>{budget, row.tool}));
+    }
+}
+
+TEST(AntennaTool, TheLinksSubToolsNameTheirAntennaAndLockTheLinksQuantity)
+{
+    ExpectSubTools<CKOTLink>(
+        IDD_TOOL_LINK,
+        {
+            {"transmit gain", IDC_LINK_CALC_TX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Transmit)", GainButtons,
+             IDC_GAIN_CALC_FREQUENCY},
+            {"receive gain", IDC_LINK_CALC_RX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Receive)", GainButtons,
+             IDC_GAIN_CALC_FREQUENCY},
+            {"transmit off-axis", IDC_LINK_CALC_TX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Transmit)",
+             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
+            {"receive off-axis", IDC_LINK_CALC_RX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Receive)",
+             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
+            // The path is the link's own, of no antenna.
+            {"path", IDC_LINK_CALC_PATH, IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, IDC_PATH_CALC_FREQUENCY},
+        });
+}
+
+TEST(AntennaTool, ThePfdToolsSubToolsNameTheirAntennaAndLockItsQuantity)
+{
+    ExpectSubTools<CKOTPFD>(
+        IDD_TOOL_PFD,
+        {
+            {"transmit gain", IDC_PFD_CALC_TX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Transmit)", GainButtons,
+             IDC_GAIN_CALC_FREQUENCY},
+            // The receive antenna counts only in the EPFD.
+            {"receive gain", IDC_PFD_CALC_RX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Receive)", GainButtons,
+             IDC_GAIN_CALC_FREQUENCY, IDC_PFD_INCLUDE_RX_GAIN},
+            {"transmit off-axis", IDC_PFD_CALC_TX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Transmit)",
+             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
+            {"receive off-axis", IDC_PFD_CALC_RX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Receive)",
+             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH, IDC_PFD_INCLUDE_RX_GAIN},
+        });
+}
+
+// On their own the tools keep their captions, and every Calculate works.
+TEST(AntennaTool, TheToolsOnTheirOwnKeepTheirCaptionsAndEveryButton)
+{
+    const struct {
+        int tool;
+        const char* caption;
+        const std::vector<int>& calculates;
+        std::function<int()> run;
+    } rows[] = {
+        {IDD_TOOL_GAIN, "Calculate Peak Gain", GainButtons, [] { return CKOTGain().RunDialog(); }},
+        {IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain", OffaxisButtons, [] { return CKOTOff().RunDialog(); }},
+        {IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, [] { return CKOTPath().RunDialog(); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.caption);
+        ScriptedHost host;
+        host.OnDialog(row.tool, [&](ScriptedDialog& d) {
+            EXPECT_EQ(d.Caption(), row.caption);
+            for (const int id : row.calculates)
+                EXPECT_TRUE(d.Enabled(id)) << id;
+        });
+        EXPECT_EQ(row.run(), 1);
+        EXPECT_EQ(host.PendingScripts(row.tool), 0u);
+    }
+}
+
+} // namespace
