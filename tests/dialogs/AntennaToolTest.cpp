@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -23,70 +22,59 @@ const std::vector<int> OffaxisButtons = {IDC_OFF_CALC_BEAMWIDTH, IDC_OFF_CALC_AN
 const std::vector<int> PathButtons = {IDC_PATH_CALC_DISTANCE, IDC_PATH_CALC_FREQUENCY, IDC_PATH_CALC_LOSS};
 
 struct SubTool {
-    const char* label;
-    int button;
     int tool;
     const char* caption;
     const std::vector<int>& calculates;
     int locked; // the Calculate of the budget's own quantity
-    int first = 0; // a control clicked before the button, when it takes one
 };
 
+// Opens the sub-tool from the budget's button (after clicking `first`, when given) and checks
+// its caption and its Calculate buttons.
 template <class Model>
-void ExpectSubTools(int budget, std::initializer_list<SubTool> rows)
+void ExpectSubTool(int budget, int first, int button, const SubTool& sub)
 {
-    for (const SubTool& row : rows) {
+    ScriptedHost host;
+    Model model;
+    host.OnDialog(sub.tool, [&](ScriptedDialog& d) {
+        EXPECT_EQ(d.Caption(), sub.caption);
+        for (const int id : sub.calculates)
+            EXPECT_EQ(d.Enabled(id), id != sub.locked) << id;
+        d.PressEscape();
+    });
+    RunTool(host, model, budget, [&](ScriptedDialog& d) {
+        if (first)
+            d.Click(first);
+        d.Click(button);
+    });
+    EXPECT_EQ(host.DialogsRun(), (std::vector<int>{budget, sub.tool}));
+}
+
+TEST(AntennaTool, TheBudgetsSubToolsNameTheirAntennaAndLockTheBudgetsQuantity)
+{
+    const struct {
+        const char* label;
+        int linkButton, pfdButton;
+        bool receive;
+        SubTool sub;
+    } rows[] = {
+        {"transmit gain", IDC_LINK_CALC_TX_GAIN, IDC_PFD_CALC_TX_GAIN, false,
+         {IDD_TOOL_GAIN, "Calculate Peak Gain (Transmit)", GainButtons, IDC_GAIN_CALC_FREQUENCY}},
+        {"receive gain", IDC_LINK_CALC_RX_GAIN, IDC_PFD_CALC_RX_GAIN, true,
+         {IDD_TOOL_GAIN, "Calculate Peak Gain (Receive)", GainButtons, IDC_GAIN_CALC_FREQUENCY}},
+        {"transmit off-axis", IDC_LINK_CALC_TX_OFFAXIS, IDC_PFD_CALC_TX_OFFAXIS, false,
+         {IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Transmit)", OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH}},
+        {"receive off-axis", IDC_LINK_CALC_RX_OFFAXIS, IDC_PFD_CALC_RX_OFFAXIS, true,
+         {IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Receive)", OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH}},
+    };
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
-        ScriptedHost host;
-        Model model;
-        host.OnDialog(row.tool, [&](ScriptedDialog& d) {
-            EXPECT_EQ(d.Caption(), row.caption);
-            for (const int id : row.calculates)
-                EXPECT_EQ(d.Enabled(id), id != row.locked) << id;
-            d.PressEscape();
-        });
-        RunTool(host, model, budget, [&](ScriptedDialog& d) {
-            if (row.first)
-                d.Click(row.first);
-            d.Click(row.button);
-        });
-        EXPECT_EQ(host.DialogsRun(), (std::vector<int>{budget, row.tool}));
+        ExpectSubTool<CKOTLink>(IDD_TOOL_LINK, 0, row.linkButton, row.sub);
+        // The PFD tool's receive antenna counts only in the EPFD.
+        ExpectSubTool<CKOTPFD>(IDD_TOOL_PFD, row.receive ? IDC_PFD_INCLUDE_RX_GAIN : 0, row.pfdButton, row.sub);
     }
-}
-
-TEST(AntennaTool, TheLinksSubToolsNameTheirAntennaAndLockTheLinksQuantity)
-{
-    ExpectSubTools<CKOTLink>(
-        IDD_TOOL_LINK,
-        {
-            {"transmit gain", IDC_LINK_CALC_TX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Transmit)", GainButtons,
-             IDC_GAIN_CALC_FREQUENCY},
-            {"receive gain", IDC_LINK_CALC_RX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Receive)", GainButtons,
-             IDC_GAIN_CALC_FREQUENCY},
-            {"transmit off-axis", IDC_LINK_CALC_TX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Transmit)",
-             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
-            {"receive off-axis", IDC_LINK_CALC_RX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Receive)",
-             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
-            // The path is the link's own, of no antenna.
-            {"path", IDC_LINK_CALC_PATH, IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, IDC_PATH_CALC_FREQUENCY},
-        });
-}
-
-TEST(AntennaTool, ThePfdToolsSubToolsNameTheirAntennaAndLockItsQuantity)
-{
-    ExpectSubTools<CKOTPFD>(
-        IDD_TOOL_PFD,
-        {
-            {"transmit gain", IDC_PFD_CALC_TX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Transmit)", GainButtons,
-             IDC_GAIN_CALC_FREQUENCY},
-            // The receive antenna counts only in the EPFD.
-            {"receive gain", IDC_PFD_CALC_RX_GAIN, IDD_TOOL_GAIN, "Calculate Peak Gain (Receive)", GainButtons,
-             IDC_GAIN_CALC_FREQUENCY, IDC_PFD_INCLUDE_RX_GAIN},
-            {"transmit off-axis", IDC_PFD_CALC_TX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Transmit)",
-             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH},
-            {"receive off-axis", IDC_PFD_CALC_RX_OFFAXIS, IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain (Receive)",
-             OffaxisButtons, IDC_OFF_CALC_BEAMWIDTH, IDC_PFD_INCLUDE_RX_GAIN},
-        });
+    // The link's path is of no antenna.
+    ExpectSubTool<CKOTLink>(IDD_TOOL_LINK, 0, IDC_LINK_CALC_PATH,
+                            {IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, IDC_PATH_CALC_FREQUENCY});
 }
 
 // On their own the tools keep their captions, and every Calculate works.
