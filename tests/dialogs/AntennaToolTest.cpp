@@ -1,17 +1,13 @@
 // The tools a link budget or the PFD tool opens over its own values: their captions name the
 // antenna they work on, and the Calculate button of the quantity that belongs to the budget is
 // disabled with its edit.
-#include "models/KOTGain.h"
 #include "models/KOTLink.h"
-#include "models/KOTOff.h"
 #include "models/KOTPFD.h"
-#include "models/KOTPath.h"
 #include "resources/Resource.h"
 #include "tests/dialogs/ToolDialogRun.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -75,32 +71,6 @@ TEST(AntennaTool, TheBudgetsSubToolsNameTheirAntennaAndLockTheBudgetsQuantity)
     // The link's path is of no antenna.
     ExpectSubTool<CKOTLink>(IDD_TOOL_LINK, 0, IDC_LINK_CALC_PATH,
                             {IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, IDC_PATH_CALC_FREQUENCY});
-}
-
-// On their own the tools keep their captions, and every Calculate works.
-TEST(AntennaTool, TheToolsOnTheirOwnKeepTheirCaptionsAndEveryButton)
-{
-    const struct {
-        int tool;
-        const char* caption;
-        const std::vector<int>& calculates;
-        std::function<int()> run;
-    } rows[] = {
-        {IDD_TOOL_GAIN, "Calculate Peak Gain", GainButtons, [] { return CKOTGain().RunDialog(); }},
-        {IDD_TOOL_OFFAXIS, "Calculate Offaxis Gain", OffaxisButtons, [] { return CKOTOff().RunDialog(); }},
-        {IDD_TOOL_PATH, "Calculate Path Loss ", PathButtons, [] { return CKOTPath().RunDialog(); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.caption);
-        ScriptedHost host;
-        host.OnDialog(row.tool, [&](ScriptedDialog& d) {
-            EXPECT_EQ(d.Caption(), row.caption);
-            for (const int id : row.calculates)
-                EXPECT_TRUE(d.Enabled(id)) << id;
-        });
-        EXPECT_EQ(row.run(), 1);
-        EXPECT_EQ(host.PendingScripts(row.tool), 0u);
-    }
 }
 
 } // namespace
