@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -89,7 +90,7 @@ void QtDialogWindow::KeepLabelWhole(Entry& entry)
         if (entry.control->flags & CF_RIGHT)
             box.setLeft(box.right() - needed + 1);
         else
-            box.setWidth(needed);
+            box = GrowLeftAlignedLabel(entry, box, needed);
     }
     const int tall = (lineCount - 1) * metrics.lineSpacing() + metrics.height();
     if (tall > box.height()) {
@@ -101,6 +102,38 @@ void QtDialogWindow::KeepLabelWhole(Entry& entry)
     }
     label->setGeometry(box);
     GrowFrameAround(*m_frame, m_units.ToPixels(m_template), drawn, box);
+}
+
+// A left-aligned label grows to the right, unless that would take it up to the control it
+// labels ("Thermal Noise:" on a wider face than the one it was drawn for): then it keeps the gap
+// it was drawn with and grows to the left instead, as far as the edge of the group box or window
+// it stands in allows.
+QRect QtDialogWindow::GrowLeftAlignedLabel(const Entry& entry, QRect box, int needed) const
+{
+    const QRect drawn = box;
+    box.setWidth(needed);
+    int neighbour = INT_MAX;
+    int floor = m_units.ToPixelsX(2);
+    for (const Entry& other : m_entries) {
+        const QRect rect = m_units.ToPixels(*other.control);
+        if (other.control->kind == ControlKind::GroupBox) {
+            if (rect.contains(drawn) && rect.left() + m_units.ToPixelsX(2) > floor)
+                floor = rect.left() + m_units.ToPixelsX(2);
+            continue;
+        }
+        if (other.control->kind == ControlKind::Label || &other == &entry)
+            continue;
+        const bool sameRow = rect.top() <= drawn.bottom() && drawn.top() <= rect.bottom();
+        if (sameRow && rect.left() > drawn.right())
+            neighbour = std::min(neighbour, rect.left());
+    }
+    if (neighbour == INT_MAX)
+        return box;
+    const int gap = neighbour - drawn.right();
+    const int over = box.right() + gap - neighbour;
+    if (over > 0)
+        box.translate(-std::min(over, std::max(0, drawn.left() - floor)), 0);
+    return box;
 }
 
 void QtDialogWindow::NameControlsForScreenReaders()

@@ -23,10 +23,41 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTextOption>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
 namespace {
+
+// A group box drawn the way the templates were laid out for: the frame's top edge runs through
+// the middle of the title's line and the title interrupts it, so the box's first row starts
+// half a line below its top. Qt's own group box puts the frame under the whole title, a line
+// lower, where it cuts through the controls of that first row.
+class TemplateGroupBox final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        const QFontMetrics metrics(font());
+        const int lineHeight = metrics.height();
+        // Drawn here rather than by the style, whose group-box frame leaves room for the title
+        // below the widget's top whatever rectangle it is given.
+        qDrawShadeRect(&painter, rect().adjusted(0, lineHeight / 2, 0, 0), palette(), true, 1, 0);
+        if (title().isEmpty())
+            return;
+        // The title's own background hides the frame behind it, nothing more: the box stacks
+        // above the controls it frames, and none of them sits under its title.
+        const int indent = metrics.averageCharWidth();
+        const int pad = std::max(1, metrics.averageCharWidth() / 3);
+        const QRect text(indent, 0, metrics.horizontalAdvance(title()) + 2 * pad, lineHeight);
+        painter.fillRect(text, palette().brush(backgroundRole()));
+        painter.drawItemText(text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), title(),
+                             QPalette::WindowText);
+    }
+};
 
 // A check box whose text stands on the left and whose box stands at the right edge of its
 // rectangle, the text filling the room before it. Like the text of an ordinary check box, all
@@ -123,7 +154,7 @@ void QtDialogWindow::CreateControl(const ControlTemplate& control)
         break;
     }
     case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(text, frame);
+        auto* box = new TemplateGroupBox(text, frame);
         // Created after the controls it frames, so it stacks above them; it must not take
         // their clicks.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -99,6 +99,7 @@ private:
     void AttachLabelBuddies();
     void NameControlsForScreenReaders();
     void KeepLabelWhole(Entry& entry);
+    QRect GrowLeftAlignedLabel(const Entry& entry, QRect box, int needed) const;
     void ShowLabelText(Entry& entry);
     void UpdateRadioTabStop(int group);
     bool MoveInRadioGroup(QObject* target, int step);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -90,6 +91,41 @@ TEST(QtLabelFit, BoxesGrowToTheirTextAndTheWindowWithThem)
     ASSERT_TRUE(window.SetText(Wrapped, "Short"));
     EXPECT_EQ(window.Control(Wrapped)->geometry(), units.ToPixels(*SmallTemplate.Find(Wrapped)));
     EXPECT_EQ(frame->size(), grown);
+}
+
+// Labels drawn too narrow for their texts, each with the edit it labels two units to its right:
+// one with room enough on its left, one far too long for it.
+enum : int { Short = 110, ShortEdit, Long, LongEdit };
+const ControlTemplate BesideControls[] = {
+    {ShortEdit, ControlKind::Edit, "", 60, 8, 40, 12, 0},
+    {LongEdit, ControlKind::Edit, "", 60, 24, 40, 12, 0},
+    {IDCANCEL, ControlKind::PushButton, "Close", 60, 44, 40, 14, CF_DEFAULT},
+    {Short, ControlKind::Label, "Noise:", 50, 10, 8, 8, 0},
+    {Long, ControlKind::Label, "Thermal Noise Temperature:", 40, 26, 18, 8, 0},
+    {IDC_STATIC, ControlKind::GroupBox, "", 5, 2, 100, 38, 0},
+};
+const DialogTemplate BesideTemplate = {9004, "Beside", 110, 64, "Segoe UI", 8, DS_SYSMENU, BesideControls};
+
+TEST(QtLabelFit, ALabelBesideItsEditGrowsLeftKeepingItsGapAsFarAsItsGroupAllows)
+{
+    OpenWindow open(9004, BesideTemplate);
+    const DialogUnits& units = open.window.Units();
+    const int groupEdge = units.ToPixels(BesideControls[5]).left() + units.ToPixelsX(2);
+    for (const auto& [id, editId] : {std::pair{Short, ShortEdit}, std::pair{Long, LongEdit}}) {
+        SCOPED_TRACE(id);
+        const QRect label = open.window.Control(id)->geometry();
+        const QRect drawn = units.ToPixels(*BesideTemplate.Find(id));
+        const QRect edit = open.window.Control(editId)->geometry();
+        ExpectTextFits(*static_cast<QLabel*>(open.window.Control(id)));
+        EXPECT_LT(label.left(), drawn.left());
+        if (id == Short) {
+            EXPECT_EQ(edit.left() - label.right(), edit.left() - drawn.right());
+        } else {
+            // It stops at the group's edge and only then grows towards the edit.
+            EXPECT_EQ(label.left(), groupEdge);
+            EXPECT_GT(label.right(), drawn.right());
+        }
+    }
 }
 
 } // namespace
