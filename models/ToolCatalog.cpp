@@ -109,7 +109,8 @@ bool SameValue(const CKorObj& a, const CKorObj& b, int index)
     double x = 0, y = 0;
     a.GetRealVar(index, x);
     b.GetRealVar(index, y);
-    // A negative zero shows as "-0.0", so it is not the same as a zero.
+    // A negative zero is kept with its sign (the saved file holds it), so it is not the same as
+    // a zero, though both show as "0.0".
     if (x == y)
         return std::signbit(x) == std::signbit(y);
     return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
