@@ -1,12 +1,17 @@
 #include "app/KorToolsDlg.h"
 
 #include "app/AboutDlg.h"
+#include "framework/ErrorSink.h"
 #include "models/AntennaCoupling.h"
 #include "models/ToolRegistry.h"
 #include "resources/Images.h"
 #include "resources/Resource.h"
 #include "resources/Strings.h"
+#include "platform/SessionEnding.h"
 #include "state/ToolState.h"
+
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -14,6 +19,23 @@ namespace {
 // send BN_CLICKED, so the gaps in the range are never heard.
 constexpr int FirstToolButton = IDC_BUTTON_DB;
 constexpr int LastToolButton = IDC_BUTTON_SPREAD;
+
+// With the launcher gone the values are lost unless the user learns of it: the log always
+// hears, and a user who closed the launcher also sees the error dialog. At the end of a session
+// nobody is left to close one, so only the log hears.
+void ReportValuesNotKept(const StateSaveResult& failure)
+{
+    const std::string explanation =
+        std::string(ResourceString(IDS_STATE_EXPLANATION)) + ": " + failure.Path + ": " + failure.Reason;
+    std::fprintf(stderr, "kortools: %s\n", explanation.c_str());
+    if (IsSessionEnding())
+        return;
+    ErrorSink sink;
+    sink.Problem = ResourceString(IDS_STATE_PROBLEM);
+    sink.Explanation = explanation;
+    sink.Suggestion = ResourceString(IDS_STATE_SUGGESTION);
+    sink.ShowError();
+}
 
 } // namespace
 
@@ -84,7 +106,8 @@ void CKorToolsDlg::ShowLogo()
 void CKorToolsDlg::OnDestroy()
 {
     CDialog::OnDestroy();
-    SaveToolState(m_models);
+    if (const StateSaveResult saved = SaveToolState(m_models); !saved)
+        ReportValuesNotKept(saved);
 }
 
 void CKorToolsDlg::OnSysCommand(int command)

@@ -12,6 +12,11 @@ inline constexpr int IDS_PLOT_PATTERN = 104;
 inline constexpr int IDS_CHART_PROBLEM = 105;
 inline constexpr int IDS_CHART_EXPLANATION = 106;
 inline constexpr int IDS_CHART_SUGGESTION = 107;
+// What the launcher shows when the values could not be kept for the next run; the path and the
+// system's reason follow the explanation.
+inline constexpr int IDS_STATE_PROBLEM = 108;
+inline constexpr int IDS_STATE_EXPLANATION = 109;
+inline constexpr int IDS_STATE_SUGGESTION = 110;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

@@ -1,10 +1,15 @@
 // The file kortools.dat, which keeps every tool's values from one run to the next: where it
 // lives, and reading and writing it so that nothing can lose, corrupt or inject them.
 //
-// The file lives in the user's temporary directory ($TMPDIR when it names an existing
-// directory, else /tmp). Where others may write to that directory, as in /tmp, it lives instead
-// in a private subdirectory kortools-<uid>, created with mode 0700 when missing and used only
-// when it is a real directory owned by the user that nobody else may enter.
+// The file lives in $XDG_STATE_HOME/kortools/ ($XDG_STATE_HOME when it is an absolute path, else
+// ~/.local/state), which survives a reboot. The directory kortools is created with mode 0700 when
+// missing, tightened to 0700 when it is the user's own but open to others, and refused when it
+// belongs to somebody else or is anything but a real directory.
+//
+// Earlier versions kept the file in the temporary directory ($TMPDIR when it names an existing
+// directory, else /tmp), or in its private subdirectory kortools-<uid> where others may write to
+// it. While the new place holds no file, the file there is read; it is never written again, so
+// the first save moves the values for good and the old file is left as it was.
 #pragma once
 
 #include <cstdio>
@@ -12,19 +17,29 @@
 #include <optional>
 #include <string>
 
-// The path of kortools.dat, or none when there is no usable directory for it (then nothing is
-// loaded or saved, silently).
+// The path of kortools.dat in its place, or none when the user has no home directory to put it
+// in. Only works the path out: nothing is looked at or created.
 std::optional<std::string> GetStateFilePath();
 
-// Opens the file for reading and hands it to `read`. Nothing happens (false) when there is no
-// path, no file, or the path is anything but a regular file owned by the user: a symbolic link
-// is never followed.
+// Opens the file for reading and hands it to `read`: the file in the new place, or, while there
+// is none there, the one in the old place. Nothing happens (false) when there is no file, or the
+// path is anything but a regular file owned by the user (a symbolic link is never followed), or
+// the new place's directory is refused. Creates nothing.
 bool LoadStateFile(const std::function<void(std::FILE*)>& read);
 
-// Writes what `write` puts into the stream as the new file, replacing the previous one only once
-// the whole new file is on disk: it goes to a new temporary file in the same directory, created
-// exclusively under an unpredictable name, flushed and synced, then renamed over kortools.dat.
-// Whatever fails, the previous file stays whole and no temporary file is left behind; a path
-// that is anything but a regular file owned by the user (or nothing) is left alone. False when
-// nothing was saved.
-bool SaveStateFile(const std::function<void(std::FILE*)>& write);
+// What became of a save: true when the file was saved; otherwise the path that could not be used
+// and the reason, the system's own wherever there is one ("No space left on device").
+struct StateSaveResult {
+    std::string Path;
+    std::string Reason;
+
+    explicit operator bool() const { return Reason.empty(); }
+};
+
+// Writes what `write` puts into the stream as the new file in the new place, replacing the
+// previous one only once the whole new file is on disk: it goes to a new temporary file in the
+// same directory, created exclusively under an unpredictable name, flushed and synced, then
+// renamed over kortools.dat. Whatever fails, the previous file stays whole and no temporary file
+// is left behind; a path that is anything but a regular file owned by the user (or nothing) is
+// left alone.
+StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write);

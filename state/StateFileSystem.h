@@ -1,6 +1,7 @@
 // The system calls through which kortools.dat is saved, gathered in one place so that a test can
 // make any of them fail as a full disk, a dying file system or a killed process would, and the
-// temporary directory to fall back on, so that a test never reaches the user's own.
+// temporary directory to fall back on when looking for the file in its old place, so that a test
+// never reaches the user's own.
 #pragma once
 
 #include "state/StateFile.h"
@@ -25,10 +26,9 @@ struct StateFileSystem {
     std::function<int(int fd)> Close;
     std::function<int(int dir, const char* from, const char* to)> Rename; // within one directory
 
-    // The temporary directory when $TMPDIR names none.
+    // The temporary directory when $TMPDIR names none: where the old place is looked for.
     std::string FallbackTempDir;
 };
 
-std::optional<std::string> GetStateFilePath(const StateFileSystem& system);
 bool LoadStateFile(const std::function<void(std::FILE*)>& read, const StateFileSystem& system);
-bool SaveStateFile(const std::function<void(std::FILE*)>& write, const StateFileSystem& system);
+StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write, const StateFileSystem& system);

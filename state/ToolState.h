@@ -43,9 +43,10 @@ void LoadToolState(Models& models)
     LoadStateFile([&models](std::FILE* file) { ReadToolStates(file, models); });
 }
 
-// Keeps the models' values for the next run, replacing what the last one kept.
+// Keeps the models' values for the next run, replacing what the last one kept; what failed, if
+// anything, is for the caller to report.
 template <class Models>
-void SaveToolState(const Models& models)
+StateSaveResult SaveToolState(const Models& models)
 {
-    SaveStateFile([&models](std::FILE* file) { WriteToolStates(file, models); });
+    return SaveStateFile([&models](std::FILE* file) { WriteToolStates(file, models); });
 }

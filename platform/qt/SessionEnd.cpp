@@ -1,5 +1,6 @@
 #include "platform/qt/SessionEnd.h"
 
+#include "platform/SessionEnding.h"
 #include "platform/qt/QtHost.h"
 
 #include <QGuiApplication>
@@ -40,8 +41,11 @@ void DrainSignalPipe()
     }
 }
 
+// Marked first, so that the launcher, closing in here, knows that nobody is left to read a
+// dialog about its values.
 void CloseAllDialogs()
 {
+    SetSessionEnding(true);
     if (g_host)
         g_host->CloseAll();
 }

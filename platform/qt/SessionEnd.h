@@ -5,6 +5,7 @@
 class QtHost;
 
 // Routes SIGTERM, SIGHUP and SIGINT, and Qt's reports that the session is ending or the
-// application is quitting, to host.CloseAll(). Call after the QApplication exists; the host
+// application is quitting, to host.CloseAll(), with IsSessionEnding() (platform/SessionEnding.h)
+// true from then on. Call after the QApplication exists; the host
 // must outlive it. Calling again only changes the host.
 void InstallSessionEndHandlers(QtHost& host);

@@ -1,10 +1,12 @@
 // The launcher keeps every tool's values from one run to the next: it loads them when it is
-// created, before the antenna tools are coupled, and saves them when it is destroyed. Each test
-// runs in a temporary directory of its own (PrivateTempDir.cpp).
+// created, before the antenna tools are coupled, and saves them when it is destroyed, saying so
+// when it could not. Each test runs in a temporary directory of its own (PrivateTempDir.cpp).
 #include "app/KorToolsDlg.h"
 #include "models/AntennaCoupling.h"
 #include "models/ToolRegistry.h"
+#include "platform/SessionEnding.h"
 #include "resources/Resource.h"
+#include "resources/Strings.h"
 #include "state/StateFile.h"
 #include "state/ToolState.h"
 #include "tests/models/ModelChecks.h"
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -133,6 +137,57 @@ TEST(LauncherState, AFileOfAnotherVersionIsReplacedWhenTheLauncherCloses)
     ASSERT_EQ(kept.size(), static_cast<std::size_t>(StateFileSize));
     EXPECT_EQ(kept[0], 1);
     EXPECT_EQ(kept[1], 0);
+}
+
+// A save that fails always says so on standard error; the error dialog comes only when the user
+// closed the launcher, as at the end of a session nobody is left to close it.
+TEST(LauncherState, AFailedSaveIsReportedAndShownOnlyWhenTheUserClosed)
+{
+    const std::string blocked = std::string(std::getenv("TMPDIR")) + "/blocked";
+    std::ofstream(blocked) << "a file where the state home should be";
+    ::setenv("XDG_STATE_HOME", (blocked + "/state").c_str(), 1);
+    const std::string explanation =
+        "The tools' values could not be kept for the next run: " + blocked + "/state: Not a directory";
+    const struct {
+        const char* label;
+        bool sessionEnding;
+        void (ScriptedDialog::*close)();
+    } closings[] = {
+        {"Escape", false, &ScriptedDialog::PressEscape},
+        {"close box", false, &ScriptedDialog::CloseBox},
+        {"end of the session", true, &ScriptedDialog::CloseBox},
+    };
+    for (const auto& row : closings) {
+        SCOPED_TRACE(row.label);
+        ScriptedHost host;
+        ToolModels models;
+        testing::internal::CaptureStderr();
+        RunLauncher(host, models, [&](ScriptedDialog& d) {
+            SetSessionEnding(row.sessionEnding);
+            (d.*row.close)();
+        });
+        SetSessionEnding(false);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "kortools: " + explanation + "\n");
+        if (row.sessionEnding) {
+            EXPECT_TRUE(host.ErrorsShown().empty());
+            continue;
+        }
+        ASSERT_EQ(host.ErrorsShown().size(), 1u);
+        EXPECT_EQ(host.ErrorsShown()[0].problem, "Values not kept");
+        EXPECT_EQ(host.ErrorsShown()[0].explanation, explanation);
+        EXPECT_EQ(host.ErrorsShown()[0].suggestion, ResourceString(IDS_STATE_SUGGESTION));
+    }
+}
+
+TEST(LauncherState, ASaveThatSucceedsSaysNothing)
+{
+    ScriptedHost host;
+    ToolModels models;
+    testing::internal::CaptureStderr();
+    RunLauncher(host, models, [](ScriptedDialog& d) { d.PressEscape(); });
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(host.ErrorsShown().empty());
+    EXPECT_EQ(StateFileBytes().size(), static_cast<std::size_t>(StateFileSize));
 }
 
 } // namespace

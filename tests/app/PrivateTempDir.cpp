@@ -12,6 +12,8 @@ PrivateTempDir::PrivateTempDir()
     const char* previous = std::getenv("TMPDIR");
     if (previous)
         m_previous = previous;
+    if (const char* stateHome = std::getenv("XDG_STATE_HOME"))
+        m_previousStateHome = stateHome;
     const std::string parent = previous && *previous ? previous : "/tmp";
     std::vector<char> name(parent.begin(), parent.end());
     const std::string pattern = "/kortools-test-XXXXXX";
@@ -23,6 +25,7 @@ PrivateTempDir::PrivateTempDir()
     }
     m_path = name.data();
     setenv("TMPDIR", m_path.c_str(), 1);
+    setenv("XDG_STATE_HOME", StateHome().c_str(), 1);
 }
 
 PrivateTempDir::~PrivateTempDir()
@@ -31,6 +34,10 @@ PrivateTempDir::~PrivateTempDir()
         setenv("TMPDIR", m_previous->c_str(), 1);
     else
         unsetenv("TMPDIR");
+    if (m_previousStateHome)
+        setenv("XDG_STATE_HOME", m_previousStateHome->c_str(), 1);
+    else
+        unsetenv("XDG_STATE_HOME");
     if (!m_path.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);

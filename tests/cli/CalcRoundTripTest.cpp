@@ -166,8 +166,8 @@ TEST(CalcRoundTrip, TheCommandLineOfAToolReproducesItsValues)
     }
 }
 
-// A directory of this test's own that TMPDIR names while it lives: the program looks for
-// kortools.dat there and nowhere near the user's own.
+// A directory of this test's own that TMPDIR names, and XDG_STATE_HOME its subdirectory state,
+// while it lives: the program looks for kortools.dat there and nowhere near the user's own.
 class StateDirectory {
 public:
     StateDirectory()
@@ -179,6 +179,7 @@ public:
         if (previous)
             m_previous = previous;
         ::setenv("TMPDIR", m_path.c_str(), 1);
+        ::setenv("XDG_STATE_HOME", (m_path + "/state").c_str(), 1);
     }
     ~StateDirectory()
     {
@@ -186,9 +187,11 @@ public:
             ::unsetenv("TMPDIR");
         else
             ::setenv("TMPDIR", m_previous.c_str(), 1);
+        ::unsetenv("XDG_STATE_HOME");
         std::filesystem::remove_all(m_path);
     }
     const std::string& Path() const { return m_path; }
+    std::vector<std::string> Environment() const { return {"TMPDIR=" + m_path, "XDG_STATE_HOME=" + m_path + "/state"}; }
 
 private:
     std::string m_path;
@@ -210,13 +213,13 @@ TEST(CalcFromState, StartsFromTheSavedValuesAndLeavesTheFileAsItWas)
     ASSERT_TRUE(saved->link.SetValueFromText(CKOTLink::VarFrequency, "14", refused));
     ASSERT_TRUE(saved->link.SetValueFromText(CKOTLink::VarTxPower, "10", refused));
     ASSERT_TRUE(SaveStateFile([&](std::FILE* file) { WriteToolStates(file, *saved); }));
-    const std::string path = directory.Path() + "/kortools.dat";
+    const std::string path = directory.Path() + "/state/kortools/kortools.dat";
     const std::string before = FileBytes(path);
     ASSERT_EQ(before.size(), static_cast<std::size_t>(StateFileSize));
     struct stat statBefore {};
     ASSERT_EQ(::stat(path.c_str(), &statBefore), 0);
 
-    const std::vector<std::string> environment = {"TMPDIR=" + directory.Path()};
+    const std::vector<std::string> environment = directory.Environment();
     const CalcRun run = RunCalc({"link", "--from-state", "--json"}, environment);
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json printed = nlohmann::json::parse(run.out);
@@ -245,8 +248,11 @@ TEST(CalcFromState, StartsFromTheSavedValuesAndLeavesTheFileAsItWas)
 TEST(CalcFromState, WithoutSavedValuesItStopsWith66)
 {
     const StateDirectory directory;
-    const CalcRun run = RunCalc({"link", "--from-state"}, {"TMPDIR=" + directory.Path()});
+    // Shared, as /tmp is: where the old place would be a private directory, made by nobody now.
+    ASSERT_EQ(::chmod(directory.Path().c_str(), 01777), 0);
+    const CalcRun run = RunCalc({"link", "--from-state"}, directory.Environment());
     EXPECT_EQ(run.status, 66);
+    EXPECT_TRUE(std::filesystem::is_empty(directory.Path())) << "looking for the values made a directory";
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("no saved values"), std::string::npos) << run.err;
 }

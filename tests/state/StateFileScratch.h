@@ -1,6 +1,6 @@
-// Each test gets a scratch directory of its own and $TMPDIR pointing at it, so no test ever
-// reaches the user's own kortools.dat, and the temporary directory that stands in for /tmp when
-// $TMPDIR names none is inside it too.
+// Each test gets a scratch directory of its own with $XDG_STATE_HOME, $HOME and $TMPDIR pointing
+// into it, so no test ever reaches the user's own kortools.dat, new place or old, and the
+// temporary directory that stands in for /tmp when $TMPDIR names none is inside it too.
 #pragma once
 
 #include "state/StateFileSystem.h"
@@ -104,41 +104,52 @@ class StateFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (const char* tmpdir = std::getenv("TMPDIR"))
-            m_savedTmpdir = tmpdir;
+        for (const char* name : {"TMPDIR", "XDG_STATE_HOME", "HOME"})
+            if (const char* value = std::getenv(name))
+                m_savedEnv[name] = value;
         std::error_code error;
-        std::string base = m_savedTmpdir.value_or("/tmp");
+        std::string base = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
         if (!std::filesystem::is_directory(base, error))
             base = "/tmp";
         std::string pattern = base + "/statefile-test.XXXXXX";
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         m_scratch = pattern;
-        Dir = m_scratch + "/tmp";
+        OldDir = m_scratch + "/tmp";
+        ASSERT_EQ(::mkdir(OldDir.c_str(), 0700), 0);
+        ::setenv("TMPDIR", OldDir.c_str(), 1);
+        StateHome = m_scratch + "/state";
+        ::setenv("XDG_STATE_HOME", StateHome.c_str(), 1);
+        ::setenv("HOME", Scratch("home").c_str(), 1);
+        Dir = StateHome + "/kortools";
+        ASSERT_EQ(::mkdir(StateHome.c_str(), 0700), 0);
         ASSERT_EQ(::mkdir(Dir.c_str(), 0700), 0);
-        ::setenv("TMPDIR", Dir.c_str(), 1);
         Calls.FallbackTempDir = m_scratch + "/fallback";
     }
 
     void TearDown() override
     {
-        if (m_savedTmpdir)
-            ::setenv("TMPDIR", m_savedTmpdir->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        for (const char* name : {"TMPDIR", "XDG_STATE_HOME", "HOME"}) {
+            if (auto saved = m_savedEnv.find(name); saved != m_savedEnv.end())
+                ::setenv(name, saved->second.c_str(), 1);
+            else
+                ::unsetenv(name);
+        }
         std::error_code error;
         std::filesystem::remove_all(m_scratch, error);
     }
 
-    // A directory beside the temporary directory, for what the tests link to or fall back on.
+    // A directory beside the others, for what the tests link to or fall back on.
     std::string Scratch(const std::string& name) const { return m_scratch + "/" + name; }
 
     std::string Root() const { return m_scratch; }
     std::string StatePath() const { return Dir + "/kortools.dat"; }
 
-    std::string Dir; // what $TMPDIR names
+    std::string StateHome; // what $XDG_STATE_HOME names
+    std::string Dir;       // the directory of kortools.dat in it
+    std::string OldDir;    // what $TMPDIR names: the old place
     StateFileSystem Calls;
 
 private:
     std::string m_scratch;
-    std::optional<std::string> m_savedTmpdir;
+    std::map<std::string, std::string> m_savedEnv;
 };

@@ -44,6 +44,8 @@ TEST_F(StateFileTest, AnythingButTheUsersRegularFileIsNeitherReadNorWritten)
         {"a pipe, which must not hang loading", [&] { ::mkfifo(StatePath().c_str(), 0600); }},
         {"a directory", [&] { ::mkdir(StatePath().c_str(), 0700); }},
     };
+    // What is planted in the new place is no absent file: the old place is not read instead.
+    WriteFile(OldDir + "/kortools.dat", "old place");
     for (const auto& row : planted) {
         SCOPED_TRACE(row.label);
         WriteFile(victim, "victim");
@@ -52,7 +54,9 @@ TEST_F(StateFileTest, AnythingButTheUsersRegularFileIsNeitherReadNorWritten)
         Loaded loaded;
         EXPECT_FALSE(LoadStateFile(loaded.Reader()));
         EXPECT_EQ(loaded.Bytes, std::nullopt);
-        EXPECT_FALSE(SaveStateFile(Writing("new")));
+        const StateSaveResult saved = SaveStateFile(Writing("new"));
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved.Reason, "it is not a regular file");
         EXPECT_EQ(Snapshot(Dir), before);
         std::filesystem::remove_all(Dir);
         ASSERT_EQ(::mkdir(Dir.c_str(), 0700), 0);
@@ -69,7 +73,7 @@ TEST_F(StateFileTest, FileOfAnotherUserIsNeitherReadNorWritten)
     Loaded loaded;
     EXPECT_FALSE(LoadStateFile(loaded.Reader()));
     EXPECT_EQ(loaded.Bytes, std::nullopt);
-    EXPECT_FALSE(SaveStateFile(Writing("new")));
+    EXPECT_EQ(SaveStateFile(Writing("new")).Reason, "the file belongs to another user");
     EXPECT_EQ(Snapshot(Dir), before);
 }
 
@@ -98,21 +102,23 @@ auto Fails(int error)
     };
 }
 
+// Each failure also says why, in the system's words, and where.
 TEST_F(StateFileTest, FailedSaveLeavesThePreviousFileWholeAndNoTemporaryFile)
 {
     const std::string newBytes = Bytes(928, 7);
     const struct {
         const char* label;
         std::function<void(StateFileSystem&)> breakIt;
+        const char* reason;
     } failures[] = {
-        {"no room for a new file", [](auto& calls) { calls.OpenAt = Fails(ENOSPC); }},
-        {"every new name taken", [](auto& calls) { calls.OpenAt = Fails(EEXIST); }},
-        {"disk full at once", [](auto& calls) { calls.Write = DiskFullAfter(0); }},
-        {"disk full half-way", [](auto& calls) { calls.Write = DiskFullAfter(464); }},
-        {"a write that never progresses", [](auto& calls) { calls.Write = [](int, const void*, std::size_t) -> ssize_t { return 0; }; }},
-        {"sync fails", [](auto& calls) { calls.Sync = Fails(EIO); }},
-        {"close fails", [](auto& calls) { calls.Close = [](int fd) { ::close(fd); errno = EIO; return -1; }; }},
-        {"rename fails", [](auto& calls) { calls.Rename = Fails(EIO); }},
+        {"no room for a new file", [](auto& calls) { calls.OpenAt = Fails(ENOSPC); }, "No space left on device"},
+        {"every new name taken", [](auto& calls) { calls.OpenAt = Fails(EEXIST); }, "File exists"},
+        {"disk full at once", [](auto& calls) { calls.Write = DiskFullAfter(0); }, "No space left on device"},
+        {"disk full half-way", [](auto& calls) { calls.Write = DiskFullAfter(464); }, "No space left on device"},
+        {"a write that never progresses", [](auto& calls) { calls.Write = [](int, const void*, std::size_t) -> ssize_t { return 0; }; }, "Input/output error"},
+        {"sync fails", [](auto& calls) { calls.Sync = Fails(EIO); }, "Input/output error"},
+        {"close fails", [](auto& calls) { calls.Close = [](int fd) { ::close(fd); errno = EDQUOT; return -1; }; }, "Disk quota exceeded"},
+        {"rename fails", [](auto& calls) { calls.Rename = Fails(EROFS); }, "Read-only file system"},
     };
     const std::optional<std::string> previousFiles[] = {Bytes(1500, 3), std::nullopt};
     for (const auto& previous : previousFiles) {
@@ -124,7 +130,10 @@ TEST_F(StateFileTest, FailedSaveLeavesThePreviousFileWholeAndNoTemporaryFile)
             const auto before = Snapshot(Dir);
             StateFileSystem calls;
             row.breakIt(calls);
-            EXPECT_FALSE(SaveStateFile(Writing(newBytes), calls));
+            const StateSaveResult saved = SaveStateFile(Writing(newBytes), calls);
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(saved.Reason, row.reason);
+            EXPECT_EQ(saved.Path, StatePath());
             EXPECT_EQ(Snapshot(Dir), before);
         }
     }
