@@ -18,10 +18,10 @@ esac
 
 # Qt with its X11 plugin builds and shows the program; Xvfb, xdotool and xclip let the
 # end-to-end test drive it on a private screen as a person would; dpkg-dev's dpkg-shlibdeps
-# finds the .deb's dependencies.
+# finds the .debs' dependencies, and lintian holds them to Debian's rules.
 ensure_packages build-essential cmake g++ libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev \
     libbenchmark-dev locales qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool xclip \
-    fonts-dejavu-core fonts-liberation2 dpkg-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+    fonts-dejavu-core fonts-liberation2 dpkg-dev lintian qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 ensure_locale de_DE.UTF-8
 
 jobs=$(nproc)
@@ -48,15 +48,21 @@ echo "== Build the release that ./run.sh starts"
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORTOOLS_TESTS=OFF "$werror"
 cmake --build build-release -j "$jobs"
 
-echo "== Package the release as a .deb and check it"
-rm -f build-release/kortools_*.deb
+echo "== Package the release as two .debs and check them"
+rm -f build-release/kortools_*.deb build-release/kortools-calc_*.deb
 (cd build-release && cpack -G DEB)
-debs=(build-release/kortools_*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-    echo "cpack -G DEB made no single kortools_*.deb in build-release/: ${debs[*]}" >&2
-    exit 1
-fi
-tools/check-deb.sh "${debs[0]}" build-release
+debs=()
+for package in kortools-calc kortools; do
+    found=(build-release/"$package"_*.deb)
+    if [ ${#found[@]} -ne 1 ] || [ ! -f "${found[0]}" ]; then
+        echo "cpack -G DEB made no single ${package}_*.deb in build-release/: ${found[*]}" >&2
+        exit 1
+    fi
+    debs+=("${found[0]}")
+done
+tools/check-deb.sh "${debs[@]}" build-release
+# Any error or warning fails; the informational tags it prints are advice, not faults.
+lintian --fail-on error,warning "${debs[@]}"
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORTOOLS_SANITIZE=ON "$werror"

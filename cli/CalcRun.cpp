@@ -119,6 +119,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
             return ExitRefused;
         }
     }
+    DeriveAfterEntries(*catalogTool, model);
 
     if (!axes.empty()) {
         const SweepResult result = RunSweep(tool, axes, request.json, out, errors);

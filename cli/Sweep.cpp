@@ -133,6 +133,7 @@ SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, b
             }
         }
         if (accepted) {
+            DeriveAfterEntries(tool.Tool(), work);
             if (json)
                 columns.WriteJson(out, tool.Tool(), work, point);
             else

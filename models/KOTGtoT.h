@@ -1,5 +1,7 @@
 // Model of the G/T tool. Its setters only store; each quantity is derived from the other two
-// when the user asks for it, so a value typed into one box never silently moves another.
+// when the user asks for it, so a value typed into one box never silently moves another. The
+// quantity asked for last is the calculated variable: a script picks it with SetCalcVar and
+// derives it with Recalculate once its entries are in, as the window's "Calculate" buttons do.
 #pragma once
 
 #include "framework/VarTable.h"
@@ -19,6 +21,11 @@ public:
 
     void GetTypeName(std::string& out) const override;
     int SetRealVar(int index, const double& value, ErrorSink& sink) override;
+    int GetCalcVar() const override;
+    // Any of the three; nothing is derived until Recalculate.
+    int SetCalcVar(int index) override;
+    // Runs the Calc of the calculated variable.
+    void Recalculate() override;
 
     // Defined with the tool's dialog.
     virtual int RunDialog();
@@ -30,7 +37,7 @@ public:
     void WriteState(std::FILE* file) const;
 
     // Each derives one quantity from the other two and stores it as computed, even where it
-    // lies outside what the setter would accept.
+    // lies outside what the setter would accept; it becomes the calculated variable.
     void CalcPeakGain();
     void CalcGtoT();
     void CalcTemperature();
@@ -41,4 +48,6 @@ public:
     double m_peakGain = 30.0;     // dBi
     double m_temperature = 300.0; // K
     double m_gtot;                // dB/K
+    // Not saved: every start derives G/T, as the window's values at start-up do.
+    int m_calcVar = VarGtoT;
 };

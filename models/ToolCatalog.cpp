@@ -139,6 +139,31 @@ int ChooseCalcVar(CKorObj& model, int index)
     return 1;
 }
 
+void DeriveAfterEntries(const RegisteredTool& tool, CKorObj& model)
+{
+    if (tool.DerivesLast())
+        model.Recalculate();
+}
+
+int CalcVarThatFollows(const RegisteredTool& tool, const CKorObj& model)
+{
+    const int last = model.GetCalcVar();
+    if (!tool.DerivesLast())
+        return last;
+    const auto scratch = std::make_unique<ToolModels>();
+    CKorObj& trial = tool.model(*scratch);
+    std::vector<int> order{last};
+    for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index)
+        if (index != last)
+            order.push_back(index);
+    for (const int index : order) {
+        tool.copy(trial, model);
+        if (ChooseCalcVar(trial, index) && SameValue(model, trial, index))
+            return index;
+    }
+    return -1;
+}
+
 std::string CommandLineFor(const RegisteredTool& tool, const CKorObj& model)
 {
     // The entries are tried on the starting models as the command-line program would apply
@@ -149,7 +174,10 @@ std::string CommandLineFor(const RegisteredTool& tool, const CKorObj& model)
 
     std::string line = std::string("kortools-calc ") + tool.name;
     const int count = model.GetVarCount();
-    const int calcVar = model.GetCalcVar();
+    // The window may hold values typed after the last "Calculate"; the line then derives what
+    // was calculated last, and gives back the others.
+    const int follows = CalcVarThatFollows(tool, model);
+    const int calcVar = follows >= 0 ? follows : model.GetCalcVar();
     if (tool.HasCalcVar() && calcVar != replay.GetCalcVar()) {
         line += " --calc " + VarName(model, calcVar);
         ChooseCalcVar(replay, calcVar);

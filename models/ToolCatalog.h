@@ -32,11 +32,22 @@ std::string CurrentEntryText(const CKorObj& model, int index);
 // button for it does. 0, with nothing changed, when the tool cannot derive that variable.
 int ChooseCalcVar(CKorObj& model, int index);
 
+// Where the tool derives only once its entries are in (G/T), derives its calculated variable,
+// as the window's "Calculate" button for it does; otherwise nothing, each entry having derived.
+void DeriveAfterEntries(const RegisteredTool& tool, CKorObj& model);
+
+// The variable the tool derives from the others as its values stand: where it derives only on
+// request, one whose calculation gives back the value it holds, the one calculated last if it
+// still does, and -1 when none does (values typed after the last "Calculate"). For any other
+// tool GetCalcVar, whatever it is.
+int CalcVarThatFollows(const RegisteredTool& tool, const CKorObj& model);
+
 // A kortools-calc command line that gives `model` the values it has now, from the models
 // PrepareStartingModels gives: the choices that differ from those (--calc, --fixed, --unit,
 // --epfd), then, in full precision and the display unit, the entries needed to reach the
 // model's values from there (nothing for a tool left as it starts). In the field of view the
 // variable edited last is entered last. A variable the model refuses to take typed at all is
 // left out; a value beyond an entry's limits, which only a derivation gives, is written as it
-// is, and the command refuses it when run.
+// is, and the command refuses it when run. Where CalcVarThatFollows finds none, the line derives
+// the variable calculated last, which then differs from the tool's.
 std::string CommandLineFor(const RegisteredTool& tool, const CKorObj& model);

@@ -34,6 +34,8 @@ enum ToolChoices {
     // Typing into a variable first makes it the edited one (SetCalcVar), which, with the
     // variable held fixed, decides what is derived: the field-of-view tool.
     EntryMarksEdited = 2,
+    // Entries only store; the calculated variable is derived once they are all in (G/T).
+    DerivesAfterEntries = 4,
 };
 
 // The rows, in the order of the launcher's buttons column by column, which is the order every
@@ -54,7 +56,7 @@ enum ToolChoices {
     TOOL(gain, CKOTGain, "gain", IDC_BUTTON_GMAX, IDD_TOOL_GAIN, 8, &CoupleAfterPeakGain, ChoosesCalcVar)          \
     TOOL(t3db, CKOTT3dB, "beamwidth", IDC_BUTTON_THETA3DB, IDD_TOOL_T3DB, 11, &CoupleAfterBeamwidth, ChoosesCalcVar) \
     TOOL(off, CKOTOff, "offaxis", IDC_BUTTON_GREL, IDD_TOOL_OFFAXIS, 9, &CoupleAfterOffAxis, ChoosesCalcVar)       \
-    TOOL(gtot, CKOTGtoT, "gt", IDC_BUTTON_GTOT, IDD_TOOL_GTOT, 10, &CoupleAfterGtoT, NoChoices)                    \
+    TOOL(gtot, CKOTGtoT, "gt", IDC_BUTTON_GTOT, IDD_TOOL_GTOT, 10, &CoupleAfterGtoT, ChoosesCalcVar | DerivesAfterEntries) \
     TOOL(link, CKOTLink, "link", IDC_BUTTON_CN, IDD_TOOL_LINK, 13, nullptr, NoChoices)                             \
     TOOL(pfd, CKOTPFD, "pfd", IDC_BUTTON_PFD, IDD_TOOL_PFD, 12, nullptr, NoChoices)                                \
     TOOL(ctoni, CKOTCtoNI, "cni", IDC_BUTTON_CNI, IDD_TOOL_CTONI, 14, nullptr, NoChoices)                          \
@@ -99,6 +101,7 @@ struct RegisteredTool {
 
     bool HasCalcVar() const { return (choices & ChoosesCalcVar) != 0; }
     bool MarksEditedVar() const { return (choices & EntryMarksEdited) != 0; }
+    bool DerivesLast() const { return (choices & DerivesAfterEntries) != 0; }
 };
 
 std::span<const RegisteredTool> RegisteredTools();

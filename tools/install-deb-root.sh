@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs the KorTools .deb into a fresh Debian 12 root, as `apt install ./kortools_*.deb` on a
-# newly installed machine would, and starts both programs there: kortools-calc on a link budget,
-# and kortools on a private X server until its launcher window is shown. Prints each step and
-# exits non-zero at the first one that fails.
+# Installs the two KorTools packages into a fresh Debian 12 root, as `apt install ./....deb` on a
+# newly installed machine would: first kortools-calc alone, as on a machine without a desktop,
+# which must bring in no Qt library, and runs it on a link budget; then kortools, and starts it on
+# a private X server until its launcher window is shown. Prints each step and exits non-zero at
+# the first one that fails.
 #
-#   tools/install-deb-root.sh [PACKAGE.deb]       (as root; default build-release/kortools_*.deb)
+#   tools/install-deb-root.sh [KORTOOLS-CALC.deb KORTOOLS.deb]
+#       (as root; default build-release/kortools-calc_*.deb and build-release/kortools_*.deb)
 #
-# The root is a minimal bookworm system (mmdebstrap --variant=minbase), and the package is
-# installed without recommended packages, so that what the program needs must come from the
-# package's own dependencies. KORTOOLS_DEBIAN_MIRROR and KORTOOLS_DEBIAN_SECURITY name other
+# The root is a minimal bookworm system (mmdebstrap --variant=minbase), and the packages are
+# installed without recommended packages, so that what the programs need must come from the
+# packages' own dependencies. KORTOOLS_DEBIAN_MIRROR and KORTOOLS_DEBIAN_SECURITY name other
 # mirrors; KORTOOLS_KEEP_ROOT=1 keeps the root (its folder is printed) for a closer look.
 set -euo pipefail
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,23 +21,30 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 1
 fi
 
-if [ $# -gt 1 ]; then
-    echo "usage: $0 [PACKAGE.deb]" >&2
+if [ $# -ne 0 ] && [ $# -ne 2 ]; then
+    echo "usage: $0 [KORTOOLS-CALC.deb KORTOOLS.deb]" >&2
     exit 64
 fi
-if [ $# -eq 1 ]; then
-    deb=$1
+if [ $# -eq 2 ]; then
+    debs=("$1" "$2")
 else
-    debs=("$root_dir"/build-release/kortools_*.deb)
-    if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-        echo "install-deb-root: expected one build-release/kortools_*.deb (make it with" \
-            "'cd build-release && cpack -G DEB'), found: ${debs[*]}" >&2
-        exit 1
-    fi
-    deb=${debs[0]}
+    debs=()
+    for package in kortools-calc kortools; do
+        found=("$root_dir"/build-release/"$package"_*.deb)
+        if [ ${#found[@]} -ne 1 ] || [ ! -f "${found[0]}" ]; then
+            echo "install-deb-root: expected one build-release/${package}_*.deb (make it with" \
+                "'cd build-release && cpack -G DEB'), found: ${found[*]}" >&2
+            exit 1
+        fi
+        debs+=("${found[0]}")
+    done
 fi
-[ -f "$deb" ] || { echo "install-deb-root: no package at $deb" >&2; exit 1; }
-deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
+for index in 0 1; do
+    [ -f "${debs[index]}" ] || { echo "install-deb-root: no package at ${debs[index]}" >&2; exit 1; }
+    debs[index]=$(cd "$(dirname "${debs[index]}")" && pwd)/$(basename "${debs[index]}")
+done
+calc_deb=${debs[0]}
+window_deb=${debs[1]}
 
 # mmdebstrap makes the root; the X server and xdotool run on this machine, outside the root, so
 # that nothing but the package and what it depends on is installed in there.
@@ -94,28 +103,36 @@ chmod 1777 "$new_root/tmp/.X11-unix"
 mount_in /tmp/.X11-unix /tmp/.X11-unix --bind
 cp -L /etc/resolv.conf "$new_root/etc/resolv.conf"
 
-step "apt install $(basename "$deb") (without recommended packages)"
-cp "$deb" "$new_root/tmp/"
-before=$(in_root dpkg-query -W | wc -l)
-in_root apt-get update -q >/dev/null || fail "apt-get update in the root"
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-    "/tmp/$(basename "$deb")" >"$new_root/tmp/apt.log" 2>&1 \
-    || { tail -20 "$new_root/tmp/apt.log" >&2; fail "apt-get install of the package"; }
-after=$(in_root dpkg-query -W | wc -l)
-echo "   installed kortools $(in_root dpkg-query -W -f='${Version}' kortools) and $((after - before - 1)) packages it depends on"
-echo "   root now $(du -sh --one-file-system "$new_root" | cut -f1)"
+# Installs one package file with apt, without recommended packages, and says how much came with it.
+apt_install() {
+    local deb=$1 package=$2
+    cp "$deb" "$new_root/tmp/"
+    local before after
+    before=$(in_root dpkg-query -W | wc -l)
+    in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "/tmp/$(basename "$deb")" >"$new_root/tmp/apt.log" 2>&1 \
+        || { tail -20 "$new_root/tmp/apt.log" >&2; fail "apt-get install of $(basename "$deb")"; }
+    after=$(in_root dpkg-query -W | wc -l)
+    echo "   installed $package $(in_root dpkg-query -W -f='${Version}' "$package") and $((after - before - 1)) packages it depends on"
+    echo "   root now $(du -sh --one-file-system "$new_root" | cut -f1)"
+}
 
-step "Every library the programs link is there"
-for program in /usr/bin/kortools /usr/bin/kortools-calc; do
+no_missing_libraries() {
+    local program=$1 unfound
     unfound=$(in_root ldd "$program" | grep "not found" || true)
     [ -z "$unfound" ] || fail "$program lacks libraries: $unfound"
     echo "   $program: $(in_root ldd "$program" | wc -l) libraries, none missing"
-done
+}
 
-# Without a font the dialogs would show no text; fontconfig, which Qt depends on, brings one.
-fonts=$(in_root fc-list 2>/dev/null | wc -l)
-[ "$fonts" -gt 0 ] || fail "no font is installed in the root (fc-list finds none)"
-echo "   fonts for the dialogs' text: $fonts ($(in_root fc-match -f '%{family}' sans-serif))"
+in_root apt-get update -q >/dev/null || fail "apt-get update in the root"
+
+step "apt install $(basename "$calc_deb") alone (without recommended packages)"
+apt_install "$calc_deb" kortools-calc
+no_missing_libraries /usr/bin/kortools-calc
+# A machine without a desktop installs kortools-calc alone: no Qt may come with it.
+qt=$(in_root dpkg -l | grep -i qt || true)
+[ -z "$qt" ] || fail "kortools-calc brought in Qt: $qt"
+echo "   dpkg -l | grep -i qt finds nothing"
 
 step "kortools-calc link c_n=20"
 calc_out=$(in_root kortools-calc link c_n=20) || fail "kortools-calc exited with status $?"
@@ -124,6 +141,29 @@ grep -qx 'transmit_power = 2.3947 dBW' <<<"$calc_out" \
     || fail "kortools-calc link c_n=20 did not give transmit_power = 2.3947 dBW"
 in_root man -w kortools-calc >/dev/null 2>&1 && echo "   man kortools-calc finds its page" \
     || echo "   (man is not installed in a minimal root; the page is at /usr/share/man/man1)"
+
+step "kortools-calc --plot without the kortools package: exit status 69"
+status=0
+in_root kortools-calc offaxis offaxis_angle=2 --plot /tmp/pattern.svg >/dev/null 2>"$new_root/tmp/plot.err" \
+    || status=$?
+[ "$status" -eq 69 ] || fail "kortools-calc --plot exited with status $status, expected 69"
+echo "   status 69: $(head -1 "$new_root/tmp/plot.err")"
+
+step "apt install $(basename "$window_deb") (without recommended packages)"
+apt_install "$window_deb" kortools
+no_missing_libraries /usr/bin/kortools
+
+# Without a font the dialogs would show no text; fontconfig, which Qt depends on, brings one.
+fonts=$(in_root fc-list 2>/dev/null | wc -l)
+[ "$fonts" -gt 0 ] || fail "no font is installed in the root (fc-list finds none)"
+echo "   fonts for the dialogs' text: $fonts ($(in_root fc-match -f '%{family}' sans-serif))"
+
+step "kortools --version and kortools without a display"
+in_root kortools --version | sed 's/^/   /' || fail "kortools --version exited with status $?"
+status=0
+in_root kortools >/dev/null 2>"$new_root/tmp/nodisplay.err" || status=$?
+[ "$status" -eq 1 ] || fail "kortools without a display exited with status $status, expected 1"
+echo "   status 1: $(cat "$new_root/tmp/nodisplay.err")"
 
 step "kortools-calc offaxis offaxis_angle=2 --plot (the chart module, with no display)"
 in_root kortools-calc offaxis offaxis_angle=2 --plot /tmp/pattern.svg >/dev/null \
@@ -178,4 +218,4 @@ if [ -s "$new_root/tmp/kortools.log" ]; then
     sed 's/^/     /' "$new_root/tmp/kortools.log"
 fi
 
-step "The package installs and both programs run on a fresh Debian 12"
+step "Both packages install and both programs run on a fresh Debian 12"

@@ -165,6 +165,43 @@ TEST(CalcEntries, ChoicesComeBeforeTheEntries)
     EXPECT_DOUBLE_EQ(Value(inHeld, "c_n"), 5);
 }
 
+// G/T's entries only store, as in its window; the quantity --calc names is derived once they are
+// all in, at every point of a sweep too.
+TEST(CalcEntries, GtoTDerivesWhatCalcNamesAfterItsEntries)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* derived;
+        double expected;
+    } rows[] = {
+        {{"gt", "peak_gain=30", "temperature=300"}, "g_t", 30 - 10 * std::log10(300.0)},
+        {{"gt", "--calc", "g_t", "temperature=1000", "peak_gain=30"}, "g_t", 0},
+        {{"gt", "--calc", "peak_gain", "temperature=1000", "g_t=10"}, "peak_gain", 40},
+        {{"gt", "g_t=0", "--calc", "temperature", "peak_gain=30"}, "temperature", 1000},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.at(1));
+        std::vector<std::string> args = row.args;
+        args.push_back("--json");
+        EXPECT_NEAR(Value(RunCalc(args), row.derived), row.expected, 1e-9);
+    }
+    const CalcRun sweep = RunCalc({"gt", "peak_gain=30", "--sweep", "temperature=10,100,1000"});
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    const std::vector<std::string> lines = Lines(sweep.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines.at(1), "30,10,20");
+    EXPECT_EQ(lines.at(3), "30,1000,0");
+
+    const CalcRun vars = RunCalc({"gt", "--calc", "temperature", "--vars"});
+    ASSERT_EQ(vars.status, 0) << vars.err;
+    const std::vector<std::string> varLines = Lines(vars.out);
+    ASSERT_EQ(varLines.size(), 3u);
+    EXPECT_NE(varLines.at(0).find("\tentered"), std::string::npos);
+    EXPECT_NE(varLines.at(1).find("\tderived"), std::string::npos);
+    EXPECT_NE(varLines.at(2).find("\tentered"), std::string::npos);
+    EXPECT_EQ(RunCalc({"gt", "g_t=3"}).status, 64);
+}
+
 TEST(CalcEntries, VarsListsEveryVariableAndWhetherItCanBeEntered)
 {
     const CalcRun run = RunCalc({"link", "--vars"});

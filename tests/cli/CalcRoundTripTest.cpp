@@ -84,6 +84,8 @@ void Scramble(const RegisteredTool& tool, CKorObj& model, std::mt19937& random)
         ErrorSink refused;
         ApplyEntry(tool, model, index, RandomEntry(model, index, random), refused);
     }
+    // The G/T window's user ends on a "Calculate".
+    DeriveAfterEntries(tool, model);
 }
 
 // Whether some variable the user may enter holds a value beyond what an entry may give it, which

@@ -30,6 +30,38 @@ TEST(KOTGtoT, SettersStoreAndCalculateDerives)
     EXPECT_DOUBLE_EQ(model.m_peakGain, -2970);
 }
 
+// A script picks the quantity derived and derives it once its entries are in; the window's
+// buttons make theirs the calculated one.
+TEST(KOTGtoT, TheCalculatedVariableIsDerivedOnRecalculate)
+{
+    const struct {
+        int calc;
+        double CKOTGtoT::*derived;
+        double expected;
+    } rows[] = {
+        {CKOTGtoT::VarGtoT, &CKOTGtoT::m_gtot, 0.0},
+        {CKOTGtoT::VarPeakGain, &CKOTGtoT::m_peakGain, 40.0},
+        {CKOTGtoT::VarTemperature, &CKOTGtoT::m_temperature, 100.0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.calc);
+        CKOTGtoT model;
+        ASSERT_EQ(model.SetCalcVar(row.calc), 1);
+        model.m_peakGain = 30.0;
+        model.m_temperature = 1000.0;
+        model.m_gtot = 10.0;
+        (model.*row.derived) = -1.0;
+        EXPECT_EQ(model.GetCalcVar(), row.calc);
+        model.Recalculate();
+        EXPECT_NEAR(model.*row.derived, row.expected, 1e-12);
+    }
+    CKOTGtoT model;
+    EXPECT_EQ(model.GetCalcVar(), CKOTGtoT::VarGtoT);
+    EXPECT_EQ(model.SetCalcVar(1), 0);
+    model.CalcTemperature();
+    EXPECT_EQ(model.GetCalcVar(), CKOTGtoT::VarTemperature);
+}
+
 TEST(KOTGtoT, PeakGainFromTheLauncherMovesGtoT)
 {
     CKOTGtoT model;
