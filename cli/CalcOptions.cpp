@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+
 namespace {
 
 constexpr const char* Description =
@@ -22,7 +24,9 @@ always use '.' for the decimal point, whatever the locale.
 Sweeps: --sweep NAME=START:STOP:STEP (STOP included) or --sweep NAME=V1,V2,... . Several
 sweeps give every combination, the first one outermost. Entries NAME=VALUE are applied once
 first, then each point's swept values in the order the sweeps were given. Output: CSV (a header
-of names, one row per point) or, with --json, one JSON object per line.
+of names, one row per point) or, with --json, one JSON object per line. A refused point is
+left out and reported in one line (the first 20; the rest are counted); a sweep whose every
+point the variable's limits refuse does not start (status 64). A failed write stops it (74).
 
 Plots: kortools-calc offaxis [NAME=VALUE...] --plot FILE.svg (or FILE.png) draws the three
 reference patterns at the tool's peak gain and beamwidth, as the off-axis tool's "Plot
@@ -37,6 +41,40 @@ left out and the others written);
 Nothing is ever written to the saved values (kortools.dat).)";
 
 } // namespace
+
+std::string EscapeControls(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\t')
+            escaped += "\\t";
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (byte < 0x20 || byte == 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+            escaped += hex;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string Echoed(std::string_view typed)
+{
+    constexpr std::size_t Longest = 200;
+    if (typed.size() <= Longest)
+        return EscapeControls(typed);
+    // Never in the middle of a UTF-8 character.
+    std::size_t cut = Longest;
+    while (cut > 0 && (static_cast<unsigned char>(typed[cut]) & 0xc0) == 0x80)
+        --cut;
+    return EscapeControls(typed.substr(0, cut)) + "...";
+}
 
 std::string UsageLine(const std::string& what)
 {

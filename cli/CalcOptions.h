@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What one run was asked to do. Names and values are kept as typed; they mean something only
@@ -44,6 +45,12 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// Command-line text as a message quotes it: control characters escaped (\n, \x1b), and cut
+// after 200 characters, so that a stray paste never floods or drives the terminal.
+std::string Echoed(std::string_view typed);
+// Only the control characters escaped: for the model's texts, which quote what was typed.
+std::string EscapeControls(std::string_view text);
 
 // The one line a usage error prints on standard error.
 std::string UsageLine(const std::string& what);

@@ -13,7 +13,6 @@
 #include "platform/ChartModule.h"
 #include "state/StateFile.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,7 +21,7 @@ namespace {
 int Finish(OutputBuffer& out, std::FILE* errors, int status)
 {
     if (!out.Flush()) {
-        std::fprintf(errors, "kortools-calc: the output could not be written: %s\n", std::strerror(errno));
+        std::fprintf(errors, "kortools-calc: the output could not be written: %s\n", std::strerror(out.Error()));
         return ExitWriteFailed;
     }
     return status;
@@ -30,7 +29,7 @@ int Finish(OutputBuffer& out, std::FILE* errors, int status)
 
 void ReportRefusal(std::FILE* errors, const ErrorSink& refused)
 {
-    std::fprintf(errors, "%s\n%s\n%s\n", refused.Problem.c_str(), refused.Explanation.c_str(),
+    std::fprintf(errors, "%s\n%s\n%s\n", refused.Problem.c_str(), EscapeControls(refused.Explanation).c_str(),
                  refused.Suggestion.c_str());
 }
 
@@ -44,7 +43,7 @@ void CheckPlotRequest(const CalcRequest& request, const CKorObj& model)
     if (!request.sweeps.empty() || request.vars)
         throw UsageError("--plot takes no --sweep or --vars");
     if (!IsChartImageFile(request.plot))
-        throw UsageError("--plot " + request.plot + ": the file name must end in .png or .svg");
+        throw UsageError("--plot " + Echoed(request.plot) + ": the file name must end in .png or .svg");
 }
 
 // Through the same drawing code as the window's chart, in the module the window loads, so that
@@ -81,7 +80,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
         throw UsageError("no tool given");
     const RegisteredTool* catalogTool = FindTool(request.tool);
     if (!catalogTool)
-        throw UsageError("unknown tool '" + request.tool + "'");
+        throw UsageError("unknown tool '" + Echoed(request.tool) + "'");
 
     std::unique_ptr<ToolModels> models = StartingModels(request.fromState);
     if (!models) {

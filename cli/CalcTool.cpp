@@ -28,7 +28,7 @@ std::pair<std::string_view, std::string_view> SplitNameValue(std::string_view wo
 {
     const std::size_t equals = word.find('=');
     if (equals == std::string_view::npos || equals == 0)
-        throw UsageError("'" + std::string(word) + "' is not " + what);
+        throw UsageError("'" + Echoed(word) + "' is not " + what);
     return {word.substr(0, equals), word.substr(equals + 1)};
 }
 
@@ -72,7 +72,7 @@ int CalcTool::FindVar(std::string_view name) const
 {
     const int index = FindVarByCommandLineName(Model(), name);
     if (index < 0)
-        throw UsageError(std::string(m_tool.name) + " has no variable '" + std::string(name) + "'");
+        throw UsageError(std::string(m_tool.name) + " has no variable '" + Echoed(name) + "'");
     return index;
 }
 
@@ -87,14 +87,14 @@ void CalcTool::ApplyChoices(const CalcRequest& request)
         // As after the dialog's "Calculate": the newly calculated variable follows from the
         // others at once, even if no entry comes after.
         if (index != model.GetCalcVar() && !ChooseCalcVar(model, index))
-            throw UsageError(tool + " cannot calculate " + request.calc);
+            throw UsageError(tool + " cannot calculate " + Echoed(request.calc));
     }
     if (!request.fixed.empty()) {
         if (!m_tool.fixedVar)
             throw UsageError(tool + " holds no variable fixed (--fixed)");
         const int index = FindVar(request.fixed);
         if (!IsFixedChoice(m_tool, model, index))
-            throw UsageError(tool + " cannot hold " + request.fixed + " fixed");
+            throw UsageError(tool + " cannot hold " + Echoed(request.fixed) + " fixed");
         m_tool.setFixedVar(model, index);
     }
     if (request.epfd) {
@@ -107,9 +107,9 @@ void CalcTool::ApplyChoices(const CalcRequest& request)
         const int index = FindVar(name);
         const std::optional<int> unit = FindUnitByLabel(label);
         if (!unit)
-            throw UsageError("unknown unit '" + std::string(label) + "' for --unit");
+            throw UsageError("unknown unit '" + Echoed(label) + "' for --unit");
         if (*unit != model.GetDisplayUnit(index) && !model.SetDisplayUnit(index, *unit))
-            throw UsageError(std::string(name) + " cannot be shown in " + std::string(label));
+            throw UsageError(std::string(name) + " cannot be shown in " + Echoed(label));
     }
 }
 

@@ -20,6 +20,6 @@ double EntryNumber(const CKorObj& model, int index, std::string_view name, std::
     const char* const end = value.data() + value.size();
     const auto [stop, error] = std::from_chars(value.data(), end, number);
     if (error != std::errc() || stop != end || value.empty())
-        throw UsageError("'" + std::string(value) + "' is not a number for " + std::string(name));
+        throw UsageError("'" + Echoed(value) + "' is not a number for " + std::string(name));
     return number;
 }

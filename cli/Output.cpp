@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -93,11 +94,15 @@ void OutputBuffer::Commit(char* end)
 
 bool OutputBuffer::Flush()
 {
-    if (m_used > 0 && !m_failed)
-        m_failed = std::fwrite(m_buffer.get(), 1, m_used, m_file) != m_used;
+    if (m_failed) {
+        m_used = 0;
+        return false;
+    }
+    errno = 0;
+    m_failed = (m_used > 0 && std::fwrite(m_buffer.get(), 1, m_used, m_file) != m_used) || std::fflush(m_file) != 0;
     m_used = 0;
-    if (!m_failed)
-        m_failed = std::fflush(m_file) != 0;
+    if (m_failed)
+        m_error = errno != 0 ? errno : EIO;
     return !m_failed;
 }
 

@@ -28,6 +28,9 @@ public:
 
     // Writes what is held. False once any write has failed (a full disk, a closed pipe).
     bool Flush();
+    // Whether a write has failed, and its errno: a long run stops at once, not at its end.
+    bool Failed() const { return m_failed; }
+    int Error() const { return m_error; }
 
 private:
     std::FILE* m_file;
@@ -36,6 +39,7 @@ private:
     std::size_t m_size;
     std::size_t m_used = 0;
     bool m_failed = false;
+    int m_error = 0;
 };
 
 // A model's variables (from index 2 on) as the columns of CSV rows and the entries of JSON

@@ -5,11 +5,14 @@
 #include "cli/Output.h"
 #include "framework/ErrorSink.h"
 #include "framework/KorObj.h"
+#include "framework/Units.h"
 #include "models/ToolCatalog.h"
 #include "models/ToolRegistry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,10 +35,19 @@ std::vector<std::string_view> Split(std::string_view values, char separator)
     }
 }
 
+// Refused points beyond these are counted, not each reported: a sweep across a limit could
+// otherwise write hundreds of megabytes of the same refusal.
+constexpr long MostReportedRefusals = 20;
+
+// A grid point as a person would type it: 0.1 * 3 is 0.30000000000000004, and "0.3" is meant.
+// Rounded to 15 significant digits, which every double holds, then written shortest.
 void AssignNumberText(double x, std::string& text)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    std::snprintf(buffer, sizeof buffer, "%.15g", x);
+    double rounded = x;
+    std::from_chars(buffer, buffer + std::strlen(buffer), rounded);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded);
     text.assign(buffer, result.ptr);
 }
 
@@ -54,7 +66,7 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
     if (values.find(':') != std::string_view::npos) {
         const std::vector<std::string_view> parts = Split(values, ':');
         if (parts.size() != 3)
-            throw UsageError("'" + std::string(values) + "' is not START:STOP:STEP for " + m_entry.name);
+            throw UsageError("'" + Echoed(values) + "' is not START:STOP:STEP for " + m_entry.name);
         m_start = EntryNumber(model, index, name, parts[0]);
         const double stop = EntryNumber(model, index, name, parts[1]);
         m_step = EntryNumber(model, index, name, parts[2]);
@@ -67,6 +79,8 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
             throw UsageError("the sweep of " + m_entry.name + " has too many points");
         m_range = true;
         m_count = static_cast<long>(steps) + 1;
+        m_low = std::min(m_start, stop);
+        m_high = std::max(m_start, stop);
     } else {
         for (const std::string_view value : Split(values, ',')) {
             if (value.find_first_not_of(" \t") == std::string_view::npos)
@@ -76,6 +90,40 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
         m_count = static_cast<long>(m_texts.size());
     }
     EntryAt(0, m_entry);
+}
+
+void SweepAxis::CheckSomePointTaken(const CalcTool& tool) const
+{
+    const CKorObj& model = tool.Model();
+    const int index = m_entry.index;
+    // A range is tried at the end nearest the limits; a list at each of its values.
+    std::vector<std::string> tried = m_texts;
+    if (m_range && model.GetVarKind(index) == VarKindReal) {
+        const int unit = model.GetVarUnit(index);
+        const int display = model.GetDisplayUnit(index);
+        const double a = ConvertUnit(model.GetRealMin(index), unit, display);
+        const double b = ConvertUnit(model.GetRealMax(index), unit, display);
+        // An upper limit below the lower one is none at all.
+        const double min = model.GetRealMax(index) > model.GetRealMin(index) ? std::min(a, b) : a;
+        const double max = model.GetRealMax(index) > model.GetRealMin(index) ? std::max(a, b) : HUGE_VAL;
+        if (m_high >= min && m_low <= max)
+            return;
+        tried.emplace_back();
+        AssignNumberText(m_high < min ? m_high : m_low, tried.back());
+    }
+    const auto scratchModels = tool.CopyOfModels();
+    CKorObj& scratch = tool.ModelIn(*scratchModels);
+    // The last value's refusal: a range's, or a list's last.
+    ErrorSink refused;
+    for (const std::string& text : tried) {
+        tool.Copy(scratch, model);
+        refused = ErrorSink();
+        if (tool.Apply(scratch, {index, m_entry.name, text}, refused))
+            return;
+    }
+    if (!tried.empty())
+        throw UsageError("no point of the sweep of " + m_entry.name + " is taken: " +
+                         EscapeControls(refused.Explanation));
 }
 
 long SweepAxis::Count() const
@@ -100,6 +148,8 @@ SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, b
         total *= static_cast<double>(axis.Count());
     if (total > MostPoints)
         throw UsageError("the sweeps have too many points together");
+    for (const SweepAxis& axis : axes)
+        axis.CheckSomePointTaken(tool);
 
     const CKorObj& prepared = tool.Model();
     const auto workModels = tool.CopyOfModels();
@@ -123,13 +173,14 @@ SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, b
         for (std::size_t j = 0; j < axes.size() && accepted; ++j) {
             accepted = tool.Apply(work, entries[j], refused);
             if (!accepted) {
-                std::string where;
-                for (std::size_t k = 0; k < axes.size(); ++k)
-                    where += (k ? " " : "") + entries[k].name + '=' + entries[k].text;
-                std::fprintf(errors, "point %ld (%s):\n%s\n%s\n%s\n", point, where.c_str(), refused.Problem.c_str(),
-                             refused.Explanation.c_str(), refused.Suggestion.c_str());
+                if (++result.refused <= MostReportedRefusals) {
+                    std::string where;
+                    for (std::size_t k = 0; k < axes.size(); ++k)
+                        where += (k ? " " : "") + entries[k].name + '=' + Echoed(entries[k].text);
+                    std::fprintf(errors, "point %ld (%s): %s\n", point, where.c_str(),
+                                 EscapeControls(refused.Explanation).c_str());
+                }
                 refused = ErrorSink();
-                ++result.refused;
             }
         }
         if (accepted) {
@@ -138,6 +189,9 @@ SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, b
                 columns.WriteJson(out, tool.Tool(), work, point);
             else
                 columns.WriteCsvRow(out, work);
+            // A full disk or a closed pipe ends the sweep here, not days later at its end.
+            if (out.Failed())
+                break;
         }
         // The next point: the last axis moves fastest.
         for (std::size_t j = axes.size(); j-- > 0;) {
@@ -149,6 +203,9 @@ SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, b
             axes[j].EntryAt(0, entries[j]);
         }
     }
+    if (result.refused > MostReportedRefusals)
+        std::fprintf(errors, "%ld more points refused, %ld in all\n", result.refused - MostReportedRefusals,
+                     result.refused);
     result.points = points;
     return result;
 }

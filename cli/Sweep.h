@@ -19,6 +19,10 @@ public:
     // model's to refuse at their points.
     SweepAxis(const CalcTool& tool, const std::string& word);
 
+    // A UsageError, quoting the model's refusal, where the variable's own limits refuse every
+    // point: not a sweep that would write nothing but refusals.
+    void CheckSomePointTaken(const CalcTool& tool) const;
+
     long Count() const;
     // The entry for value `i`, its text written into `entry` (whose storage is reused).
     void EntryAt(long i, CalcEntry& entry) const;
@@ -31,6 +35,8 @@ private:
     double m_start = 0.0;
     double m_step = 0.0;
     long m_count = 0;
+    double m_low = 0.0;  // a range's ends in order
+    double m_high = 0.0;
 };
 
 struct SweepResult {
@@ -41,6 +47,7 @@ struct SweepResult {
 // Works out every point and writes its row: CSV (the header first) or, with `json`, one object
 // per line. Each point starts from a copy of the tool's model as it stands (its choices and
 // fixed entries applied) and applies the swept values in the order of `axes`, the first axis
-// changing slowest. A refused point is reported on `errors` with its three texts and left out.
+// changing slowest. A refused point is left out, and reported on `errors` in one line, the first
+// 20 of them; the rest are counted. A failed write stops the sweep at once.
 SweepResult RunSweep(const CalcTool& tool, const std::vector<SweepAxis>& axes, bool json, OutputBuffer& out,
                      std::FILE* errors);
