@@ -9,8 +9,12 @@
 #    old file or exactly the file a normal close writes; anything else fails. A kill during the
 #    save may leave its unfinished temporary file beside them; those are counted.
 # 2. A full file system: the same old file on a tmpfs with no room for a second one. The program
-#    closes normally; the old file must be untouched and no temporary file left behind. Needs
-#    permission to mount (root); skipped without it.
+#    closes normally; the old file must be untouched, no temporary file left behind, and the
+#    failure reported on the error output with the system's reason. Needs permission to mount
+#    (root); skipped without it.
+#
+# Each run has a state home (XDG_STATE_HOME) of its own, and an empty temporary directory, so the
+# old place of the file never plays a part and the user's own file is never touched.
 #
 # Usage: tools/check-state-saving.sh [path to kortools] [kills]
 #   (defaults: build-release/kortools, 60 kills)
@@ -41,17 +45,22 @@ new=$work/new.dat
 printf '\x02\x00' >"$old"
 head -c 926 /dev/zero | tr '\0' '\253' >>"$old"
 
-# Starts the program over directory $1 and waits for its launcher.
+mkdir -m 700 "$work/tmp"
+# Makes $1 a state home whose kortools.dat is the old file.
+state_home_with_old() {
+    mkdir -p -m 700 "$1/kortools"
+    cp "$old" "$1/kortools/kortools.dat"
+}
+# Starts the program over state home $1 and waits for its launcher.
 start_over() {
-    TMPDIR=$1 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+    TMPDIR=$work/tmp XDG_STATE_HOME=$1 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$work/stderr" &
     app_pid=$!
     wait_for_window "KorTools" 20 >/dev/null || fail "the launcher did not appear"
 }
 
 # What a normal close writes over the old file, and how long closing takes.
 dir=$work/normal
-mkdir -m 700 "$dir"
-cp "$old" "$dir/kortools.dat"
+state_home_with_old "$dir"
 start_over "$dir"
 # Waited for directly, not by polling, so the time is the program's own; a watchdog ends the
 # wait should the program hang.
@@ -66,7 +75,7 @@ kill "$watchdog" 2>/dev/null || true
 wait "$watchdog" 2>/dev/null || true
 app_pid=
 [ "$status" = 0 ] || fail "after SIGTERM the program exited with status $status"
-cp "$dir/kortools.dat" "$new"
+cp "$dir/kortools/kortools.dat" "$new"
 [ "$(stat -c %s "$new")" = 928 ] || fail "a normal close wrote $(stat -c %s "$new") bytes"
 cmp -s "$old" "$new" && fail "the file a normal close writes is the old file"
 echo "check-state-saving: a normal close writes the 928-byte file and exits $close_us us after SIGTERM"
@@ -82,8 +91,7 @@ kept_new=0
 temporaries=0
 for run in $(seq "$kills"); do
     dir=$work/kill-$run
-    mkdir -m 700 "$dir"
-    cp "$old" "$dir/kortools.dat"
+    state_home_with_old "$dir"
     start_over "$dir"
     if [ $((run % 3)) -ne 0 ]; then
         delay_us=$(((RANDOM * 32768 + RANDOM) % 3000))
@@ -95,12 +103,12 @@ for run in $(seq "$kills"); do
     kill -KILL "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
     app_pid=
-    if cmp -s "$dir/kortools.dat" "$old"; then
+    if cmp -s "$dir/kortools/kortools.dat" "$old"; then
         kept_old=$((kept_old + 1))
-    elif cmp -s "$dir/kortools.dat" "$new"; then
+    elif cmp -s "$dir/kortools/kortools.dat" "$new"; then
         kept_new=$((kept_new + 1))
     else
-        fail "killed $delay_us us after SIGTERM, kortools.dat is neither the old nor the new file ($(stat -c %s "$dir/kortools.dat" 2>/dev/null || echo missing) bytes)"
+        fail "killed $delay_us us after SIGTERM, kortools.dat is neither the old nor the new file ($(stat -c %s "$dir/kortools/kortools.dat" 2>/dev/null || echo missing) bytes)"
     fi
     left=$(find "$dir" -name 'kortools.dat.*' | wc -l)
     temporaries=$((temporaries + left))
@@ -111,16 +119,18 @@ echo "check-state-saving: $kills kills: the old file stayed $kept_old times, the
 mount_point=$work/full
 mkdir "$mount_point"
 if mount -t tmpfs -o size=4k,mode=0700 tmpfs "$mount_point" 2>/dev/null; then
-    cp "$old" "$mount_point/kortools.dat"
+    state_home_with_old "$mount_point"
     start_over "$mount_point"
     kill -TERM "$app_pid"
     wait_for_exit "$app_pid" 10 || fail "SIGTERM did not end the program on the full file system"
     app_pid=
     [ "$EXIT_STATUS" = 0 ] || fail "on the full file system the program exited with status $EXIT_STATUS"
-    cmp -s "$mount_point/kortools.dat" "$old" || fail "on the full file system the old file changed"
+    cmp -s "$mount_point/kortools/kortools.dat" "$old" || fail "on the full file system the old file changed"
+    grep -q "could not be kept.*: No space left on device" "$work/stderr" \
+        || fail "on the full file system the failed save was not reported: $(cat "$work/stderr")"
     left=$(find "$mount_point" -name 'kortools.dat.*' | wc -l)
     [ "$left" = 0 ] || fail "on the full file system $left temporary files were left behind"
-    echo "check-state-saving: on a full file system the old file stayed whole and no temporary file was left"
+    echo "check-state-saving: on a full file system the old file stayed whole, no temporary file was left and the failure was reported"
     umount "$mount_point"
     mount_point=
 else

@@ -12,13 +12,17 @@
 # expect the program to exit with 0.
 #
 # Then the values kept from one run to the next: the closed launcher has left kortools.dat, 928
-# bytes, in the program's temporary directory; started again, the program shows the decibel
+# bytes, in its state home's directory kortools, and nothing in the temporary directory; started
+# again, the program shows the decibel
 # tool's 100 and 20.0 and the budget's transmit power and EIRP for a C/N of 20 dB. Ended by
 # SIGTERM, as when the session ends, with a new value typed into the decibel tool still open, it
-# keeps that value too, and the third start shows it.
+# keeps that value too. That file is then moved to the old place in the temporary directory, where
+# earlier versions kept it: the third start reads it from there, a new value is typed and the
+# launcher closed; the new file is in the state home, the old one untouched, and the fourth start
+# shows the new value, not the old file's. No close reports a failed save.
 #
-# The program runs with TMPDIR naming a new directory of the test's own, so it neither sees
-# nor touches the user's kortools.dat.
+# The program runs with TMPDIR and XDG_STATE_HOME naming new directories of the test's own, so it
+# neither sees nor touches the user's kortools.dat, in the new place or the old.
 #
 # Usage: tests/e2e/launcher_e2e.sh [path to kortools]   (default: build/kortools)
 set -euo pipefail
@@ -29,6 +33,9 @@ program=$(realpath "${1:-$here/../../build/kortools}")
 
 log=$(mktemp)
 state_dir=$(mktemp -d)
+temp_dir=$state_dir/tmp
+state_file=$state_dir/state/kortools/kortools.dat
+mkdir -m 700 "$temp_dir"
 app_pid=
 cleanup() {
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
@@ -117,12 +124,22 @@ for tool in Xvfb xdotool xclip; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
-# Starts the program over the test's own temporary directory and waits for its launcher.
+# Starts the program over the test's own temporary directory and state home and waits for its
+# launcher.
 start_program() {
-    TMPDIR="$state_dir" QT_QPA_PLATFORM=xcb "$program" >>"$log" 2>&1 &
+    TMPDIR="$temp_dir" XDG_STATE_HOME="$state_dir/state" QT_QPA_PLATFORM=xcb "$program" >>"$log" 2>&1 &
     app_pid=$!
     launcher=$(wait_for_window "KorTools" 20) || fail "the launcher window did not appear within 20 s"
     step "launcher is up (window $launcher, $(window_size "$launcher") px)"
+}
+
+# Closes the launcher with Escape and expects the program to end with 0.
+close_launcher() {
+    xdotool windowfocus --sync "$launcher" 2>/dev/null || true
+    xdotool key Escape
+    wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the program within 10 s"
+    app_pid=
+    [ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
 }
 
 # On tool window $1 of $2 x $3 dialog units, clicks the edit at $4,$5 (88 x $6) and expects it
@@ -304,19 +321,20 @@ wait_for_no_window "About KorTools" 10 || fail "Enter (OK) did not close the Abo
 step "About box opened from the window menu and from F1"
 
 # The launcher gets the keyboard back once the About box has gone.
-xdotool windowfocus --sync "$launcher" 2>/dev/null || true
-xdotool key Escape
-wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the program within 10 s"
-app_pid=
-[ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
+close_launcher
 step "launcher closed, exit status 0"
 
-# Where the file lies under TMPDIR is the program's choice; that it is there is not.
-state_file=$(find "$state_dir" -name kortools.dat -type f | head -n 1)
-[ -n "$state_file" ] || fail "closing the launcher kept no kortools.dat under its TMPDIR"
-size=$(stat -c %s "$state_file")
-[ "$size" = "928" ] || fail "kortools.dat holds $size bytes, expected 928"
-step "the values are kept in ${state_file#"$state_dir"/} under TMPDIR (928 bytes)"
+# Every close so far has saved; the program says so on its error output when one does not.
+expect_saved() {
+    ! grep -q "could not be kept" "$log" || fail "the program reported a failed save"
+    [ -f "$state_file" ] || fail "closing the launcher kept no kortools.dat in $state_file"
+    size=$(stat -c %s "$state_file")
+    [ "$size" = "928" ] || fail "kortools.dat holds $size bytes, expected 928"
+    [ "$(stat -c %a "$(dirname "$state_file")")" = 700 ] || fail "the directory of kortools.dat is open to others"
+}
+expect_saved
+[ -z "$(ls -A "$temp_dir")" ] || fail "the program left something in its temporary directory: $(ls -A "$temp_dir")"
+step "the values are kept in state/kortools/kortools.dat under XDG_STATE_HOME (928 bytes)"
 
 start_program
 link=$(open_tool 63 112 "Link Budget")
@@ -347,16 +365,35 @@ app_pid=
 [ "$EXIT_STATUS" = "0" ] || fail "after SIGTERM the program exited with status $EXIT_STATUS, expected 0"
 step "SIGTERM with the decibel tool open closed everything, exit status 0"
 
+expect_saved
+
+# The file goes back to where earlier versions kept it; the new place holds none.
+mv "$state_file" "$temp_dir/kortools.dat"
+cp "$temp_dir/kortools.dat" "$state_dir/old.dat"
 start_program
 tool=$(open_tool 7 28 "Decibel to/from Absolute")
-expect_edit "$tool" 277 89 15 31 14 "1000.0" "after SIGTERM and a restart the absolute edit"
-expect_edit "$tool" 277 89 172 31 14 "30.0" "after SIGTERM and a restart the decibel edit"
-step "what was typed before SIGTERM is back"
+expect_edit "$tool" 277 89 15 31 14 "1000.0" "after SIGTERM and a restart over the old place the absolute edit"
+expect_edit "$tool" 277 89 172 31 14 "30.0" "after SIGTERM and a restart over the old place the decibel edit"
+step "what was typed before SIGTERM is back, read from the old place"
+click "$tool" 277 89 15 31 88 14
+xdotool key --clearmodifiers ctrl+a
+type_text "10000"
+click "$tool" 277 89 113 18 50 14
+expect_edit "$tool" 277 89 172 31 14 "40.0" "after typing 10000 and pressing \">>\" the decibel edit"
 keys Escape
 wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
-xdotool windowfocus --sync "$launcher" 2>/dev/null || true
-xdotool key Escape
-wait_for_exit "$app_pid" 10 || fail "Escape on the launcher did not end the program within 10 s"
-app_pid=
-[ "$EXIT_STATUS" = "0" ] || fail "the program exited with status $EXIT_STATUS, expected 0"
+
+close_launcher
+expect_saved
+cmp -s "$temp_dir/kortools.dat" "$state_dir/old.dat" || fail "the file in the old place was changed"
+step "the next save went to the state home; the old file is as it was"
+
+start_program
+tool=$(open_tool 7 28 "Decibel to/from Absolute")
+expect_edit "$tool" 277 89 15 31 14 "10000.0" "after a restart with both files the absolute edit"
+expect_edit "$tool" 277 89 172 31 14 "40.0" "after a restart with both files the decibel edit"
+step "the old place was read once: the state home's values are back"
+keys Escape
+wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
+close_launcher
 echo "launcher e2e: passed"
