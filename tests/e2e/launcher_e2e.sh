@@ -348,17 +348,27 @@ step "the link budget is back with the transmit power and EIRP of a C/N of 20 dB
 keys Escape
 wait_for_no_window "Link Budget" 10 || fail "Escape did not close the link budget"
 
+# On the decibel tool's window $tool: expects the absolute edit to show $1 and the decibel edit
+# $2; $3 says when.
+expect_decibel_tool() {
+    expect_edit "$tool" 277 89 15 31 14 "$1" "$3 the absolute edit"
+    expect_edit "$tool" 277 89 172 31 14 "$2" "$3 the decibel edit"
+}
+# Types $1 into the absolute edit, presses ">>" and expects $2 in the decibel edit.
+type_decibels() {
+    click "$tool" 277 89 15 31 88 14
+    xdotool key --clearmodifiers ctrl+a
+    type_text "$1"
+    click "$tool" 277 89 113 18 50 14
+    expect_edit "$tool" 277 89 172 31 14 "$2" "after typing $1 and pressing \">>\" the decibel edit"
+}
+
 tool=$(open_tool 7 28 "Decibel to/from Absolute")
-expect_edit "$tool" 277 89 15 31 14 "100.0" "after a restart the absolute edit"
-expect_edit "$tool" 277 89 172 31 14 "20.0" "after a restart the decibel edit"
+expect_decibel_tool "100.0" "20.0" "after a restart"
 step "the decibel tool is back with 100 and 20.0"
 
 # A new value, then the session ends under the open tool.
-click "$tool" 277 89 15 31 88 14
-xdotool key --clearmodifiers ctrl+a
-type_text "1000"
-click "$tool" 277 89 113 18 50 14
-expect_edit "$tool" 277 89 172 31 14 "30.0" "after typing 1000 and pressing \">>\" the decibel edit"
+type_decibels 1000 "30.0"
 kill -TERM "$app_pid"
 wait_for_exit "$app_pid" 10 || fail "SIGTERM did not end the program within 10 s"
 app_pid=
@@ -372,14 +382,9 @@ mv "$state_file" "$temp_dir/kortools.dat"
 cp "$temp_dir/kortools.dat" "$state_dir/old.dat"
 start_program
 tool=$(open_tool 7 28 "Decibel to/from Absolute")
-expect_edit "$tool" 277 89 15 31 14 "1000.0" "after SIGTERM and a restart over the old place the absolute edit"
-expect_edit "$tool" 277 89 172 31 14 "30.0" "after SIGTERM and a restart over the old place the decibel edit"
+expect_decibel_tool "1000.0" "30.0" "after SIGTERM and a restart over the old place"
 step "what was typed before SIGTERM is back, read from the old place"
-click "$tool" 277 89 15 31 88 14
-xdotool key --clearmodifiers ctrl+a
-type_text "10000"
-click "$tool" 277 89 113 18 50 14
-expect_edit "$tool" 277 89 172 31 14 "40.0" "after typing 10000 and pressing \">>\" the decibel edit"
+type_decibels 10000 "40.0"
 keys Escape
 wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
 
@@ -390,8 +395,7 @@ step "the next save went to the state home; the old file is as it was"
 
 start_program
 tool=$(open_tool 7 28 "Decibel to/from Absolute")
-expect_edit "$tool" 277 89 15 31 14 "10000.0" "after a restart with both files the absolute edit"
-expect_edit "$tool" 277 89 172 31 14 "40.0" "after a restart with both files the decibel edit"
+expect_decibel_tool "10000.0" "40.0" "after a restart with both files"
 step "the old place was read once: the state home's values are back"
 keys Escape
 wait_for_no_window "Decibel to/from Absolute" 10 || fail "Escape did not close the decibel tool"
