@@ -37,7 +37,8 @@ problem, explanation and suggestion on standard error; with a sweep, the refused
 left out and the others written);
 64 usage error (--plot too: a tool other than offaxis, a sweep, a file not ending in .png or
 .svg); 66 --from-state without saved values to read; 69 --plot: the chart module
-(kortools-chart.so) cannot be loaded; 74 the output (or the plot) could not be written.
+(kortools-chart.so, in the package kortools) cannot be loaded; 74 the output (or the plot)
+could not be written.
 Nothing is ever written to the saved values (kortools.dat).)";
 
 } // namespace

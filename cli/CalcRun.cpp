@@ -53,7 +53,12 @@ int WritePlot(const CKOTOff& model, const std::string& path, std::FILE* errors)
     std::string error;
     const ChartModule* module = ChartModule::Get(error);
     if (!module) {
-        std::fprintf(errors, "kortools-calc: --plot: the chart module cannot be loaded: %s\n", error.c_str());
+        // The module comes with the window program's package, which a machine running only
+        // this program may lack.
+        std::fprintf(errors,
+                     "kortools-calc: --plot needs the chart module, installed with the package kortools "
+                     "(apt install kortools): %s\n",
+                     error.c_str());
         return ExitUnavailable;
     }
     // An empty setting chooses nothing, and Qt would then try the desktop's display.

@@ -101,6 +101,31 @@ TEST(CalcPlot, RefusesWhatItCannotDrawOrWrite)
     EXPECT_TRUE(fs::is_empty(dir.File("")));
 }
 
+#ifdef KORTOOLS_CHART_BUILT
+// A write that fails part way (a full disk; here a file size limit with its signal ignored) is
+// reported with status 74, and the file that was there is left as it was, never truncated.
+TEST(CalcPlot, AFailedWriteIsReportedAndLeavesTheFileAsItWas)
+{
+    PlotDirectory dir;
+    for (const char* name : {"p.svg", "p.png"}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.File(name);
+        {
+            std::ofstream before(path);
+            before << "before";
+        }
+        const CalcRun run = RunProgram({"/bin/sh", "-c",
+                                        "trap '' XFSZ; ulimit -f 2; exec '" + CalcProgram() + "' offaxis --plot '" +
+                                            path + "'"},
+                                       {"QT_QPA_PLATFORM=offscreen"});
+        EXPECT_EQ(run.status, 74);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(name), std::string::npos) << run.err;
+        EXPECT_EQ(Contents(path), "before");
+    }
+}
+#endif
+
 // A program copied away from its module says what is missing and exits 69, writing nothing.
 TEST(CalcPlot, WithoutTheChartModuleExitsUnavailable)
 {
@@ -111,6 +136,8 @@ TEST(CalcPlot, WithoutTheChartModuleExitsUnavailable)
     const CalcRun run = RunProgram({copy, "offaxis", "--plot", dir.File("p.svg")});
     EXPECT_EQ(run.status, 69);
     EXPECT_NE(run.err.find("kortools-chart.so"), std::string::npos) << run.err;
+    // The module is the window program's package's: the message names the one to install.
+    EXPECT_NE(run.err.find("package kortools "), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(fs::exists(dir.File("p.svg")));
 }

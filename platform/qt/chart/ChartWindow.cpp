@@ -5,10 +5,10 @@
 #include "platform/ChartModule.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDialog>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
@@ -145,25 +146,24 @@ private:
     std::function<void(QPointF)> m_pointer;
 };
 
+// Drawn into memory first, then written whole through a QSaveFile: a write that falls short (a
+// full disk) is seen there, where the image writers would not report it, and the file is then
+// left as it was, never truncated.
 bool SaveView(QChartView& view, const QString& path, QString& error)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
         const QPixmap image = view.grab();
-        if (image.isNull() || !image.save(path, "PNG")) {
-            error = QStringLiteral("%1: the image could not be written").arg(path);
+        if (image.isNull() || !image.save(&buffer, "PNG")) {
+            error = QStringLiteral("%1: the image could not be drawn").arg(path);
             return false;
         }
-        return true;
-    }
-    if (suffix == QLatin1String("svg")) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            error = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return false;
-        }
+    } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(view.size());
         svg.setViewBox(QRect(QPoint(0, 0), view.size()));
         svg.setTitle(view.chart()->title());
@@ -174,15 +174,26 @@ bool SaveView(QChartView& view, const QString& path, QString& error)
         }
         view.render(&painter);
         painter.end();
-        file.close();
-        if (file.error() != QFileDevice::NoError) {
-            error = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return false;
-        }
-        return true;
+    } else {
+        error = QStringLiteral("%1: the file name must end in .png or .svg").arg(path);
+        return false;
     }
-    error = QStringLiteral("%1: the file name must end in .png or .svg").arg(path);
-    return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("%1: %2").arg(
+            path, file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("not all of the image could be written (is the disk full?)"));
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 class ChartWindow : public QDialog {
