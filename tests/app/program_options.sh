@@ -30,7 +30,7 @@ case_() {
     while [ $# -gt 0 ] && [ "$1" != -- ]; do settings+=("$1"); shift; done
     shift
     local got=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR="$scratch" "${settings[@]}" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR="$scratch" XDG_STATE_HOME="$scratch/state" "${settings[@]}" \
         timeout 20 "$program" "$@" >"$scratch/out" 2>"$scratch/err" </dev/null || got=$?
     local other=err
     [ "$stream" = out ] || other=out
@@ -70,7 +70,7 @@ fi
 
 # offscreen needs no display: the program starts and stays up (how it leaves on SIGTERM is the
 # end-to-end test's; here it is only stopped).
-env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR="$scratch" QT_QPA_PLATFORM=offscreen "$program" \
+env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR="$scratch" XDG_STATE_HOME="$scratch/state" QT_QPA_PLATFORM=offscreen "$program" \
     >"$scratch/out" 2>"$scratch/err" </dev/null &
 pid=$!
 sleep 3
