@@ -3,7 +3,7 @@
 # launcher, and its peak memory (VmHWM) with the launcher up, over several runs; and the same for
 # a bare Qt dialog (tools/startup), started in turn with KorTools in the same run, so that the
 # two can be compared on whatever machine this runs on. KorTools runs with a temporary directory
-# of the script's own: its first start leaves kortools.dat there, and every measured start loads
+# and a state home of the script's own: its first start leaves kortools.dat there, and every measured start loads
 # it, as an engineer's usual start does.
 #
 # Usage: tools/measure-startup.sh [path to kortools] [runs]
@@ -45,7 +45,7 @@ measure_once() {
     # xev has subscribed once it has printed nothing for a moment; give it that moment.
     sleep 0.3
     start=$(date +%s%N)
-    TMPDIR=$state_dir QT_QPA_PLATFORM=xcb "$command" >/dev/null 2>&1 &
+    TMPDIR=$state_dir XDG_STATE_HOME=$state_dir QT_QPA_PLATFORM=xcb "$command" >/dev/null 2>&1 &
     app_pid=$!
     for _ in $(seq 4000); do
         [ -s "$events" ] && break
@@ -81,7 +81,7 @@ for run in $(seq 0 "$runs"); do
     if [ "$run" -eq 0 ]; then
         printf 'first start: KorTools %d ms, %d KiB; bare dialog %d ms, %d KiB\n' \
             "$ms" "$peak" "$bare_ms" "$bare_peak"
-        size=$(stat -c %s "$state_dir/kortools.dat" 2>/dev/null || echo none)
+        size=$(stat -c %s "$state_dir/kortools/kortools.dat" 2>/dev/null || echo none)
         [ "$size" = 928 ] || { echo "measure-startup: the first start left no 928-byte kortools.dat ($size)" >&2; exit 1; }
         continue
     fi
