@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -15,7 +16,7 @@ constexpr const char* Footer = R"(Tools: db, freq, spread, path, noise, gain, be
 period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
 
 Values are read as the tool's edit box reads them: in the variable's display unit, or ending
-in a unit of the same kind (frequency=14GHz, path_length=36000km, "frequency=14 GHz",
+in a unit of the same kind (frequency=14GHz, free_space_path_length=36000km, "frequency=14 GHz",
 offaxis_angle=0.01rad, orbit_period=1.5h). The tool refuses a unit of another kind, and a
 number followed by anything else (frequency=14,5), as it refuses a value outside its limits
 (status 2). An enumeration takes the text of a choice or its number (gain_pattern=2). Numbers
@@ -77,6 +78,53 @@ std::string Echoed(std::string_view typed)
     return EscapeControls(typed.substr(0, cut)) + "...";
 }
 
+namespace {
+
+// Letters put in, left out, changed or swapped with the next.
+std::size_t EditDistance(std::string_view a, std::string_view b)
+{
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t changed = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, changed});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+} // namespace
+
+std::string NearestNames(std::string_view typed, const std::vector<std::string>& names)
+{
+    // A slip is a third of the name at most, and never the whole of a short one.
+    const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 3);
+    std::size_t best = allowed + 1;
+    std::vector<std::string> nearest;
+    for (const std::string& name : names) {
+        const bool contains = typed.size() >= 3 && name.find(typed) != std::string::npos;
+        const std::size_t distance = contains ? 1 : EditDistance(typed, name);
+        if (distance < best) {
+            best = distance;
+            nearest.clear();
+        }
+        if (distance == best && nearest.size() < 3)
+            nearest.push_back(name);
+    }
+    if (nearest.empty())
+        return "";
+    std::string text = " (did you mean ";
+    for (std::size_t i = 0; i < nearest.size(); ++i)
+        text += (i == 0 ? "'" : i + 1 == nearest.size() ? " or '" : ", '") + nearest[i] + "'";
+    return text + "?)";
+}
+
 std::string UsageLine(const std::string& what)
 {
     return "kortools-calc: " + what + " (see kortools-calc --help)";
@@ -123,6 +171,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
     } catch (const CLI::CallForHelp&) {
         parsed.outcome = ParsedCommandLine::Outcome::Help;
         parsed.text = app.help();
+        // A tool is needed but for --list and --help, which the parser cannot say: TOOL is
+        // shown required, as a user must give it.
+        const std::string optional = "[TOOL]";
+        if (const std::size_t at = parsed.text.find(optional); at != std::string::npos)
+            parsed.text.replace(at, optional.size(), "TOOL");
         return parsed;
     } catch (const CLI::ParseError& error) {
         parsed.outcome = ParsedCommandLine::Outcome::Usage;

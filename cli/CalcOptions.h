@@ -52,5 +52,9 @@ std::string Echoed(std::string_view typed);
 // Only the control characters escaped: for the model's texts, which quote what was typed.
 std::string EscapeControls(std::string_view text);
 
+// " (did you mean 'link'?)" for the names within a typing slip of `typed`, nearest first; empty
+// when none is.
+std::string NearestNames(std::string_view typed, const std::vector<std::string>& names);
+
 // The one line a usage error prints on standard error.
 std::string UsageLine(const std::string& what);

@@ -84,8 +84,12 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
     if (request.tool.empty())
         throw UsageError("no tool given");
     const RegisteredTool* catalogTool = FindTool(request.tool);
-    if (!catalogTool)
-        throw UsageError("unknown tool '" + Echoed(request.tool) + "'");
+    if (!catalogTool) {
+        std::vector<std::string> names;
+        for (const RegisteredTool& tool : RegisteredTools())
+            names.emplace_back(tool.name);
+        throw UsageError("unknown tool '" + Echoed(request.tool) + "'" + NearestNames(request.tool, names));
+    }
 
     std::unique_ptr<ToolModels> models = StartingModels(request.fromState);
     if (!models) {

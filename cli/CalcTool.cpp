@@ -71,8 +71,17 @@ std::unique_ptr<ToolModels> CalcTool::CopyOfModels() const
 int CalcTool::FindVar(std::string_view name) const
 {
     const int index = FindVarByCommandLineName(Model(), name);
-    if (index < 0)
-        throw UsageError(std::string(m_tool.name) + " has no variable '" + Echoed(name) + "'");
+    if (index < 0) {
+        const CKorObj& model = Model();
+        std::vector<std::string> names;
+        for (int var = VarIndexDescription + 1; var < model.GetVarCount(); ++var) {
+            std::string modelName;
+            model.GetVarName(var, modelName);
+            names.push_back(CommandLineName(modelName));
+        }
+        throw UsageError(std::string(m_tool.name) + " has no variable '" + Echoed(name) + "'" +
+                         NearestNames(name, names));
+    }
     return index;
 }
 
@@ -129,12 +138,31 @@ bool CalcTool::CanEnter(int index) const
         || refused.Code != ErrorVariableFixed;
 }
 
+std::string CalcTool::EntryChoice(int index) const
+{
+    const CKorObj& model = Model();
+    if (!m_tool.HasCalcVar() || index != model.GetCalcVar())
+        return "";
+    // Another variable to calculate: the first the tool takes.
+    const auto trialModels = CopyOfModels();
+    CKorObj& trial = ModelIn(*trialModels);
+    for (int other = VarIndexDescription + 1; other < model.GetVarCount(); ++other) {
+        if (other != index && trial.SetCalcVar(other)) {
+            std::string otherName;
+            model.GetVarName(other, otherName);
+            return " (--calc " + CommandLineName(otherName) + " makes it an entry)";
+        }
+    }
+    return "";
+}
+
 CalcEntry CalcTool::Resolve(std::string_view word) const
 {
     const auto [name, value] = SplitNameValue(word, "NAME=VALUE");
     const int index = FindVar(name);
     if (!CanEnter(index))
-        throw UsageError(std::string(name) + " is derived in " + m_tool.name + " and cannot be entered");
+        throw UsageError(std::string(name) + " is derived in " + m_tool.name + " and cannot be entered" +
+                         EntryChoice(index));
     return {index, std::string(name), std::string(value)};
 }
 

@@ -62,6 +62,10 @@ public:
     std::unique_ptr<ToolModels> CopyOfModels() const;
     CKorObj& ModelIn(ToolModels& models) const;
 
+    // " (--calc OTHER makes it an entry)" for the variable the tool calculates, where it can
+    // calculate another; empty otherwise.
+    std::string EntryChoice(int index) const;
+
 private:
     const RegisteredTool& m_tool;
     std::unique_ptr<ToolModels> m_models;

@@ -58,7 +58,8 @@ SweepAxis::SweepAxis(const CalcTool& tool, const std::string& word)
     const auto [name, values] = SplitNameValue(word, "NAME=START:STOP:STEP or NAME=V1,V2,... for --sweep");
     const int index = tool.FindVar(name);
     if (!tool.CanEnter(index))
-        throw UsageError(std::string(name) + " is derived in " + tool.Tool().name + " and cannot be swept");
+        throw UsageError(std::string(name) + " is derived in " + tool.Tool().name + " and cannot be swept" +
+                         tool.EntryChoice(index));
     m_entry.index = index;
     m_entry.name = std::string(name);
     const CKorObj& model = tool.Model();

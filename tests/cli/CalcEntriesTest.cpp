@@ -63,6 +63,16 @@ TEST(CalcEntries, UsageErrorsAreOneLineAndStatus64)
         {{"warp"}, "unknown tool 'warp'"},
         {{"link", "--warp"}, "--warp"},
         {{"link", "speed=3"}, "link has no variable 'speed'"},
+        // The nearest names of a slip, and none for what is nowhere near.
+        {{"lnik"}, "unknown tool 'lnik' (did you mean 'link'?)"},
+        {{"gian"}, "unknown tool 'gian' (did you mean 'gain'?)"},
+        {{"xyzzy"}, "unknown tool 'xyzzy' (see"},
+        {{"link", "frequence=3"}, "no variable 'frequence' (did you mean 'frequency'?)"},
+        {{"link", "bandwidth=3"}, "no variable 'bandwidth' (did you mean 'receiver_bandwidth'?)"},
+        // A derived variable names the --calc choice that makes it an entry, where there is one.
+        {{"gt", "g_t=3"}, "g_t is derived in gt and cannot be entered (--calc peak_gain makes it an entry)"},
+        {{"path", "--sweep", "free_space_loss=1,2"}, "cannot be swept (--calc distance makes it an entry)"},
+        {{"link", "transmit_theta_3db=2"}, "cannot be entered (see"},
         {{"link", "frequency"}, "'frequency' is not NAME=VALUE"},
         {{"link", "=3"}, "'=3' is not NAME=VALUE"},
         {{"link", "transmit_theta_3db=2"}, "transmit_theta_3db is derived in link"},
@@ -256,6 +266,7 @@ TEST(CalcEntries, HelpAndTheManualPage)
 {
     const CalcRun help = RunCalc({"--help"});
     EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: kortools-calc [OPTIONS] TOOL [NAME=VALUE...]"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--sweep"), std::string::npos);
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
     FILE* page = std::fopen((std::string(KORTOOLS_CALC_STAGE) + "/share/man/man1/kortools-calc.1").c_str(), "r");
