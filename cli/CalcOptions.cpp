@@ -40,7 +40,13 @@ left out and the others written);
 .svg); 66 --from-state without saved values to read; 69 --plot: the chart module
 (kortools-chart.so, in the package kortools) cannot be loaded; 74 the output (or the plot)
 could not be written.
-Nothing is ever written to the saved values (kortools.dat).)";
+Nothing is ever written to the saved values (kortools.dat).
+
+Examples:
+  kortools-calc link c_n=20
+  kortools-calc link frequency=14GHz free_space_path_length=36000km --json
+  kortools-calc gt --calc temperature peak_gain=30 g_t=5
+  kortools-calc path --sweep frequency=10:14:0.5 > loss.csv)";
 
 } // namespace
 
