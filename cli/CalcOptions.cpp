@@ -1,5 +1,7 @@
 #include "cli/CalcOptions.h"
 
+#include "models/ToolCatalog.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -146,6 +148,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
     app.get_formatter()->column_width(30);
     app.add_option("TOOL", request.tool, "The tool to run (see --list)");
     app.add_option("NAME=VALUE", request.entries, "Entries, applied in order");
+    app.set_version_flag("--version", std::string("kortools-calc ") + ProgramVersion(), "Print the program's version");
     app.add_flag("--list", request.list, "List the tools with their launcher captions");
     app.add_flag("--vars", request.vars,
                  "List the tool's variables: name, the model's name, display unit, limits, entered or derived");
@@ -182,6 +185,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
         const std::string optional = "[TOOL]";
         if (const std::size_t at = parsed.text.find(optional); at != std::string::npos)
             parsed.text.replace(at, optional.size(), "TOOL");
+        return parsed;
+    } catch (const CLI::CallForVersion& version) {
+        parsed.outcome = ParsedCommandLine::Outcome::Version;
+        parsed.text = version.what();
         return parsed;
     } catch (const CLI::ParseError& error) {
         parsed.outcome = ParsedCommandLine::Outcome::Usage;

@@ -38,7 +38,7 @@ inline constexpr int ExitUnavailable = 69;
 inline constexpr int ExitWriteFailed = 74;
 
 struct ParsedCommandLine {
-    enum class Outcome { Run, Help, Usage };
+    enum class Outcome { Run, Help, Usage, Version };
     Outcome outcome = Outcome::Run;
     CalcRequest request;
     std::string text; // the help text, or what is wrong with the command line

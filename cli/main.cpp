@@ -9,6 +9,9 @@ int main(int argc, char** argv)
 {
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     switch (parsed.outcome) {
+    case ParsedCommandLine::Outcome::Version:
+        std::fprintf(stdout, "%s\n", parsed.text.c_str());
+        return std::fflush(stdout) == 0 ? 0 : ExitWriteFailed;
     case ParsedCommandLine::Outcome::Help:
         std::fputs(parsed.text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? 0 : ExitWriteFailed;

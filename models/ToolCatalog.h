@@ -10,6 +10,10 @@
 
 class ErrorSink;
 
+// The program's version ("7.10.1.0"), as its About box shows it. Defined with the dialogs, like
+// the models' RunDialog.
+const char* ProgramVersion();
+
 // Whether the tool can hold variable `index` fixed: one of its "Fixed:" radio buttons' choices.
 bool IsFixedChoice(const RegisteredTool& tool, const CKorObj& model, int index);
 

@@ -1,5 +1,6 @@
 // Every example the user is shown runs as printed: those of --help, of the manual page and of the
 // README's section on kortools-calc, each through the installed program.
+#include "resources/Version.h"
 #include "tests/cli/CalcProcess.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,14 @@ TEST(CalcExamples, EveryExampleShownRunsAsPrinted)
         EXPECT_GE(run, 3) << "examples found";
     }
     fs::remove_all(directory);
+}
+
+TEST(CalcExamples, VersionPrintsTheProgramsVersion)
+{
+    const CalcRun run = RunCalc({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string("kortools-calc ") + KorToolsVersion + "\n");
+    EXPECT_EQ(run.err, "");
 }
 
 } // namespace
