@@ -18,7 +18,7 @@ const StringEntry StringTable[] = {
     {IDS_PLOT_PATTERN, "Plot Pattern..."},
     {IDS_CHART_PROBLEM, "Chart not available"},
     {IDS_CHART_EXPLANATION, "The chart module (kortools-chart.so) could not be loaded"},
-    {IDS_CHART_SUGGESTION, "Reinstall KorTools: the module belongs in lib/kortools beside its bin"},
+    {IDS_CHART_SUGGESTION, "Reinstall KorTools (on Debian, the kortools package): the module belongs in the kortools folder of the library directory beside its bin"},
     {IDS_STATE_PROBLEM, "Values not kept"},
     {IDS_STATE_EXPLANATION, "The tools' values could not be kept for the next run"},
     {IDS_STATE_SUGGESTION, "Free space on the disk, or correct the owner or permissions of the path named; the values are kept the next time KorTools closes"},
