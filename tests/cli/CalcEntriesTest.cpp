@@ -269,7 +269,7 @@ TEST(CalcEntries, HelpAndTheManualPage)
     EXPECT_NE(help.out.find("Usage: kortools-calc [OPTIONS] TOOL [NAME=VALUE...]"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--sweep"), std::string::npos);
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
-    FILE* page = std::fopen((std::string(KORTOOLS_CALC_STAGE) + "/share/man/man1/kortools-calc.1").c_str(), "r");
+    FILE* page = std::fopen((std::string(KORTOOLS_CALC_STAGE) + "/share/man/man1/kortools-calc.1.gz").c_str(), "r");
     EXPECT_NE(page, nullptr) << "the manual page is installed beside the program";
     if (page)
         std::fclose(page);
