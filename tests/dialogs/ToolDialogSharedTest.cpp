@@ -342,7 +342,8 @@ TEST_P(ToolDialogShared, TabbingThroughAndClosingWithoutTypingChangesNothing)
 // A button that reads the tool's edits, pressed with none of them typed into: the arrows and
 // buttons that apply one entry change nothing, a "Calculate" button of a tool that derives a
 // chosen variable makes its variable that one and moves no value, and the G/T tool, whose
-// buttons work from the values held, moves only the quantity its button works out.
+// buttons work from the values held, moves only the quantity its button works out, which it
+// then remembers as the one derived.
 TEST(ToolDialogSharedButtons, AButtonOverUntouchedEditsTakesNothingFromThem)
 {
     enum class Effect { Nothing, ChoosesDerived, WorksOut };
@@ -388,7 +389,7 @@ TEST(ToolDialogSharedButtons, AButtonOverUntouchedEditsTakesNothingFromThem)
             after[row.var] = before[row.var];
         for (std::size_t index = 0; index < before.size(); ++index)
             EXPECT_EQ(ExactNumberText(after[index]), ExactNumberText(before[index])) << "variable " << index;
-        EXPECT_EQ(model.GetCalcVar(), row.effect == Effect::ChoosesDerived ? row.var : derivedBefore);
+        EXPECT_EQ(model.GetCalcVar(), row.effect == Effect::Nothing ? derivedBefore : row.var);
         EXPECT_TRUE(host.ErrorsShown().empty());
     }
 }
