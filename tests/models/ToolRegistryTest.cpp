@@ -56,15 +56,3 @@ TEST(ToolRegistry, TheRecordsAreVisitedInTheirNumberedOrder)
     for (const RegisteredTool& tool : RegisteredTools())
         EXPECT_EQ(visited[static_cast<std::size_t>(tool.record - 1)], &tool.model(*models)) << tool.name;
 }
-
-TEST(ToolRegistry, CopyGivesOneModelAnotherOfTheSameToolsValues)
-{
-    const auto from = std::make_unique<ToolModels>();
-    const auto to = std::make_unique<ToolModels>();
-    from->db.m_absolute = 1234.0;
-    from->fov2.m_fixedVar = CKOTFOV2::VarDistance;
-    FindTool("db")->copy(to->db, from->db);
-    FindTool("fov")->copy(to->fov2, from->fov2);
-    EXPECT_EQ(to->db.m_absolute, 1234.0);
-    EXPECT_EQ(to->fov2.m_fixedVar, CKOTFOV2::VarDistance);
-}
