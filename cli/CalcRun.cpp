@@ -107,7 +107,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
         if (!request.entries.empty() || !request.sweeps.empty())
             throw UsageError("--vars takes no entries or sweeps");
         for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index)
-            WriteVarLine(out, model, index, tool.CanEnter(index));
+            WriteVarLine(out, model, index, VarLabelInWindow(tool.Tool(), index), tool.CanEnter(index));
         return 0;
     }
 

@@ -205,7 +205,7 @@ void WriteToolList(OutputBuffer& out)
     }
 }
 
-void WriteVarLine(OutputBuffer& out, const CKorObj& model, int index, bool entered)
+void WriteVarLine(OutputBuffer& out, const CKorObj& model, int index, const std::string& label, bool entered)
 {
     const ScopedClassicNumbers classic;
     const int display = model.GetDisplayUnit(index);
@@ -230,6 +230,8 @@ void WriteVarLine(OutputBuffer& out, const CKorObj& model, int index, bool enter
     out.Put(CommandLineName(VarName(model, index)));
     out.Put('\t');
     out.Put(VarName(model, index));
+    out.Put('\t');
+    out.Put(label);
     out.Put('\t');
     out.Put(UnitLabel(display));
     out.Put('\t');

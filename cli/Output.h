@@ -77,6 +77,7 @@ void WriteValueText(OutputBuffer& out, const CKorObj& model);
 void WriteToolList(OutputBuffer& out);
 
 // The line of one variable, its fields separated by tabs: command-line name, the model's name,
+// the label of the variable in the tool's window (empty where the window does not show it),
 // display unit, limits in the display unit (or an enumeration's choices), and "entered" or
 // "derived".
-void WriteVarLine(OutputBuffer& out, const CKorObj& model, int index, bool entered);
+void WriteVarLine(OutputBuffer& out, const CKorObj& model, int index, const std::string& label, bool entered);

@@ -90,6 +90,12 @@ constexpr std::array<int, N> ControlIds(const Binding (&rows)[N])
     return ids;
 }
 
+// Every control that shows a variable in the tool dialog of template `DialogId`, so that other
+// texts can name a variable as the window does. Each tool dialog's source defines it for its
+// own template; a tool without one does not link.
+template <int DialogId>
+std::span<const EditBinding> VarControls();
+
 // The row of the control `id`, or null.
 template <class Binding>
 const Binding* FindBinding(std::span<const Binding> rows, int id)

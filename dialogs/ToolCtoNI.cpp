@@ -4,6 +4,8 @@
 #include "models/KOTCtoNI.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 // The four ratios' edits, applied on leaving them and shown after every change.
@@ -36,6 +38,12 @@ constexpr FixedRadio FixedRadios[] = {
 constexpr auto FixedRadioIds = ControlIds(FixedRadios);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_CTONI>()
+{
+    return Ratios;
+}
 
 int CKOTCtoNI::RunDialog()
 {

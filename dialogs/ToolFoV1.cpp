@@ -4,6 +4,8 @@
 #include "models/KOTFOV1.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 // The unit labels come from the model: the template's texts are placeholders, and the period's
@@ -16,6 +18,12 @@ constexpr EditBinding Edits[] = {
 constexpr auto EditIds = ControlIds(Edits);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_FOV1>()
+{
+    return Edits;
+}
 
 int CKOTFOV1::RunDialog()
 {

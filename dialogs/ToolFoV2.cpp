@@ -4,6 +4,8 @@
 #include "models/KOTFOV2.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 // In refresh order; the edits sit in the dialog with the angle above the distance.
@@ -29,6 +31,12 @@ constexpr FixedBinding FixedRadios[] = {
 constexpr auto FixedRadioIds = ControlIds(FixedRadios);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_FOV2>()
+{
+    return Edits;
+}
 
 int CKOTFOV2::RunDialog()
 {

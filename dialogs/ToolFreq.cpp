@@ -5,6 +5,8 @@
 #include "models/KOTFreq.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -31,6 +33,12 @@ constexpr ApplyBinding Arrows[] = {
 constexpr auto ArrowIds = ControlIds(Arrows);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_FREQ>()
+{
+    return Shown;
+}
 
 int CKOTFreq::RunDialog()
 {

@@ -7,6 +7,8 @@
 #include "models/KOTGain.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -41,6 +43,12 @@ constexpr CalcBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_GAIN>()
+{
+    return Shown;
+}
 
 int CKOTGain::RunDialog()
 {

@@ -4,6 +4,8 @@
 #include "models/KOTGtoT.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Edits[] = {
@@ -26,6 +28,12 @@ constexpr Calculation CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_GTOT>()
+{
+    return Edits;
+}
 
 int CKOTGtoT::RunDialog()
 {

@@ -44,6 +44,12 @@ constexpr auto SubToolIds = ControlIds(SubTools);
 
 } // namespace
 
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_LINK>()
+{
+    return Edits;
+}
+
 int CKOTLink::RunDialog()
 {
     CToolLink dialog(this, m_wantedSignal);

@@ -10,6 +10,8 @@
 #include "resources/Resource.h"
 #include "resources/Strings.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -34,7 +36,22 @@ constexpr CalcBinding CalcButtons[] = {
 };
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
+// Every variable the window shows: the edits and the pattern's list.
+constexpr EditBinding Named[] = {
+    {IDC_OFF_ANGLE, CKOTOff::VarOffAxisAngle},
+    {IDC_OFF_RELATIVE, CKOTOff::VarRelativeGain},
+    {IDC_OFF_GAIN, CKOTOff::VarPeakGain},
+    {IDC_OFF_BEAMWIDTH, CKOTOff::VarBeamwidth},
+    {IDC_OFF_PATTERN, CKOTOff::VarPattern},
+};
+
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_OFFAXIS>()
+{
+    return Named;
+}
 
 int CKOTOff::RunDialog()
 {

@@ -41,6 +41,12 @@ constexpr auto SubToolIds = ControlIds(SubTools);
 
 } // namespace
 
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_PFD>()
+{
+    return Edits;
+}
+
 int CKOTPFD::RunDialog()
 {
     return RunToolDialog<CToolPFD>(this);

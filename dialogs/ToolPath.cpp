@@ -5,6 +5,8 @@
 #include "models/KOTPath.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -35,6 +37,12 @@ constexpr CalcBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_PATH>()
+{
+    return Shown;
+}
 
 int CKOTPath::RunDialog()
 {

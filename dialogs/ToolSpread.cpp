@@ -4,6 +4,8 @@
 #include "models/KOTSpread.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -20,6 +22,12 @@ constexpr ApplyBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_SPREAD>()
+{
+    return Shown;
+}
 
 int CKOTSpread::RunDialog()
 {

@@ -4,6 +4,8 @@
 #include "models/KOTT3dB.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -27,6 +29,12 @@ constexpr CalcBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_T3DB>()
+{
+    return Shown;
+}
 
 int CKOTT3dB::RunDialog()
 {

@@ -4,6 +4,8 @@
 #include "models/KOTTemp.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 // Shown and applied in the same order.
@@ -21,6 +23,12 @@ constexpr CalcBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_TEMP>()
+{
+    return Edits;
+}
 
 int CKOTTemp::RunDialog()
 {

@@ -4,6 +4,8 @@
 #include "models/KOTDB.h"
 #include "resources/Resource.h"
 
+#include <span>
+
 namespace {
 
 constexpr EditBinding Shown[] = {
@@ -18,6 +20,12 @@ constexpr ApplyBinding Arrows[] = {
 constexpr auto ArrowIds = ControlIds(Arrows);
 
 } // namespace
+
+template <>
+std::span<const EditBinding> VarControls<IDD_TOOL_DB>()
+{
+    return Shown;
+}
 
 int CKOTDB::RunDialog()
 {

@@ -14,6 +14,10 @@ class ErrorSink;
 // the models' RunDialog.
 const char* ProgramVersion();
 
+// The label the tool's window gives the control that shows variable `index` ("Station Height"),
+// empty when the window shows it nowhere. Defined with the dialogs, which know their controls.
+std::string VarLabelInWindow(const RegisteredTool& tool, int index);
+
 // Whether the tool can hold variable `index` fixed: one of its "Fixed:" radio buttons' choices.
 bool IsFixedChoice(const RegisteredTool& tool, const CKorObj& model, int index);
 

@@ -2,7 +2,7 @@
 // whole, and the names that screen readers announce for the controls they label.
 #include "platform/qt/QtDialogWindow.h"
 
-#include "platform/qt/ControlLabels.h"
+#include "platform/ControlLabels.h"
 #include "platform/qt/QtDialogFrame.h"
 #include "platform/qt/QtUtf8.h"
 

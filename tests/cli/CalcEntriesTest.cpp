@@ -218,19 +218,51 @@ TEST(CalcEntries, VarsListsEveryVariableAndWhetherItCanBeEntered)
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 26u);
-    EXPECT_EQ(lines.front(), "frequency\tFrequency\tGHz\tfrom 1.0000e-13 to 3.0000e+06\tentered");
-    EXPECT_EQ(lines.at(7), "transmit_theta_3db\tTransmit Theta 3dB\tdeg\tfrom 0.0\tderived");
-    EXPECT_EQ(lines.at(9), "transmit_gain_pattern\tTransmit Gain Pattern\t\t"
+    EXPECT_EQ(lines.front(), "frequency\tFrequency\tFrequency\tGHz\tfrom 1.0000e-13 to 3.0000e+06\tentered");
+    // Shown only by a tool the link opens, so the link's window gives it no label.
+    EXPECT_EQ(lines.at(7), "transmit_theta_3db\tTransmit Theta 3dB\t\tdeg\tfrom 0.0\tderived");
+    EXPECT_EQ(lines.at(9), "transmit_gain_pattern\tTransmit Gain Pattern\t\t\t"
                            "choices 0 Pure parabolic; 1 29 - 25log(phi); 2 32 - 25log(phi)\tentered");
 
     // What is derived follows the --calc choice.
     const CalcRun path = RunCalc({"path", "--calc", "frequency", "--vars"});
     ASSERT_EQ(path.status, 0) << path.err;
     EXPECT_EQ(Lines(path.out), (std::vector<std::string>{
-                                   "free_space_loss\tFree space loss\tdB\tfrom -200.0 to 500.0\tentered",
-                                   "distance\tDistance\tkm\tfrom 0.001 to 1.0000e+11\tentered",
-                                   "frequency\tFrequency\tGHz\tfrom 1.0000e-13 to 3.0000e+06\tderived",
+                                   "free_space_loss\tFree space loss\tPath Loss\tdB\tfrom -200.0 to 500.0\tentered",
+                                   "distance\tDistance\tDistance\tkm\tfrom 0.001 to 1.0000e+11\tentered",
+                                   "frequency\tFrequency\tFrequency\tGHz\tfrom 1.0000e-13 to 3.0000e+06\tderived",
                                }));
+}
+
+// The label is the window's, where the model's name says something else or nothing an engineer
+// would look for; a list's label is the one on its closed row, not one beside its open list.
+TEST(CalcEntries, VarsNamesEachVariableAsTheWindowLabelsIt)
+{
+    const struct {
+        const char* tool;
+        const char* name;
+        const char* label;
+    } rows[] = {
+        {"period", "height_above_earth", "Station Height"},
+        {"fov", "height_above_earth", "Satellite Height"},
+        {"offaxis", "gain_pattern", "Pattern"},
+        {"pfd", "pfd", "Received PFD"},
+        {"cni", "c_n_i_", "C/(N+I)"},
+    };
+    for (const auto& row : rows) {
+        const CalcRun run = RunCalc({row.tool, "--vars"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string start = std::string(row.name) + "\t";
+        bool found = false;
+        for (const std::string& line : Lines(run.out)) {
+            if (line.rfind(start, 0) != 0)
+                continue;
+            found = true;
+            const std::size_t label = line.find('\t', start.size()) + 1;
+            EXPECT_EQ(line.substr(label, line.find('\t', label) - label), row.label) << line;
+        }
+        EXPECT_TRUE(found) << row.tool << " " << row.name;
+    }
 }
 
 // Numbers are read and written with a '.' whatever the locale says.

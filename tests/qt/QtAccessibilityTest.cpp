@@ -2,7 +2,7 @@
 // offscreen through Qt's accessibility interfaces.
 #include "tests/qt/QtTestSupport.h"
 
-#include "platform/qt/ControlLabels.h"
+#include "platform/ControlLabels.h"
 #include "resources/Resource.h"
 
 #include <QAccessible>
@@ -105,6 +105,9 @@ TEST(QtAccessibility, TextlessRadioButtonsAreNamedAfterTheirColumnAndRow)
     // A button with a text of its own is announced by it.
     OpenWindow freq(IDD_TOOL_FREQ);
     EXPECT_EQ(Accessible(freq.window, IDC_FREQ_MHZ)->text(QAccessible::Name), QStringLiteral("MHz"));
+    // A list is named by the label of its closed row, not by one beside the open list's rows.
+    OpenWindow offaxis(IDD_TOOL_OFFAXIS);
+    EXPECT_EQ(Accessible(offaxis.window, IDC_OFF_PATTERN)->text(QAccessible::Name), QStringLiteral("Pattern"));
 }
 
 // Columns of buttons without text under a caption, on rows named at their left.

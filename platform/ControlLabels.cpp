@@ -1,4 +1,4 @@
-#include "platform/qt/ControlLabels.h"
+#include "platform/ControlLabels.h"
 
 #include <climits>
 
@@ -74,8 +74,15 @@ struct NearbyLabels {
     const ControlTemplate* rowStart = nullptr;
 };
 
-NearbyLabels FindLabels(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+// A drop-down list's template height is that of its open list; closed, it stands one edit high,
+// and only that row is where its label stands.
+constexpr int ClosedListHeight = 14;
+
+NearbyLabels FindLabels(const DialogTemplate& dialogTemplate, const ControlTemplate& shown)
 {
+    ControlTemplate control = shown;
+    if (control.kind == ControlKind::DropDownList && control.cy > ClosedListHeight)
+        control.cy = ClosedListHeight;
     NearbyLabels found;
     int besideGap = INT_MAX;
     int aboveGap = INT_MAX;
