@@ -2,11 +2,10 @@
 
 #include "dialogs/AntennaTool.h"
 #include "dialogs/Binding.h"
-#include "framework/ErrorSink.h"
+#include "dialogs/ChartWindow.h"
 #include "models/KOTBudget.h"
 #include "models/KOTOff.h"
 #include "models/PatternChart.h"
-#include "platform/DialogHost.h"
 #include "resources/Resource.h"
 #include "resources/Strings.h"
 
@@ -95,15 +94,7 @@ void CToolOffaxis::OnSysCommand(int command)
 // looked at, so nothing in the model changes however the window is closed.
 void CToolOffaxis::PlotPattern()
 {
-    DialogHost* host = GetDialogHost();
-    if (host && host->ShowChart(PatternChart(*m_model)) == 0)
-        return;
-    // A menu command that does nothing would leave the user guessing.
-    ErrorSink sink;
-    sink.Problem = ResourceString(IDS_CHART_PROBLEM);
-    sink.Explanation = ResourceString(IDS_CHART_EXPLANATION);
-    sink.Suggestion = ResourceString(IDS_CHART_SUGGESTION);
-    sink.ShowError();
+    ShowToolChart(PatternChart(*m_model));
 }
 
 int CToolOffaxis::LockedVar() const

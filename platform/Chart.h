@@ -2,6 +2,7 @@
 // to the chart module to render into a file. Nothing here knows how it is drawn.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,4 +30,8 @@ struct ChartData {
     // The part of the plane the axes show, (low, high); without one, all the points.
     std::optional<std::pair<double, double>> xRange;
     std::optional<std::pair<double, double>> yRange;
+    // Called with the file and the system's reason when the chart window's "Save Image..." fails,
+    // so that the program explains it in its own error dialog; without it the window says so
+    // itself.
+    std::function<void(const std::string& reason)> saveFailed;
 };

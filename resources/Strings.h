@@ -17,6 +17,11 @@ inline constexpr int IDS_CHART_SUGGESTION = 107;
 inline constexpr int IDS_STATE_PROBLEM = 108;
 inline constexpr int IDS_STATE_EXPLANATION = 109;
 inline constexpr int IDS_STATE_SUGGESTION = 110;
+// What a chart window shows when "Save Image..." could not write the file; the file and the
+// system's reason follow the explanation.
+inline constexpr int IDS_IMAGE_PROBLEM = 111;
+inline constexpr int IDS_IMAGE_EXPLANATION = 112;
+inline constexpr int IDS_IMAGE_SUGGESTION = 113;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

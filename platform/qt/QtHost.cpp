@@ -58,6 +58,9 @@ int QtHost::RunModal(CDialog& dialog)
 
     // The dialog running beneath owns this one, so exec() blocks it for as long as this runs.
     QWidget* owner = m_running.empty() ? nullptr : m_running.back()->Frame();
+    // A dialog opened from an open chart (its "Save Image..." failed) stands over the chart.
+    if (m_chartsOpen > 0 && QApplication::activeModalWidget())
+        owner = QApplication::activeModalWidget();
     QtDialogWindow window(dialog, *dialogTemplate, owner);
     if (dialog.HostCreate(&window) == -1)
         return -1;

@@ -336,4 +336,23 @@ TEST(ToolOffaxis, PlotPatternWithoutTheChartModuleSaysSo)
     EXPECT_EQ(host.Beeps().size(), 1u);
 }
 
+// A chart that could not be saved as an image is explained in the program's error dialog,
+// naming the file and the system's reason.
+TEST(ToolOffaxis, AChartThatCannotBeSavedSaysWhy)
+{
+    ScriptedHost host;
+    CKOTOff model;
+    RunTool(host, model, IDD_TOOL_OFFAXIS, [&](ScriptedDialog& d) {
+        d.PressFunctionKey(2);
+        ASSERT_EQ(host.ChartsShown().size(), 1u);
+        ASSERT_TRUE(host.ChartsShown()[0].saveFailed);
+        host.ChartsShown()[0].saveFailed("/media/full/pattern.png: No space left on device");
+        d.Click(IDCANCEL);
+    });
+    ASSERT_EQ(host.ErrorsShown().size(), 1u);
+    EXPECT_EQ(host.ErrorsShown()[0].problem, "Image not saved");
+    EXPECT_EQ(host.ErrorsShown()[0].explanation,
+              "The chart could not be saved as an image: /media/full/pattern.png: No space left on device");
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineSeries>
 #include <QPushButton>
@@ -120,6 +121,29 @@ TEST(QtChart, TheWindowShowsTheCurvesAndTheMarkAndClosesWithEscape)
     });
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(closedByEscape);
+}
+
+// "Save Image..." into a folder where no file can be made, not even by root: the window hands the
+// file and the reason to the program, which explains it in its own error dialog, and stays open.
+TEST(QtChart, AFailedSaveIsHandedToTheProgram)
+{
+    const QString path = QStringLiteral("/proc/pattern.png");
+    ChartData chart = SampleChart();
+    std::string reported;
+    chart.saveFailed = [&](const std::string& reason) { reported = reason; };
+    RunChart(chart, nullptr, [&](QDialog& window) {
+        QTimer::singleShot(50, [&] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == "Save Image...")
+                button->click();
+        EXPECT_TRUE(window.isVisible());
+    });
+    EXPECT_EQ(reported.rfind(path.toStdString() + ": ", 0), 0u) << reported;
 }
 
 TEST(QtChart, RenderingWritesAPngAndAnSvgThatParse)

@@ -274,7 +274,11 @@ private:
         if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
             path += filter.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
         QString error;
-        if (!SaveView(*m_view, path, error))
+        if (SaveView(*m_view, path, error))
+            return;
+        if (m_data.saveFailed)
+            m_data.saveFailed(error.toStdString());
+        else
             QMessageBox::warning(this, QStringLiteral("Save Image"), error);
     }
 
