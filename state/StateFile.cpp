@@ -21,7 +21,10 @@
 
 namespace {
 
-constexpr const char* FileName = "kortools.dat";
+const char* FileName(StateFile which)
+{
+    return which == StateFile::Json ? "kortools.json" : "kortools.dat";
+}
 
 class Descriptor {
 public:
@@ -208,10 +211,10 @@ std::optional<StateDirectory> OpenOldPlace(const StateFileSystem& system)
 
 // The state file may be replaced when it is absent or a regular file of the user's: a link, a
 // device, a directory or a file somebody else planted is left alone. Otherwise the reason.
-std::optional<std::string> WhyNotReplace(int dir)
+std::optional<std::string> WhyNotReplace(int dir, const char* name)
 {
     struct stat st {};
-    if (::fstatat(dir, FileName, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (IsUsersRegularFile(st))
             return std::nullopt;
         return std::string(S_ISREG(st.st_mode) ? "the file belongs to another user" : "it is not a regular file");
@@ -248,7 +251,7 @@ std::optional<std::string> Serialize(const std::function<void(std::FILE*)>& writ
 }
 
 // A name no other program can guess, so nobody can prepare anything under it.
-std::string TemporaryName()
+std::string TemporaryName(const char* fileName)
 {
     static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::uint64_t random[2] = {};
@@ -260,7 +263,7 @@ std::string TemporaryName()
         random[0] = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30);
         random[1] = (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter;
     }
-    std::string name = std::string(FileName) + '.';
+    std::string name = std::string(fileName) + '.';
     for (std::uint64_t part : random)
         for (int i = 0; i < 8; ++i, part /= 62)
             name += Letters[part % 62];
@@ -288,17 +291,18 @@ int WriteAll(const StateFileSystem& system, int fd, const std::string& bytes)
 
 // Puts `bytes` into a new file of the directory and only then renames it over the state file,
 // so that whatever happens, at any instant the state file is either the old one or the new one.
-StateSaveResult Replace(const StateFileSystem& system, const StateDirectory& place, const std::string& bytes)
+StateSaveResult Replace(const StateFileSystem& system, const StateDirectory& place, const char* name,
+                        const std::string& bytes)
 {
     const int dir = place.Dir.Get();
-    const std::string path = place.Path + FileName;
-    if (auto why = WhyNotReplace(dir))
+    const std::string path = place.Path + name;
+    if (auto why = WhyNotReplace(dir, name))
         return Failed(path, *why);
 
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = TemporaryName();
+        temporary = TemporaryName(name);
         fd = system.OpenAt(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                            0600);
         if (fd < 0 && errno != EEXIST)
@@ -316,9 +320,9 @@ StateSaveResult Replace(const StateFileSystem& system, const StateDirectory& pla
     if (error != 0)
         result = Failed(path, error);
     // Look again: the file may have been replaced by something else while this one was written.
-    else if (auto why = WhyNotReplace(dir))
+    else if (auto why = WhyNotReplace(dir, name))
         result = Failed(path, *why);
-    else if (system.Rename(dir, temporary.c_str(), FileName) != 0)
+    else if (system.Rename(dir, temporary.c_str(), name) != 0)
         result = Failed(path, errno);
     if (!result) {
         ::unlinkat(dir, temporary.c_str(), 0);
@@ -331,17 +335,17 @@ StateSaveResult Replace(const StateFileSystem& system, const StateDirectory& pla
 
 enum class Reading { Done, Absent, Refused };
 
-Reading ReadFrom(int dir, const std::function<void(std::FILE*)>& read)
+Reading ReadFrom(int dir, const char* name, const std::function<void(std::FILE*)>& read)
 {
     // Looked at before it is opened, so that opening never has a device's side effects;
     // then the file that was opened is checked again, as it may have changed in between.
     struct stat before {};
-    if (::fstatat(dir, FileName, &before, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(dir, name, &before, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? Reading::Absent : Reading::Refused;
     if (!IsUsersRegularFile(before))
         return Reading::Refused;
     // Without O_NONBLOCK a pipe put there in between would hang the program's start.
-    Descriptor fd(::openat(dir, FileName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    Descriptor fd(::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     if (!fd || ::fstat(fd.Get(), &st) != 0 || !IsUsersRegularFile(st) || st.st_dev != before.st_dev
         || st.st_ino != before.st_ino)
@@ -369,43 +373,48 @@ StateFileSystem::StateFileSystem()
 {
 }
 
-std::optional<std::string> GetStateFilePath()
+std::optional<std::string> GetStateFilePath(StateFile which)
 {
     try {
         if (auto home = StateHome())
-            return *home + "/kortools/" + FileName;
+            return *home + "/kortools/" + FileName(which);
     } catch (...) {
     }
     return std::nullopt;
 }
 
-bool LoadStateFile(const std::function<void(std::FILE*)>& read, const StateFileSystem& system)
+bool LoadStateFile(StateFile which, const std::function<void(std::FILE*)>& read, const StateFileSystem& system)
 {
     try {
         if (!read)
             return false;
+        const char* name = FileName(which);
         std::optional<StateDirectory> dir;
         StateSaveResult ignored;
         switch (OpenNewPlace(false, dir, ignored)) {
         case Place::Refused:
             return false;
         case Place::Opened:
-            if (const Reading done = ReadFrom(dir->Dir.Get(), read); done != Reading::Absent)
+            if (const Reading done = ReadFrom(dir->Dir.Get(), name, read); done != Reading::Absent)
                 return done == Reading::Done;
             break;
         case Place::Absent:
             break;
         }
+        // Only kortools.dat was ever kept in the old place.
+        if (which != StateFile::Records)
+            return false;
         auto old = OpenOldPlace(system);
-        return old && ReadFrom(old->Dir.Get(), read) == Reading::Done;
+        return old && ReadFrom(old->Dir.Get(), name, read) == Reading::Done;
     } catch (...) {
         return false;
     }
 }
 
-StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write, const StateFileSystem& system)
+StateSaveResult SaveStateFile(StateFile which, const std::function<void(std::FILE*)>& write,
+                              const StateFileSystem& system)
 {
-    const std::string path = GetStateFilePath().value_or("kortools.dat");
+    const std::string path = GetStateFilePath(which).value_or(FileName(which));
     try {
         if (!write)
             return Failed(path, "there was nothing to write");
@@ -418,18 +427,38 @@ StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write, cons
         StateSaveResult failure;
         if (OpenNewPlace(true, dir, failure) != Place::Opened)
             return failure;
-        return Replace(system, *dir, *bytes);
+        return Replace(system, *dir, FileName(which), *bytes);
     } catch (...) {
         return Failed(path, "the program ran out of memory");
     }
 }
 
+bool LoadStateFile(const std::function<void(std::FILE*)>& read, const StateFileSystem& system)
+{
+    return LoadStateFile(StateFile::Records, read, system);
+}
+
+StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write, const StateFileSystem& system)
+{
+    return SaveStateFile(StateFile::Records, write, system);
+}
+
+bool LoadStateFile(StateFile which, const std::function<void(std::FILE*)>& read)
+{
+    return LoadStateFile(which, read, StateFileSystem());
+}
+
+StateSaveResult SaveStateFile(StateFile which, const std::function<void(std::FILE*)>& write)
+{
+    return SaveStateFile(which, write, StateFileSystem());
+}
+
 bool LoadStateFile(const std::function<void(std::FILE*)>& read)
 {
-    return LoadStateFile(read, StateFileSystem());
+    return LoadStateFile(StateFile::Records, read);
 }
 
 StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write)
 {
-    return SaveStateFile(write, StateFileSystem());
+    return SaveStateFile(StateFile::Records, write);
 }

@@ -1,7 +1,7 @@
-// The system calls through which kortools.dat is saved, gathered in one place so that a test can
-// make any of them fail as a full disk, a dying file system or a killed process would, and the
-// temporary directory to fall back on when looking for the file in its old place, so that a test
-// never reaches the user's own.
+// The system calls through which the state files are saved, gathered in one place so that a test
+// can make any of them fail as a full disk, a dying file system or a killed process would, and the
+// temporary directory to fall back on when looking for kortools.dat in its old place, so that a
+// test never reaches the user's own.
 #pragma once
 
 #include "state/StateFile.h"
@@ -30,5 +30,9 @@ struct StateFileSystem {
     std::string FallbackTempDir;
 };
 
+bool LoadStateFile(StateFile which, const std::function<void(std::FILE*)>& read, const StateFileSystem& system);
+StateSaveResult SaveStateFile(StateFile which, const std::function<void(std::FILE*)>& write,
+                              const StateFileSystem& system);
+// The same for kortools.dat.
 bool LoadStateFile(const std::function<void(std::FILE*)>& read, const StateFileSystem& system);
 StateSaveResult SaveStateFile(const std::function<void(std::FILE*)>& write, const StateFileSystem& system);
