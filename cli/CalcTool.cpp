@@ -14,12 +14,9 @@
 std::unique_ptr<ToolModels> StartingModels(bool fromState)
 {
     auto models = std::make_unique<ToolModels>();
-    if (fromState) {
-        bool read = false;
-        LoadStateFile([&](std::FILE* file) { read = ReadToolStates(file, *models); });
-        if (!read)
-            return nullptr;
-    }
+    // Both files the window keeps, kortools.dat and kortools.json; either is enough.
+    if (fromState && !LoadToolState(*models))
+        return nullptr;
     PrepareStartingModels(*models);
     return models;
 }

@@ -1,10 +1,12 @@
 // Every tool's values in kortools.dat: the version, then one record per tool in the order the
-// tool registry numbers them. Written for any set of models with the registry's members, so the
+// tool registry numbers them; and, for the tools without a record, in kortools.json beside it
+// (state/JsonState.h). Written for any set of models with the registry's members, so the
 // launcher's own set stays with the launcher.
 #pragma once
 
 #include "models/ToolRegistry.h"
 #include "state/FieldIO.h"
+#include "state/JsonState.h"
 #include "state/StateFile.h"
 
 #include <cstdio>
@@ -34,19 +36,27 @@ void WriteToolStates(std::FILE* file, const Models& models)
     ForEachToolRecord(models, [file](const auto& model) { model.WriteState(file); });
 }
 
-// The values the last run kept, when there are any: the launcher's models take them before any
-// tool can open. Nothing is reported: without a usable file the tools start from their own
-// values.
+// The values the last run kept, when there are any, from both files: the launcher's models take
+// them before any tool can open. Nothing is reported: without a usable file the tools it keeps
+// start from their own values. True when either file held values this program reads.
 template <class Models>
-void LoadToolState(Models& models)
+bool LoadToolState(Models& models)
 {
-    LoadStateFile([&models](std::FILE* file) { ReadToolStates(file, models); });
+    bool records = false;
+    bool json = false;
+    LoadStateFile([&](std::FILE* file) { records = ReadToolStates(file, models); });
+    LoadStateFile(StateFile::Json, [&](std::FILE* file) { json = ReadJsonState(file, models); });
+    return records || json;
 }
 
-// Keeps the models' values for the next run, replacing what the last one kept; what failed, if
-// anything, is for the caller to report.
+// Keeps the models' values for the next run in both files, replacing what the last one kept;
+// what failed, if anything, is for the caller to report. Each file is saved whatever became of
+// the other, so that as much as possible is kept; when both fail, they almost always fail for
+// the same reason (the directory), and kortools.dat's failure is the one returned.
 template <class Models>
 StateSaveResult SaveToolState(const Models& models)
 {
-    return SaveStateFile([&models](std::FILE* file) { WriteToolStates(file, models); });
+    StateSaveResult records = SaveStateFile([&](std::FILE* file) { WriteToolStates(file, models); });
+    StateSaveResult json = SaveStateFile(StateFile::Json, [&](std::FILE* file) { WriteJsonState(file, models); });
+    return records ? json : records;
 }
