@@ -86,6 +86,7 @@ void Enter(CKorObj& model, int index, const nlohmann::json& value)
 
 void ReadTool(const nlohmann::json& values, const JsonTool<CKorObj>& tool)
 {
+    // The choices first: one may fill a number in (the rain zone its rate) that was typed over.
     for (const bool choices : {true, false})
         for (const int index : tool.kept)
             if (IsInt(tool.model, index) == choices)
