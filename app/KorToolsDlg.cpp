@@ -83,6 +83,7 @@ BOOL CKorToolsDlg::OnInitDialog()
     // Whatever the models start from, the antenna tools then start in step with the gain
     // tool's dish rather than each with an antenna of its own.
     CoupleAtStartUp(m_models);
+    CoupleAtmosphereAtStartUp(m_models);
 
     ShowLogo();
     // The focus then goes to the first tool button.

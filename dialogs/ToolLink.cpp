@@ -3,6 +3,7 @@
 #include "dialogs/Binding.h"
 #include "models/KOTLink.h"
 #include "resources/Resource.h"
+#include "resources/Strings.h"
 
 #include <span>
 
@@ -61,9 +62,22 @@ CToolLink::CToolLink(CKOTLink* model, int wantedSignal)
     , m_model(model)
     , m_wantedSignal(wantedSignal)
 {
+    AddToolMenuItem(IDM_ATMOSPHERIC_LOSSES, IDS_ATMOSPHERIC_LOSSES);
+    BindFunctionKey(3, IDM_ATMOSPHERIC_LOSSES);
 }
 
 CToolLink::~CToolLink() = default;
+
+void CToolLink::OnSysCommand(int command)
+{
+    if ((command & 0xFFF0) != IDM_ATMOSPHERIC_LOSSES) {
+        CToolDialog::OnSysCommand(command);
+        return;
+    }
+    if (m_model)
+        m_model->RunAtmosphereTool();
+    Refresh();
+}
 
 BOOL CToolLink::OnInitDialog()
 {

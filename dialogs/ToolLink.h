@@ -14,6 +14,10 @@ public:
     CToolLink(CKOTLink* model, int wantedSignal);
     ~CToolLink() override;
 
+    // "Atmospheric Losses..." (also F3), besides the window menu every tool has: the Atmosphere
+    // tool over this budget, whose total becomes its other losses.
+    void OnSysCommand(int command) override;
+
 protected:
     BOOL OnInitDialog() override;
     const MessageMapEntry* GetMessageMap() const override;

@@ -3,6 +3,7 @@
 #include "dialogs/Binding.h"
 #include "models/KOTPFD.h"
 #include "resources/Resource.h"
+#include "resources/Strings.h"
 
 #include <span>
 
@@ -54,9 +55,22 @@ int CKOTPFD::RunDialog()
 
 CToolPFD::CToolPFD(CKOTPFD* model) : CToolDialog(IDD_TOOL_PFD, *model), m_model(model)
 {
+    AddToolMenuItem(IDM_ATMOSPHERIC_LOSSES, IDS_ATMOSPHERIC_LOSSES);
+    BindFunctionKey(3, IDM_ATMOSPHERIC_LOSSES);
 }
 
 CToolPFD::~CToolPFD() = default;
+
+void CToolPFD::OnSysCommand(int command)
+{
+    if ((command & 0xFFF0) != IDM_ATMOSPHERIC_LOSSES) {
+        CToolDialog::OnSysCommand(command);
+        return;
+    }
+    if (m_model)
+        m_model->RunAtmosphereTool();
+    Refresh();
+}
 
 const MessageMapEntry* CToolPFD::GetMessageMap() const
 {

@@ -13,6 +13,10 @@ public:
     explicit CToolPFD(CKOTPFD* model);
     ~CToolPFD() override;
 
+    // "Atmospheric Losses..." (also F3), besides the window menu every tool has: the Atmosphere
+    // tool over this budget, whose total becomes its other losses.
+    void OnSysCommand(int command) override;
+
 protected:
     const MessageMapEntry* GetMessageMap() const override;
     void Refresh() override;

@@ -58,6 +58,11 @@ enum UnitCode : int {
     UnitLongitudeDms = 47,
     // G/T: a gain over a temperature, which nothing converts to or from.
     UnitDbPerK = 48,
+    // The atmosphere's surface quantities: pressure, water per area of the column above the
+    // station (vapour or cloud liquid), and the wet term of the refractivity. None converts.
+    UnitHPa = 49,
+    UnitKgPerM2 = 50,
+    UnitPpm = 51,
 };
 
 // --- The unit table and conversion (Units.cpp). ---

@@ -272,5 +272,26 @@ void CKOTBudget<Model>::RunRxOffaxisTool()
     RunOffaxisTool(Rx);
 }
 
+template <class Model>
+void CKOTBudget<Model>::RunAtmosphereTool()
+{
+    CKOTAtmos tool = m_atmosphere;
+    ErrorSink outside;
+    if (!tool.SetRealVar(CKOTAtmos::VarFrequency, m_frequency, outside)) {
+        outside.ShowError();
+        return;
+    }
+    if constexpr (std::is_same_v<Model, CKOTLink>)
+        tool.LockToBudget(m_frequency, m_rxDishSize, m_rxEfficiency);
+    else
+        tool.LockToBudget(m_frequency);
+    const CKOTAtmos given = tool;
+    if (tool.RunDialog() != 1 || tool.SameEntries(given))
+        return;
+    m_atmosphere.TakeEntriesFrom(tool);
+    Self().m_otherLosses = tool.m_total;
+    this->Recalculate();
+}
+
 template class CKOTBudget<CKOTLink>;
 template class CKOTBudget<CKOTPFD>;

@@ -16,6 +16,7 @@
 #include "formulas/Constants.h"
 #include "framework/Units.h"
 #include "framework/VarTable.h"
+#include "models/KOTAtmos.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -143,6 +144,12 @@ public:
     void RunTxOffaxisTool();
     void RunRxGainTool();
     void RunRxOffaxisTool();
+    // "Atmospheric Losses...": the Atmosphere tool over this budget's frequency (in the link also
+    // its receive antenna, which the scintillation is averaged over), opened on m_atmosphere.
+    // Closed with any value changed, its entries are kept there and its total attenuation
+    // becomes the budget's other losses. A frequency outside the methods' range is refused with
+    // the tool's own range message, and nothing opens.
+    void RunAtmosphereTool();
 
     // Assigned as they are, without checks, by the saved state and by the tools that own
     // budgets of their own.
@@ -166,6 +173,9 @@ public:
     double m_rxBeamwidth;
     double m_rxOffAxisAngle = 0.0;
     int m_rxPattern = PatternLog29;
+    // The atmospheric entries the budget's Atmosphere tool opens with, in step with the
+    // launcher's Atmosphere tool (models/AtmosphereCoupling.h). Not in the budget's record.
+    CKOTAtmos m_atmosphere;
 
 protected:
     // The frequency and both antennas at their defaults; the model derives its path, and then

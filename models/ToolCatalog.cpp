@@ -64,6 +64,7 @@ bool IsFixedChoice(const RegisteredTool& tool, const CKorObj& model, int index)
 void PrepareStartingModels(ToolModels& models)
 {
     CoupleAtStartUp(models);
+    CoupleAtmosphereAtStartUp(models);
 }
 
 // What the user would type to give the variable its value: an enumeration's choice by its

@@ -85,16 +85,17 @@ RegisteredTool Row(const char* name, int button, int dialog, int record, void (*
 const RegisteredTool Tools[] = {KORTOOLS_TOOLS(KORTOOLS_TOOL_ROW)};
 #undef KORTOOLS_TOOL_ROW
 
-// Each record number once, from 1 to the number of tools: the file has no gaps and no record
-// read twice.
+// Each record number once, from 1 to the number of tools with one: the file has no gaps and no
+// record read twice. The others (0) come first once sorted.
 constexpr bool RecordsNumberEachToolOnce()
 {
 #define KORTOOLS_TOOL_RECORD(member, Model, name, button, dialog, record, ...) record,
     std::array<int, ToolCount> records{KORTOOLS_TOOLS(KORTOOLS_TOOL_RECORD)};
 #undef KORTOOLS_TOOL_RECORD
     std::sort(records.begin(), records.end());
+    constexpr int withoutRecord = ToolCount - ToolRecordCount;
     for (int i = 0; i < ToolCount; ++i)
-        if (records[static_cast<std::size_t>(i)] != i + 1)
+        if (records[static_cast<std::size_t>(i)] != (i < withoutRecord ? 0 : i + 1 - withoutRecord))
             return false;
     return true;
 }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include "models/AntennaCoupling.h"
+#include "models/AtmosphereCoupling.h"
+#include "models/KOTAtmos.h"
 #include "models/KOTCtoNI.h"
 #include "models/KOTDB.h"
 #include "models/KOTFOV1.h"
@@ -43,7 +45,9 @@ enum ToolChoices {
 //
 // The records of kortools.dat are in another order, older than the launcher's layout and kept
 // so that every file written so far still reads: the "record" column numbers them from 1. The
-// file is the version and the records in that order, nothing between them.
+// file is the version and the records in that order, nothing between them. Other copies of the
+// program read that file, so it keeps the first fourteen tools only: a tool whose record is 0
+// keeps its values in kortools.json beside it.
 //
 // TOOL(member, model class, command-line name, launcher button, dialog template, record,
 //      step after its dialog closes however it closed, choices)
@@ -57,11 +61,12 @@ enum ToolChoices {
     TOOL(t3db, CKOTT3dB, "beamwidth", IDC_BUTTON_THETA3DB, IDD_TOOL_T3DB, 11, &CoupleAfterBeamwidth, ChoosesCalcVar) \
     TOOL(off, CKOTOff, "offaxis", IDC_BUTTON_GREL, IDD_TOOL_OFFAXIS, 9, &CoupleAfterOffAxis, ChoosesCalcVar)       \
     TOOL(gtot, CKOTGtoT, "gt", IDC_BUTTON_GTOT, IDD_TOOL_GTOT, 10, &CoupleAfterGtoT, ChoosesCalcVar | DerivesAfterEntries) \
-    TOOL(link, CKOTLink, "link", IDC_BUTTON_CN, IDD_TOOL_LINK, 13, nullptr, NoChoices)                             \
-    TOOL(pfd, CKOTPFD, "pfd", IDC_BUTTON_PFD, IDD_TOOL_PFD, 12, nullptr, NoChoices)                                \
+    TOOL(link, CKOTLink, "link", IDC_BUTTON_CN, IDD_TOOL_LINK, 13, &CoupleAfterLinkBudget, NoChoices)              \
+    TOOL(pfd, CKOTPFD, "pfd", IDC_BUTTON_PFD, IDD_TOOL_PFD, 12, &CoupleAfterPfdBudget, NoChoices)                 \
     TOOL(ctoni, CKOTCtoNI, "cni", IDC_BUTTON_CNI, IDD_TOOL_CTONI, 14, nullptr, NoChoices)                          \
     TOOL(fov1, CKOTFOV1, "period", IDC_BUTTON_PERIOD, IDD_TOOL_FOV1, 5, nullptr, NoChoices)                        \
-    TOOL(fov2, CKOTFOV2, "fov", IDC_BUTTON_ANGLES, IDD_TOOL_FOV2, 6, nullptr, EntryMarksEdited)
+    TOOL(fov2, CKOTFOV2, "fov", IDC_BUTTON_ANGLES, IDD_TOOL_FOV2, 6, nullptr, EntryMarksEdited)                    \
+    TOOL(atmos, CKOTAtmos, "atmos", IDC_BUTTON_ATMOS, IDD_TOOL_ATMOS, 0, &CoupleAfterAtmosphere, NoChoices)
 
 // One model per tool. The launcher keeps one set for the whole run, so each tool opens on the
 // values it was left with; the command-line program starts from a set of its own. The models
@@ -76,12 +81,16 @@ struct ToolModels {
 #define KORTOOLS_TOOL_COUNT(...) +1
 inline constexpr int ToolCount = 0 KORTOOLS_TOOLS(KORTOOLS_TOOL_COUNT);
 #undef KORTOOLS_TOOL_COUNT
+// The tools with a record in kortools.dat.
+#define KORTOOLS_TOOL_HAS_RECORD(member, Model, name, button, dialog, record, ...) +((record) > 0 ? 1 : 0)
+inline constexpr int ToolRecordCount = 0 KORTOOLS_TOOLS(KORTOOLS_TOOL_HAS_RECORD);
+#undef KORTOOLS_TOOL_HAS_RECORD
 
 struct RegisteredTool {
     const char* name;  // on the command line
     int launcherButton; // whose text is the tool's caption on the launcher
     int dialogTemplate; // of the dialog its model's RunDialog runs
-    int record;         // its place among the records of kortools.dat, from 1
+    int record;         // its place among the records of kortools.dat, from 1; 0 in kortools.json
     CKorObj& (*model)(ToolModels& models);
     // Whether `model` is of this tool's model class.
     bool (*isModel)(const CKorObj& model);
@@ -115,14 +124,17 @@ const RegisteredTool* ToolOf(const CKorObj& model);
 std::string LauncherCaption(const RegisteredTool& tool);
 
 // Visits the models of any set with the members above (the launcher's, a test's copy) in the
-// order of their records in kortools.dat, each as its own class.
+// order of their records in kortools.dat, each as its own class; the tools kept in
+// kortools.json are not among them.
 template <class Models, class Visit>
 void ForEachToolRecord(Models& models, Visit visit)
 {
-    for (int record = 1; record <= ToolCount; ++record) {
+    for (int record = 1; record <= ToolRecordCount; ++record) {
 #define KORTOOLS_TOOL_VISIT(member, Model, name, button, dialog, toolRecord, ...) \
-    if (record == (toolRecord))                                                 \
-        visit(models.member);
+    if constexpr ((toolRecord) > 0) {                                           \
+        if (record == (toolRecord))                                             \
+            visit(models.member);                                               \
+    }
         KORTOOLS_TOOLS(KORTOOLS_TOOL_VISIT)
 #undef KORTOOLS_TOOL_VISIT
     }

@@ -19,6 +19,7 @@ inline constexpr int IDD_TOOL_SPREAD = 218;
 inline constexpr int IDD_TOOL_PFD = 219;
 inline constexpr int IDD_TOOL_GTOT = 220;
 inline constexpr int IDD_TOOL_OFFAXIS = 221;
+inline constexpr int IDD_TOOL_ATMOS = 222;
 
 // Error message dialog.
 inline constexpr int IDC_ERR_PROBLEM = 140;
@@ -41,6 +42,8 @@ inline constexpr int IDC_BUTTON_PFD = 1012;
 inline constexpr int IDC_BUTTON_GTOT = 1013;
 inline constexpr int IDC_BUTTON_SPREAD = 1016;
 inline constexpr int IDC_LOGO = 1025;
+// The "Link Design:" group under the two columns.
+inline constexpr int IDC_BUTTON_ATMOS = 1026;
 // The launcher's menu command that opens the About box.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
 // Every tool's window menu: its values, or the kortools-calc command line that gives them, to
@@ -49,6 +52,11 @@ inline constexpr int IDM_COPY_VALUES = 0x0020;
 inline constexpr int IDM_COPY_COMMAND = 0x0030;
 // The off-axis gain tool's window menu: its reference patterns as a chart.
 inline constexpr int IDM_PLOT_PATTERN = 0x0040;
+// The Atmosphere tool's window menu: its attenuations against the time percentage as a chart.
+inline constexpr int IDM_PLOT_ATTENUATION = 0x0050;
+// The link and PFD budgets' window menu: the Atmosphere tool over the budget, whose total
+// becomes the budget's other losses.
+inline constexpr int IDM_ATMOSPHERIC_LOSSES = 0x0060;
 
 // Decibel tool.
 inline constexpr int IDC_DB_ABSOLUTE = 367;
@@ -212,3 +220,30 @@ inline constexpr int IDC_CNI_CALC_WANTED = 411;
 inline constexpr int IDC_CNI_CALC_INTERFERING = 413;
 inline constexpr int IDC_CNI_FIX_CN = 1011;
 inline constexpr int IDC_CNI_FIX_IN = 1012;
+
+// Atmosphere tool: entries, then results, in the window's order.
+inline constexpr int IDC_ATMOS_FREQUENCY = 1100;
+inline constexpr int IDC_ATMOS_ELEVATION = 1101;
+inline constexpr int IDC_ATMOS_LATITUDE = 1102;
+inline constexpr int IDC_ATMOS_STATION_HEIGHT = 1103;
+inline constexpr int IDC_ATMOS_TILT = 1104;
+inline constexpr int IDC_ATMOS_DIAMETER = 1105;
+inline constexpr int IDC_ATMOS_EFFICIENCY = 1106;
+inline constexpr int IDC_ATMOS_PERCENTAGE = 1107;
+inline constexpr int IDC_ATMOS_RAIN_ZONE = 1108;
+inline constexpr int IDC_ATMOS_RAIN_RATE = 1109;
+inline constexpr int IDC_ATMOS_RAIN_HEIGHT = 1110;
+inline constexpr int IDC_ATMOS_PRESSURE = 1111;
+inline constexpr int IDC_ATMOS_TEMPERATURE = 1112;
+inline constexpr int IDC_ATMOS_VAPOUR_DENSITY = 1113;
+inline constexpr int IDC_ATMOS_VAPOUR_CONTENT = 1114;
+inline constexpr int IDC_ATMOS_LIQUID_WATER = 1115;
+inline constexpr int IDC_ATMOS_NWET = 1116;
+inline constexpr int IDC_ATMOS_RAIN_SPECIFIC = 1120;
+inline constexpr int IDC_ATMOS_RAIN = 1121;
+inline constexpr int IDC_ATMOS_GAS = 1122;
+inline constexpr int IDC_ATMOS_CLOUD = 1123;
+inline constexpr int IDC_ATMOS_SCINTILLATION = 1124;
+inline constexpr int IDC_ATMOS_TOTAL = 1125;
+inline constexpr int IDC_ATMOS_AVAILABILITY = 1126;
+inline constexpr int IDC_ATMOS_SKY_TEMPERATURE = 1127;

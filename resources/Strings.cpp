@@ -25,6 +25,8 @@ const StringEntry StringTable[] = {
     {IDS_IMAGE_PROBLEM, "Image not saved"},
     {IDS_IMAGE_EXPLANATION, "The chart could not be saved as an image"},
     {IDS_IMAGE_SUGGESTION, "Choose another folder or file name, or free space on the disk, and save again; the chart stays open"},
+    {IDS_PLOT_ATTENUATION, "Plot Attenuation..."},
+    {IDS_ATMOSPHERIC_LOSSES, "Atmospheric Losses..."},
     {IDS_ERROR_PROBLEM + 0, "Unknown error"},
     {IDS_ERROR_PROBLEM + 1, "Memory error"},
     {IDS_ERROR_PROBLEM + 2, "Maths error"},

@@ -22,6 +22,10 @@ inline constexpr int IDS_STATE_SUGGESTION = 110;
 inline constexpr int IDS_IMAGE_PROBLEM = 111;
 inline constexpr int IDS_IMAGE_EXPLANATION = 112;
 inline constexpr int IDS_IMAGE_SUGGESTION = 113;
+// The Atmosphere tool's window menu item that plots its attenuations, and the budgets' item
+// that opens the Atmosphere tool over them.
+inline constexpr int IDS_PLOT_ATTENUATION = 114;
+inline constexpr int IDS_ATMOSPHERIC_LOSSES = 115;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

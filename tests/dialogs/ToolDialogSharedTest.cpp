@@ -152,6 +152,7 @@ const ToolCase Tools[] = {
     {"cni", IDC_CNI_CN, "20", "3001", Applied::OnLeaving, 0, false},
     {"fov", IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
      true},
+    {"atmos", IDC_ATMOS_ELEVATION, "40", "100", Applied::OnLeaving, 0, false},
 };
 
 // The id that Enter ends the tool with: its default button's.

@@ -98,8 +98,8 @@ TEST(UnitLabel, KnownAndUnknownCodes)
 // unchanged, so every pair must go there and back, and through the family's first unit alike.
 TEST(UnitFamily, EveryPairOfAFamilyConverts)
 {
-    for (int a = UnitKm; a <= UnitDbPerK; ++a) {
-        for (int b = UnitKm; b <= UnitDbPerK; ++b) {
+    for (int a = UnitKm; a <= UnitPpm; ++a) {
+        for (int b = UnitKm; b <= UnitPpm; ++b) {
             if (a == b || !SameUnitFamily(a, b))
                 continue;
             SCOPED_TRACE(UnitLabel(a) + " -> " + UnitLabel(b));
@@ -140,6 +140,7 @@ TEST(UnitFamily, UnitsAreFoundByTheirExactLabel)
     EXPECT_EQ(FindUnitByLabel("deg E"), UnitDegE);
     EXPECT_EQ(FindUnitByLabel("dBW/4KHz/m^2"), UnitDbwPer4KHzM2);
     EXPECT_EQ(FindUnitByLabel("dB/K"), UnitDbPerK);
+    EXPECT_EQ(FindUnitByLabel("kg/m^2"), UnitKgPerM2);
     // The other spellings are for typing after a number, not names of units.
     EXPECT_EQ(FindUnitByLabel("h"), std::nullopt);
     EXPECT_EQ(FindUnitByLabel("ghz"), std::nullopt);
