@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "models/ToolCatalog.h"
+#include "models/ToolRegistry.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,10 +15,25 @@ constexpr const char* Description =
     "tool's dialog. Entries NAME=VALUE are applied in order, as if typed into the tool's edit\n"
     "boxes, and every variable is printed as \"name = value unit\", as JSON or as CSV.";
 
-constexpr const char* Footer = R"(Tools: db, freq, spread, path, noise, gain, beamwidth, offaxis, gt, link, pfd, cni,
-period, fov (kortools-calc --list). Variable names: kortools-calc TOOL --vars.
+// The tools are the registry's, so the list cannot fall behind it.
+std::string ToolNamesLine()
+{
+    std::string line = "Tools:";
+    std::size_t width = line.size();
+    for (const RegisteredTool& tool : RegisteredTools()) {
+        const std::string word = std::string(" ") + tool.name + ",";
+        if (width + word.size() > 96) {
+            line += "\n";
+            width = 0;
+        }
+        line += width == 0 ? word.substr(1) : word;
+        width += word.size();
+    }
+    line.pop_back();
+    return line + " (kortools-calc --list). Variable names: kortools-calc TOOL --vars.\n\n";
+}
 
-Values are read as the tool's edit box reads them: in the variable's display unit, or ending
+constexpr const char* Footer = R"(Values are read as the tool's edit box reads them: in the variable's display unit, or ending
 in a unit of the same kind (frequency=14GHz, free_space_path_length=36000km, "frequency=14 GHz",
 offaxis_angle=0.01rad, orbit_period=1.5h). The tool refuses a unit of another kind, and a
 number followed by anything else (frequency=14,5), as it refuses a value outside its limits
@@ -33,12 +49,14 @@ point the variable's limits refuse does not start (status 64). A failed write st
 
 Plots: kortools-calc offaxis [NAME=VALUE...] --plot FILE.svg (or FILE.png) draws the three
 reference patterns at the tool's peak gain and beamwidth, as the off-axis tool's "Plot
-Pattern..." does, with the tool's values after the entries marked; the values are printed too.
+Pattern..." does; atmos --plot draws the losses against the time percentage, as the Atmosphere
+tool's "Plot Attenuation..." does. The tool's values after the entries are marked; the values
+are printed too.
 
 Exit status: 0 done; 2 the model refused an entry or a sweep's START, STOP or STEP (its
 problem, explanation and suggestion on standard error; with a sweep, the refused points are
 left out and the others written);
-64 usage error (--plot too: a tool other than offaxis, a sweep, a file not ending in .png or
+64 usage error (--plot too: a tool other than offaxis or atmos, a sweep, a file not ending in .png or
 .svg); 66 --from-state without saved values to read; 69 --plot: the chart module
 (kortools-chart.so, in the package kortools) cannot be loaded; 74 the output (or the plot)
 could not be written.
@@ -144,7 +162,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
     CalcRequest& request = parsed.request;
 
     CLI::App app(Description, "kortools-calc");
-    app.footer(Footer);
+    app.footer(ToolNamesLine() + Footer);
     app.get_formatter()->column_width(30);
     app.add_option("TOOL", request.tool, "The tool to run (see --list)");
     app.add_option("NAME=VALUE", request.entries, "Entries, applied in order");
@@ -168,7 +186,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
         ->expected(1)
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option("--plot", request.plot, "offaxis: draw the reference patterns into FILE (.png or .svg)")
+    app.add_option("--plot", request.plot, "offaxis, atmos: draw the tool's chart into FILE (.png or .svg)")
         ->type_name("FILE");
     auto* json = app.add_flag("--json", request.json, "Write JSON");
     app.add_flag("--csv", request.csv, "Write CSV")->excludes(json);
