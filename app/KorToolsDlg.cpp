@@ -10,15 +10,20 @@
 #include "platform/SessionEnding.h"
 #include "state/ToolState.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
 
-// The launcher's tool buttons have the ids from "dB - Abs" to "Spread Loss"; only push buttons
-// send BN_CLICKED, so the gaps in the range are never heard.
-constexpr int FirstToolButton = IDC_BUTTON_DB;
-constexpr int LastToolButton = IDC_BUTTON_SPREAD;
+// The range of the registry's launcher buttons; only push buttons send BN_CLICKED, so the other
+// controls in the range (the logo) are never heard, and a button without a tool stays disabled.
+#define KORTOOLS_BUTTON_ID(member, Model, name, button, ...) button,
+constexpr int ToolButtons[] = {KORTOOLS_TOOLS(KORTOOLS_BUTTON_ID)};
+#undef KORTOOLS_BUTTON_ID
+constexpr int FirstToolButton = *std::min_element(std::begin(ToolButtons), std::end(ToolButtons));
+constexpr int LastToolButton = *std::max_element(std::begin(ToolButtons), std::end(ToolButtons));
 
 // With the launcher gone the values are lost unless the user learns of it: the log always
 // hears, and a user who closed the launcher also sees the error dialog. At the end of a session

@@ -2,8 +2,8 @@
 # Takes the README's screenshots from the real program on a private X server: the launcher,
 # the decibel tool after converting 100 to decibels, the off-axis gain tool after working out
 # the relative gain 2 degrees off boresight, its pattern chart (F2) over that, and the link
-# budget after asking for a C/N of 20 dB. Needs ImageMagick's import (not part of the build or
-# the tests).
+# budget after asking for a C/N of 20 dB, and the Atmosphere tool with its chart. Needs
+# ImageMagick's import (not part of the build or the tests).
 #
 # Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
 set -euo pipefail
@@ -28,7 +28,7 @@ launcher=$(wait_for_window "KorTools" 20)
 sleep 0.5
 import -window "$launcher" "$root/docs/launcher.png"
 
-click_control "$launcher" 121 207 7 28 50 14
+click_control "$launcher" 121 239 7 28 50 14
 tool=$(wait_for_window "Decibel to/from Absolute" 10)
 click_control "$tool" 277 89 15 31 88 14
 xdotool key --clearmodifiers ctrl+a
@@ -40,7 +40,7 @@ xdotool key Escape
 wait_for_no_window "Decibel to/from Absolute" 10
 
 # "GRel": the focus starts on the pattern list; two Tabs reach the off-axis angle.
-click_control "$launcher" 121 207 63 64 50 14
+click_control "$launcher" 121 239 63 64 50 14
 tool=$(wait_for_window "Calculate Offaxis Gain" 10)
 xdotool windowfocus --sync "$tool" 2>/dev/null || true
 xdotool key --delay 60 Tab Tab ctrl+a
@@ -60,7 +60,7 @@ xdotool key Escape
 wait_for_no_window "Calculate Offaxis Gain" 10
 
 # "C/N": eleven Tabs from the frequency reach the C/N, the last of the budget's edits.
-click_control "$launcher" 121 207 63 112 50 14
+click_control "$launcher" 121 239 63 112 50 14
 tool=$(wait_for_window "Link Budget" 10)
 xdotool windowfocus --sync "$tool" 2>/dev/null || true
 xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a
@@ -68,4 +68,17 @@ xdotool type --delay 20 "20"
 xdotool key Tab
 sleep 0.5
 import -window "$tool" "$root/docs/link-budget.png"
-echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png, docs/pattern-plot.png and docs/link-budget.png"
+xdotool key Escape
+wait_for_no_window "Link Budget" 10
+
+# "Atmosphere", then its attenuation chart (F2).
+click_control "$launcher" 121 239 7 178 50 14
+tool=$(wait_for_window "Atmospheric Losses" 10)
+sleep 0.5
+import -window "$tool" "$root/docs/atmosphere-tool.png"
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
+xdotool key F2
+chart=$(wait_for_window "Atmospheric Attenuation" 20)
+sleep 0.8
+import -window "$chart" "$root/docs/atmosphere-plot.png"
+echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png, docs/pattern-plot.png, docs/link-budget.png, docs/atmosphere-tool.png and docs/atmosphere-plot.png"

@@ -48,6 +48,8 @@ const ButtonRow Buttons[] = {
     {IDC_BUTTON_CNI, "C/(N+I)", true, IDD_TOOL_CTONI},
     {IDC_BUTTON_ANGLES, "Angles", true, IDD_TOOL_FOV2},
     {IDC_BUTTON_PFD, "PFD", true, IDD_TOOL_PFD},
+    // The "Link Design:" group under the columns, after them.
+    {IDC_BUTTON_ATMOS, "Atmosphere", true, IDD_TOOL_ATMOS},
 };
 
 // Width and height from a PNG's header chunk, which always comes first.
