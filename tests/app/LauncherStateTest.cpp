@@ -2,7 +2,9 @@
 // created, before the antenna tools are coupled, and saves them when it is destroyed, saying so
 // when it could not. Each test runs in a temporary directory of its own (PrivateTempDir.cpp).
 #include "app/KorToolsDlg.h"
+#include "framework/ErrorSink.h"
 #include "models/AntennaCoupling.h"
+#include "models/KOTAtmos.h"
 #include "models/ToolRegistry.h"
 #include "platform/SessionEnding.h"
 #include "resources/Resource.h"
@@ -16,6 +18,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -187,6 +190,44 @@ TEST(LauncherState, ASaveThatSucceedsSaysNothing)
     RunLauncher(host, models, [](ScriptedDialog& d) { d.PressEscape(); });
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(host.ErrorsShown().empty());
+    EXPECT_EQ(StateFileBytes().size(), static_cast<std::size_t>(StateFileSize));
+    EXPECT_TRUE(std::filesystem::is_regular_file(GetStateFilePath(StateFile::Json).value_or("")));
+}
+
+// The Atmosphere tool keeps its values in kortools.json, and the next run starts from them.
+TEST(LauncherState, TheAtmosphereToolsValuesReachTheNextRun)
+{
+    for (const bool reopened : {false, true}) {
+        ScriptedHost host;
+        ToolModels models;
+        RunLauncher(host, models, [&](ScriptedDialog& d) {
+            ErrorSink refused;
+            if (!reopened) {
+                EXPECT_TRUE(models.atmos.SetRealVar(CKOTAtmos::VarElevation, 21.75, refused));
+                EXPECT_TRUE(models.atmos.SetIntVar(CKOTAtmos::VarRainZone, 4, refused));
+            } else {
+                EXPECT_EQ(models.atmos.m_elevation, 21.75);
+                EXPECT_EQ(models.atmos.m_rainZone, 4);
+            }
+            d.PressEscape();
+        });
+    }
+}
+
+// When kortools.json alone cannot be saved, the report names it; kortools.dat is saved.
+TEST(LauncherState, AFailedSaveOfTheJsonFileAloneIsReportedByItsPath)
+{
+    const std::string json = GetStateFilePath(StateFile::Json).value_or("");
+    ASSERT_TRUE(std::filesystem::create_directories(json));
+    const std::string explanation =
+        "The tools' values could not be kept for the next run: " + json + ": it is not a regular file";
+    ScriptedHost host;
+    ToolModels models;
+    testing::internal::CaptureStderr();
+    RunLauncher(host, models, [](ScriptedDialog& d) { d.CloseBox(); });
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "kortools: " + explanation + "\n");
+    ASSERT_EQ(host.ErrorsShown().size(), 1u);
+    EXPECT_EQ(host.ErrorsShown()[0].explanation, explanation);
     EXPECT_EQ(StateFileBytes().size(), static_cast<std::size_t>(StateFileSize));
 }
 
