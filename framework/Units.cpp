@@ -16,10 +16,10 @@ const char* const UnitLabels[] = {
     "s",       "sec",    "min",    "hours",  "days",   "months",  "year",   "deg E",
     "deg N",   "dBW/Hz", "gm/m^3", "%",      "s/m",    "deg/day", "/Hz",    "W/Hz",
     "dBW/4KHz/m^2", "dBW/1MHz/m^2", "C", "mm/h", "dB/km", "dB/dec", "", "",
-    "dB/K",   "hPa",    "kg/m^2", "ppm",
+    "dB/K",   "hPa",    "kg/m^2", "ppm",    "Msym/s", "sym/s",  "bit/s",  "Mbit/s",
 };
 constexpr int UnitCount = static_cast<int>(sizeof(UnitLabels) / sizeof(UnitLabels[0]));
-static_assert(UnitCount == UnitPpm + 1);
+static_assert(UnitCount == UnitMbitPerS + 1);
 
 // What people type after a number for a few units besides their labels ("\xc2\xb0" is the degree
 // sign in UTF-8, as the windows hand text over). None of them agrees with a label ignoring case,
@@ -178,6 +178,10 @@ int UnitFamily(int code)
     case UnitS: case UnitSec: case UnitMin: case UnitHours:
     case UnitDays: case UnitMonths: case UnitYear:
         return UnitS;
+    case UnitMsymPerS: case UnitSymPerS:
+        return UnitMsymPerS;
+    case UnitBitPerS: case UnitMbitPerS:
+        return UnitBitPerS;
     default:
         return code > UnitNone && code < UnitCount ? code : -1;
     }
@@ -243,6 +247,14 @@ double ConvertUnit(double x, int from, int to)
         default: return y;
         }
     }
+    case UnitMsymPerS:
+        return to == UnitSymPerS ? x * 1e6 : x;
+    case UnitSymPerS:
+        return to == UnitMsymPerS ? x / 1e6 : x;
+    case UnitBitPerS:
+        return to == UnitMbitPerS ? x / 1e6 : x;
+    case UnitMbitPerS:
+        return to == UnitBitPerS ? x * 1e6 : x;
     case UnitPercent:
         return to == UnitNone ? x / 100 : x;
     default:

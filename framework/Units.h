@@ -63,6 +63,13 @@ enum UnitCode : int {
     UnitHPa = 49,
     UnitKgPerM2 = 50,
     UnitPpm = 51,
+    // A carrier's symbol rate, shown in Msym/s and kept in symbols a second; and the bit rate
+    // it carries, shown in Mbit/s and kept in bits a second. Each pair is a family of its own:
+    // a symbol is not a bit until a modulation and code say how many bits it carries.
+    UnitMsymPerS = 52,
+    UnitSymPerS = 53,
+    UnitBitPerS = 54,
+    UnitMbitPerS = 55,
 };
 
 // --- The unit table and conversion (Units.cpp). ---

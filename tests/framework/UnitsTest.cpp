@@ -73,6 +73,11 @@ TEST(ConvertUnit, AcrossFamilies)
         {"dB to dBi has no rule", 7, UnitDb, UnitDbi, 7},
         {"unknown code", 7, 99, 1, 7},
         {"dms codes are not converted", 0.5, UnitRad, UnitLatitudeDms, 0.5},
+        {"Msym/s to sym/s", 27.5, UnitMsymPerS, UnitSymPerS, 27.5e6},
+        {"sym/s to Msym/s", 30e6, UnitSymPerS, UnitMsymPerS, 30},
+        {"bit/s to Mbit/s", 40.9e6, UnitBitPerS, UnitMbitPerS, 40.9},
+        {"Mbit/s to bit/s", 2.5, UnitMbitPerS, UnitBitPerS, 2.5e6},
+        {"symbols are not bits", 5, UnitMsymPerS, UnitMbitPerS, 5},
     };
     for (const ConversionRow& row : rows) {
         SCOPED_TRACE(row.label);
@@ -87,6 +92,11 @@ TEST(UnitLabel, KnownAndUnknownCodes)
     EXPECT_EQ(UnitLabel(UnitDbwPer4KHzM2), "dBW/4KHz/m^2");
     EXPECT_EQ(UnitLabel(UnitDbPerDec), "dB/dec");
     EXPECT_EQ(UnitLabel(UnitDbPerK), "dB/K");
+    EXPECT_EQ(UnitLabel(UnitPpm), "ppm");
+    EXPECT_EQ(UnitLabel(UnitMsymPerS), "Msym/s");
+    EXPECT_EQ(UnitLabel(UnitSymPerS), "sym/s");
+    EXPECT_EQ(UnitLabel(UnitBitPerS), "bit/s");
+    EXPECT_EQ(UnitLabel(UnitMbitPerS), "Mbit/s");
     EXPECT_EQ(UnitLabel(UnitLatitudeDms), "");
     EXPECT_EQ(UnitLabel(UnitNone), "");
     EXPECT_EQ(UnitLabel(99), "");
@@ -98,8 +108,8 @@ TEST(UnitLabel, KnownAndUnknownCodes)
 // unchanged, so every pair must go there and back, and through the family's first unit alike.
 TEST(UnitFamily, EveryPairOfAFamilyConverts)
 {
-    for (int a = UnitKm; a <= UnitPpm; ++a) {
-        for (int b = UnitKm; b <= UnitPpm; ++b) {
+    for (int a = UnitKm; a <= UnitMbitPerS; ++a) {
+        for (int b = UnitKm; b <= UnitMbitPerS; ++b) {
             if (a == b || !SameUnitFamily(a, b))
                 continue;
             SCOPED_TRACE(UnitLabel(a) + " -> " + UnitLabel(b));
@@ -126,6 +136,9 @@ TEST(UnitFamily, MembersAndStrangers)
         {UnitK, UnitCelsius, false}, {UnitDegPerS, UnitDegPerDay, false}, {UnitNone, UnitNone, false},
         {UnitHz, 99, false},      {UnitDbPerK, UnitDbPerK, true}, {UnitDbPerK, UnitDb, false},
         {UnitDbPerK, UnitDbPerHz, false},
+        {UnitMsymPerS, UnitSymPerS, true}, {UnitBitPerS, UnitMbitPerS, true},
+        {UnitSymPerS, UnitBitPerS, false}, {UnitMsymPerS, UnitMbitPerS, false},
+        {UnitMsymPerS, UnitMHz, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(UnitLabel(row.a) + " / " + UnitLabel(row.b));
@@ -141,6 +154,8 @@ TEST(UnitFamily, UnitsAreFoundByTheirExactLabel)
     EXPECT_EQ(FindUnitByLabel("dBW/4KHz/m^2"), UnitDbwPer4KHzM2);
     EXPECT_EQ(FindUnitByLabel("dB/K"), UnitDbPerK);
     EXPECT_EQ(FindUnitByLabel("kg/m^2"), UnitKgPerM2);
+    EXPECT_EQ(FindUnitByLabel("Msym/s"), UnitMsymPerS);
+    EXPECT_EQ(FindUnitByLabel("Mbit/s"), UnitMbitPerS);
     // The other spellings are for typing after a number, not names of units.
     EXPECT_EQ(FindUnitByLabel("h"), std::nullopt);
     EXPECT_EQ(FindUnitByLabel("ghz"), std::nullopt);
