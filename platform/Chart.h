@@ -30,6 +30,9 @@ struct ChartData {
     // The part of the plane the axes show, (low, high); without one, all the points.
     std::optional<std::pair<double, double>> xRange;
     std::optional<std::pair<double, double>> yRange;
+    // The x axis in decades (base 10), for a quantity that spans several of them, such as a time
+    // percentage from 0.001 to 5; every x, the range's and the marker's too, is then above zero.
+    bool xLogarithmic = false;
     // Called with the file and the system's reason when the chart window's "Save Image..." fails,
     // so that the program explains it in its own error dialog; without it the window says so
     // itself.

@@ -1,5 +1,6 @@
 // The chart module as the programs load it: its window, with the three curves and the marked
-// point, closed from the keyboard; and its offscreen rendering into PNG and SVG files.
+// point on a linear or a logarithmic axis, closed from the keyboard; and its offscreen rendering
+// into PNG and SVG files.
 #include "tests/qt/QtTestSupport.h"
 
 #include "platform/ChartModule.h"
@@ -11,15 +12,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -34,7 +40,13 @@ const ChartModule& Module()
     return module ? *module : none;
 }
 
-ChartData SampleChart()
+// On a logarithmic axis x is taken as decades from 0.001 (0 is 0.001, 10 is 0.01, 50 is 100).
+double SampleX(double x, bool logarithmic)
+{
+    return logarithmic ? std::pow(10.0, x / 10 - 3) : x;
+}
+
+ChartData SampleChart(bool logarithmic = false)
 {
     ChartData chart;
     chart.caption = "Antenna Pattern";
@@ -44,11 +56,12 @@ ChartData SampleChart()
     for (int i = 0; i < 3; ++i) {
         ChartSeries series{"curve " + std::to_string(i), {}, i == 1};
         for (int x = 0; x <= 50; ++x)
-            series.points.emplace_back(x, -0.5 * x * (i + 1));
+            series.points.emplace_back(SampleX(x, logarithmic), -0.5 * x * (i + 1));
         chart.series.push_back(series);
     }
-    chart.marker = ChartPoint{10.0, -20.0, "Current: 10.0 deg, -20.0 dB"};
-    chart.xRange = std::pair(0.0, 50.0);
+    chart.marker = ChartPoint{SampleX(10.0, logarithmic), -20.0, "Current: 10.0 deg, -20.0 dB"};
+    chart.xRange = std::pair(SampleX(0.0, logarithmic), SampleX(50.0, logarithmic));
+    chart.xLogarithmic = logarithmic;
     chart.yRange = std::pair(-160.0, 5.0);
     return chart;
 }
@@ -78,56 +91,94 @@ int RunChart(const ChartData& chart, QWidget* owner, const std::function<void(QD
     return result;
 }
 
-TEST(QtChart, TheWindowShowsTheCurvesAndTheMarkAndClosesWithEscape)
+TEST(QtChart, TheWindowShowsTheCurvesAndTheMarkOnEitherAxisAndClosesWithEscape)
 {
     ASSERT_TRUE(Module().run);
-    QWidget owner;
-    owner.show();
-    bool closedByEscape = false;
-    const int result = RunChart(SampleChart(), &owner, [&](QDialog& window) {
-        EXPECT_EQ(window.windowTitle(), "Antenna Pattern");
-        EXPECT_TRUE(window.isModal());
-        EXPECT_EQ(window.parentWidget(), &owner);
-        auto* view = window.findChild<QChartView*>();
-        ASSERT_NE(view, nullptr);
-        QList<QLineSeries*> lines;
-        QList<QScatterSeries*> marks;
-        for (QAbstractSeries* series : view->chart()->series()) {
-            if (auto* scatter = qobject_cast<QScatterSeries*>(series))
-                marks.append(scatter);
-            else if (auto* line = qobject_cast<QLineSeries*>(series))
-                lines.append(line);
-        }
-        ASSERT_EQ(lines.size(), 3);
-        ASSERT_EQ(marks.size(), 1);
-        EXPECT_EQ(lines[0]->name(), "curve 0");
-        EXPECT_EQ(lines[2]->name(), "curve 2");
-        EXPECT_EQ(lines[1]->count(), 51);
-        EXPECT_EQ(lines[1]->at(50), QPointF(50, -50));
-        EXPECT_GT(lines[1]->pen().widthF(), lines[0]->pen().widthF());
-        EXPECT_EQ(marks[0]->name(), "Current: 10.0 deg, -20.0 dB");
-        EXPECT_EQ(marks[0]->at(0), QPointF(10, -20));
+    for (const bool logarithmic : {false, true}) {
+        SCOPED_TRACE(logarithmic ? "logarithmic" : "linear");
+        QWidget owner;
+        owner.show();
+        bool closedByEscape = false;
+        const int result = RunChart(SampleChart(logarithmic), &owner, [&](QDialog& window) {
+            EXPECT_EQ(window.windowTitle(), "Antenna Pattern");
+            EXPECT_TRUE(window.isModal());
+            EXPECT_EQ(window.parentWidget(), &owner);
+            auto* view = window.findChild<QChartView*>();
+            ASSERT_NE(view, nullptr);
+            QList<QLineSeries*> lines;
+            QList<QScatterSeries*> marks;
+            for (QAbstractSeries* series : view->chart()->series()) {
+                if (auto* scatter = qobject_cast<QScatterSeries*>(series))
+                    marks.append(scatter);
+                else if (auto* line = qobject_cast<QLineSeries*>(series))
+                    lines.append(line);
+            }
+            ASSERT_EQ(lines.size(), 3);
+            ASSERT_EQ(marks.size(), 1);
+            EXPECT_EQ(lines[0]->name(), "curve 0");
+            EXPECT_EQ(lines[2]->name(), "curve 2");
+            EXPECT_EQ(lines[1]->count(), 51);
+            EXPECT_EQ(lines[1]->at(50), QPointF(SampleX(50, logarithmic), -50));
+            EXPECT_GT(lines[1]->pen().widthF(), lines[0]->pen().widthF());
+            EXPECT_EQ(marks[0]->name(), "Current: 10.0 deg, -20.0 dB");
+            EXPECT_EQ(marks[0]->at(0), QPointF(SampleX(10, logarithmic), -20));
 
-        // Keyboard only: Tab reaches "Save Image...", Escape closes.
-        bool reachedSave = false;
-        for (int i = 0; i < 4 && !reachedSave; ++i) {
-            PressTab();
-            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            reachedSave = focused && focused->text() == "Save Image...";
-        }
-        EXPECT_TRUE(reachedSave);
-        PressKey(Qt::Key_Escape);
-        closedByEscape = !window.isVisible();
-    });
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(closedByEscape);
+            // The x axis in decades or in equal steps, from the chart's range, for every series.
+            const QList<QAbstractAxis*> xAxes = view->chart()->axes(Qt::Horizontal);
+            ASSERT_EQ(xAxes.size(), 1);
+            auto* logAxis = qobject_cast<QLogValueAxis*>(xAxes[0]);
+            auto* linearAxis = qobject_cast<QValueAxis*>(xAxes[0]);
+            ASSERT_TRUE(logarithmic ? logAxis != nullptr : linearAxis != nullptr);
+            if (logAxis) {
+                EXPECT_EQ(logAxis->base(), 10.0);
+                EXPECT_DOUBLE_EQ(logAxis->min(), 0.001);
+                EXPECT_DOUBLE_EQ(logAxis->max(), 100.0);
+            }
+            for (QAbstractSeries* series : view->chart()->series())
+                EXPECT_TRUE(series->attachedAxes().contains(xAxes[0]));
+
+            // The pointer over the mark reads the mark's place, to the pixel, through the axis
+            // as drawn.
+            auto* readout = window.findChild<QLabel*>();
+            ASSERT_NE(readout, nullptr);
+            EXPECT_EQ(readout->text(), "Point at a curve to read its angle and gain.");
+            const QPointF mark = view->chart()->mapToPosition(marks[0]->at(0), marks[0]);
+            QTest::mouseMove(view->viewport(), view->mapFromScene(view->chart()->mapToScene(mark)));
+            const QStringList read = readout->text().split(QLatin1Char(' '));
+            ASSERT_EQ(read.size(), 4) << readout->text().toStdString();
+            EXPECT_EQ(read[1], "deg,");
+            const QPointF at = view->chart()->mapToPosition(QPointF(read[0].toDouble(), read[2].toDouble()), marks[0]);
+            EXPECT_LE((at - mark).manhattanLength(), 2.0) << readout->text().toStdString();
+
+            // Keyboard only: Tab reaches "Save Image...", Escape closes.
+            bool reachedSave = false;
+            for (int i = 0; i < 4 && !reachedSave; ++i) {
+                PressTab();
+                auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+                reachedSave = focused && focused->text() == "Save Image...";
+            }
+            EXPECT_TRUE(reachedSave);
+            PressKey(Qt::Key_Escape);
+            closedByEscape = !window.isVisible();
+        });
+        EXPECT_EQ(result, 0);
+        EXPECT_TRUE(closedByEscape);
+    }
 }
 
 // "Save Image..." into a folder where no file can be made, not even by root: the window hands the
 // file and the reason to the program, which explains it in its own error dialog, and stays open.
+// The folder holds only folders: the file dialog reads the files of every folder it lists, its
+// history too, to type them, and one such as /proc/kmsg never ends a read. The dialog's history
+// is kept in the test's own settings, never in the user's, which another run may have left
+// pointing at such a folder.
 TEST(QtChart, AFailedSaveIsHandedToTheProgram)
 {
-    const QString path = QStringLiteral("/proc/pattern.png");
+    const struct TestSettings {
+        TestSettings() { QStandardPaths::setTestModeEnabled(true); }
+        ~TestSettings() { QStandardPaths::setTestModeEnabled(false); }
+    } testSettings;
+    const QString path = QStringLiteral("/sys/pattern.png");
     ChartData chart = SampleChart();
     std::string reported;
     chart.saveFailed = [&](const std::string& reason) { reported = reason; };

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,8 +47,9 @@ QString Number(double value)
     return QString::number(value, 'g', 5);
 }
 
-// The y of a series at x, between its two nearest points; NaN outside it.
-double ValueAt(const ChartSeries& series, double x)
+// The y of a series at x, between its two nearest points (straight on the axis as drawn: in the
+// logarithm of x on a logarithmic one); NaN outside it.
+double ValueAt(const ChartSeries& series, double x, bool logarithmic)
 {
     const auto& points = series.points;
     const auto after = std::lower_bound(points.begin(), points.end(), x,
@@ -57,7 +59,8 @@ double ValueAt(const ChartSeries& series, double x)
     if (after == points.begin() || after->first == x)
         return after->first == x ? after->second : std::nan("");
     const auto before = after - 1;
-    const double t = (x - before->first) / (after->first - before->first);
+    const auto along = [logarithmic](double at) { return logarithmic ? std::log10(at) : at; };
+    const double t = (along(x) - along(before->first)) / (along(after->first) - along(before->first));
     return before->second + t * (after->second - before->second);
 }
 
@@ -79,6 +82,19 @@ QValueAxis* MakeAxis(const std::string& title, const std::optional<std::pair<dou
     return axis;
 }
 
+// Decades, labelled at each power of ten, with the eight values between them ticked.
+QLogValueAxis* MakeLogAxis(const std::string& title, const std::optional<std::pair<double, double>>& range)
+{
+    auto* axis = new QLogValueAxis;
+    axis->setTitleText(FromUtf8(title));
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setBase(10.0);
+    axis->setMinorTickCount(8);
+    if (range)
+        axis->setRange(range->first, range->second);
+    return axis;
+}
+
 // Emphasis is a heavier pen in the series' own colour; the others are drawn thinner and dashed,
 // so that they stay told apart in a print in black and white too.
 QChart* BuildChart(const ChartData& data)
@@ -86,7 +102,8 @@ QChart* BuildChart(const ChartData& data)
     auto* chart = new QChart;
     chart->setTitle(FromUtf8(data.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    QValueAxis* x = MakeAxis(data.xTitle, data.xRange);
+    QAbstractAxis* x = data.xLogarithmic ? static_cast<QAbstractAxis*>(MakeLogAxis(data.xTitle, data.xRange))
+                                         : MakeAxis(data.xTitle, data.xRange);
     QValueAxis* y = MakeAxis(data.yTitle, data.yRange);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -208,7 +225,9 @@ public:
         m_view->setAccessibleName(FromUtf8(data.title));
         m_readout = new QLabel(this);
         m_readout->setAccessibleName(QStringLiteral("Pointer"));
-        m_readout->setText(QStringLiteral("Point at a curve to read its angle and gain."));
+        m_readout->setText(QStringLiteral("Point at a curve to read its %1 and %2.")
+                               .arg(Quantity(data.xTitle, QStringLiteral("x")),
+                                    Quantity(data.yTitle, QStringLiteral("y"))));
         auto* save = new QPushButton(QStringLiteral("Save Image..."), this);
         auto* close = new QPushButton(QStringLiteral("Close"), this);
         save->setAutoDefault(false);
@@ -243,10 +262,10 @@ private:
         const QString where = QStringLiteral("%1 %2").arg(Number(at.x()), Unit(m_data.xTitle));
         if (m_hovered >= 0) {
             const ChartSeries& series = m_data.series[static_cast<std::size_t>(m_hovered)];
-            const double gain = ValueAt(series, at.x());
-            if (std::isfinite(gain)) {
+            const double value = ValueAt(series, at.x(), m_data.xLogarithmic);
+            if (std::isfinite(value)) {
                 m_readout->setText(QStringLiteral("%1: %2, %3 %4")
-                                       .arg(FromUtf8(series.title), where, Number(gain), Unit(m_data.yTitle)));
+                                       .arg(FromUtf8(series.title), where, Number(value), Unit(m_data.yTitle)));
                 return;
             }
         }
@@ -262,10 +281,22 @@ private:
         return open >= 0 && close > open ? title.mid(open + 1, close - open - 1) : QString();
     }
 
+    // What an axis measures, for the readout's hint: the last word of its title before the unit,
+    // "Off-axis angle (deg)" -> "angle", "Time percentage (%)" -> "percentage"; `otherwise`
+    // for a title without one.
+    static QString Quantity(const std::string& title, const QString& otherwise)
+    {
+        const QString beforeUnit = FromUtf8(title).section(QLatin1Char('('), 0, 0).trimmed();
+        const QString word = beforeUnit.section(QLatin1Char(' '), -1).toLower();
+        return word.isEmpty() ? otherwise : word;
+    }
+
     void SaveImage()
     {
+        // The name offered is the last word of the caption: "pattern.png" for "Antenna Pattern".
+        const QString offered = Quantity(m_data.caption, QStringLiteral("chart")) + QStringLiteral(".png");
         QString filter;
-        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"), QStringLiteral("pattern.png"),
+        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"), offered,
                                                     QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
         if (path.isEmpty())
             return;
