@@ -90,8 +90,11 @@ QLogValueAxis* MakeLogAxis(const std::string& title, const std::optional<std::pa
     axis->setLabelFormat(QStringLiteral("%g"));
     axis->setBase(10.0);
     axis->setMinorTickCount(8);
+    // The axis finds its decades from the logarithms of the ends, and log10(0.001) falls a hair
+    // short of -3: a range starting on a power of ten would lose that power's label. A hair
+    // wider, it keeps it.
     if (range)
-        axis->setRange(range->first, range->second);
+        axis->setRange(range->first * (1 - 1e-9), range->second * (1 + 1e-9));
     return axis;
 }
 
