@@ -6,15 +6,18 @@
 #include "cli/Output.h"
 #include "cli/Sweep.h"
 #include "framework/KorObj.h"
-#include "models/KOTOff.h"
-#include "models/PatternChart.h"
 #include "models/ToolCatalog.h"
+#include "models/ToolCharts.h"
 #include "models/ToolRegistry.h"
 #include "platform/ChartModule.h"
 #include "state/StateFile.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -33,13 +36,27 @@ void ReportRefusal(std::FILE* errors, const ErrorSink& refused)
                  refused.Suggestion.c_str());
 }
 
+// The tools that have a chart, as the command line names them: "offaxis or atmos".
+std::string PlottingTools()
+{
+    const auto models = std::make_unique<ToolModels>();
+    std::vector<std::string> names;
+    for (const RegisteredTool& tool : RegisteredTools())
+        if (ChartOfTool(tool.model(*models)))
+            names.emplace_back(tool.name);
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return text;
+}
+
 // Everything --plot asks of the command line, checked before anything is applied.
 void CheckPlotRequest(const CalcRequest& request, const CKorObj& model)
 {
     if (request.plot.empty())
         return;
-    if (!dynamic_cast<const CKOTOff*>(&model))
-        throw UsageError("--plot draws the offaxis tool's patterns only");
+    if (!ChartOfTool(model))
+        throw UsageError("--plot draws a chart of " + PlottingTools() + " only");
     if (!request.sweeps.empty() || request.vars)
         throw UsageError("--plot takes no --sweep or --vars");
     if (!IsChartImageFile(request.plot))
@@ -48,7 +65,7 @@ void CheckPlotRequest(const CalcRequest& request, const CKorObj& model)
 
 // Through the same drawing code as the window's chart, in the module the window loads, so that
 // this program links no toolkit. Drawn offscreen unless the caller chose a platform.
-int WritePlot(const CKOTOff& model, const std::string& path, std::FILE* errors)
+int WritePlot(const CKorObj& model, const std::string& path, std::FILE* errors)
 {
     std::string error;
     const ChartModule* module = ChartModule::Get(error);
@@ -65,8 +82,9 @@ int WritePlot(const CKOTOff& model, const std::string& path, std::FILE* errors)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (!platform || !*platform)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const ChartData chart = PatternChart(model);
-    if (module->render(&chart, path.c_str(), &error) != 0) {
+    // CheckPlotRequest has made sure the tool has one.
+    const std::optional<ChartData> chart = ChartOfTool(model);
+    if (module->render(&*chart, path.c_str(), &error) != 0) {
         std::fprintf(errors, "kortools-calc: --plot: %s\n", error.c_str());
         return ExitWriteFailed;
     }
@@ -134,7 +152,7 @@ int Calculate(const CalcRequest& request, std::FILE* errors, OutputBuffer& out)
         return result.refused > 0 ? ExitRefused : 0;
     }
     if (!request.plot.empty()) {
-        if (const int status = WritePlot(dynamic_cast<const CKOTOff&>(model), request.plot, errors))
+        if (const int status = WritePlot(model, request.plot, errors))
             return status;
     }
     const ValueColumns columns(model);

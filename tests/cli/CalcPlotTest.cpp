@@ -1,5 +1,5 @@
-// kortools-calc offaxis --plot: the tool's patterns drawn into a file through the chart module
-// that the staged install carries, with no display.
+// kortools-calc offaxis --plot and atmos --plot: the tool's chart drawn into a file through the
+// chart module that the staged install carries, with no display.
 #include "tests/cli/CalcProcess.h"
 
 #include <gtest/gtest.h>
@@ -45,24 +45,42 @@ std::size_t Count(const std::string& text, const std::string& what)
 
 #ifdef KORTOOLS_CHART_BUILT
 // With no display at all: the program draws offscreen by itself.
-TEST(CalcPlot, WritesTheToolsPatternsAsSvgAndPngAfterTheEntries)
+TEST(CalcPlot, WritesTheToolsChartAsSvgAndPngAfterTheEntries)
 {
     PlotDirectory dir;
     const std::vector<std::string> noDisplay{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
 
-    const CalcRun svg = RunCalc({"offaxis", "offaxis_angle=3", "--plot", dir.File("p.svg")}, noDisplay);
-    ASSERT_EQ(svg.status, 0) << svg.err;
-    EXPECT_EQ(svg.err, "");
-    EXPECT_NE(svg.out.find("offaxis_angle = 3.0 deg"), std::string::npos) << svg.out;
-    const std::string drawing = Contents(dir.File("p.svg"));
-    EXPECT_NE(drawing.find("<svg"), std::string::npos);
-    // The curves are drawn as polylines, the frame and markers as paths.
-    EXPECT_GE(Count(drawing, "<polyline"), 3u);
-    EXPECT_GE(Count(drawing, "<path"), 1u);
-    // The legend names the patterns and the point after the entry.
-    for (const char* text : {"Pure parabolic", "29 - 25log(phi)", "32 - 25log(phi)", "Current: 3.0 deg, -29.3896 dB"}) {
-        SCOPED_TRACE(text);
-        EXPECT_NE(drawing.find(text), std::string::npos);
+    const struct {
+        std::vector<std::string> entries;
+        const char* printed;
+        std::size_t curves;
+        // The legend's names of the curves and of the point after the entry; the axis' labels.
+        std::vector<const char*> texts;
+    } rows[] = {
+        {{"offaxis", "offaxis_angle=3"}, "offaxis_angle = 3.0 deg", 3,
+         {"Pure parabolic", "29 - 25log(phi)", "32 - 25log(phi)", "Current: 3.0 deg, -29.3896 dB"}},
+        // Decades of percentage, labelled as such.
+        {{"atmos", "time_percentage=0.01"}, "time_percentage = 0.01 %", 5,
+         {"Rain A_R", "Gases A_G", "Clouds A_C", "Scintillation A_S", "Total A_T", "Current: 0.01 %, ", ">0.001<",
+          ">0.1<", ">1<"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.entries[0]);
+        std::vector<std::string> args = row.entries;
+        args.insert(args.end(), {"--plot", dir.File("p.svg")});
+        const CalcRun svg = RunCalc(args, noDisplay);
+        ASSERT_EQ(svg.status, 0) << svg.err;
+        EXPECT_EQ(svg.err, "");
+        EXPECT_NE(svg.out.find(row.printed), std::string::npos) << svg.out;
+        const std::string drawing = Contents(dir.File("p.svg"));
+        EXPECT_NE(drawing.find("<svg"), std::string::npos);
+        // The curves are drawn as polylines, the frame and markers as paths.
+        EXPECT_GE(Count(drawing, "<polyline"), row.curves);
+        EXPECT_GE(Count(drawing, "<path"), 1u);
+        for (const char* text : row.texts) {
+            SCOPED_TRACE(text);
+            EXPECT_NE(drawing.find(text), std::string::npos);
+        }
     }
 
     const CalcRun png = RunCalc({"offaxis", "--plot", dir.File("p.PNG")}, noDisplay);
@@ -85,7 +103,7 @@ TEST(CalcPlot, RefusesWhatItCannotDrawOrWrite)
     } rows[] = {
         {"not an image name", {"offaxis", "--plot", dir.File("p.jpg")}, 64, "must end in .png or .svg"},
         {"no extension", {"offaxis", "--plot", dir.File("plot")}, 64, "must end in .png or .svg"},
-        {"another tool", {"gain", "--plot", dir.File("p.svg")}, 64, "offaxis"},
+        {"a tool without a chart", {"gain", "--plot", dir.File("p.svg")}, 64, "a chart of offaxis or atmos only"},
         {"with a sweep", {"offaxis", "--sweep", "offaxis_angle=1:3:1", "--plot", dir.File("p.svg")}, 64, "--sweep"},
 #ifdef KORTOOLS_CHART_BUILT
         {"into no directory", {"offaxis", "--plot", dir.File("missing/p.svg")}, 74, "p.svg"},
