@@ -63,19 +63,27 @@ CToolLink::CToolLink(CKOTLink* model, int wantedSignal)
     , m_wantedSignal(wantedSignal)
 {
     AddToolMenuItem(IDM_ATMOSPHERIC_LOSSES, IDS_ATMOSPHERIC_LOSSES);
+    AddToolMenuItem(IDM_LOOK_ANGLES, IDS_LOOK_ANGLES);
+    AddToolMenuItem(IDM_LINK_MARGIN, IDS_LINK_MARGIN);
     BindFunctionKey(3, IDM_ATMOSPHERIC_LOSSES);
+    BindFunctionKey(4, IDM_LOOK_ANGLES);
+    BindFunctionKey(5, IDM_LINK_MARGIN);
 }
 
 CToolLink::~CToolLink() = default;
 
+// Each link-design tool runs above this one, which shows what came back once it has closed.
 void CToolLink::OnSysCommand(int command)
 {
-    if ((command & 0xFFF0) != IDM_ATMOSPHERIC_LOSSES) {
-        CToolDialog::OnSysCommand(command);
-        return;
+    void (CKOTLink::*run)() = nullptr;
+    switch (command & 0xFFF0) {
+    case IDM_ATMOSPHERIC_LOSSES: run = &CKOTLink::RunAtmosphereTool; break;
+    case IDM_LOOK_ANGLES: run = &CKOTLink::RunLookTool; break;
+    case IDM_LINK_MARGIN: run = &CKOTLink::RunMarginTool; break;
+    default: CToolDialog::OnSysCommand(command); return;
     }
     if (m_model)
-        m_model->RunAtmosphereTool();
+        (m_model->*run)();
     Refresh();
 }
 

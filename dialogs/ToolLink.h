@@ -14,8 +14,10 @@ public:
     CToolLink(CKOTLink* model, int wantedSignal);
     ~CToolLink() override;
 
-    // "Atmospheric Losses..." (also F3), besides the window menu every tool has: the Atmosphere
-    // tool over this budget, whose total becomes its other losses.
+    // The link-design tools over this budget, besides the window menu every tool has:
+    // "Atmospheric Losses..." (F3), whose total becomes its other losses; "Look Angles..." (F4),
+    // whose slant range becomes its path length;
+    // "Link Margin..." (F5), over its C/N.
     void OnSysCommand(int command) override;
 
 protected:

@@ -56,19 +56,24 @@ int CKOTPFD::RunDialog()
 CToolPFD::CToolPFD(CKOTPFD* model) : CToolDialog(IDD_TOOL_PFD, *model), m_model(model)
 {
     AddToolMenuItem(IDM_ATMOSPHERIC_LOSSES, IDS_ATMOSPHERIC_LOSSES);
+    AddToolMenuItem(IDM_LOOK_ANGLES, IDS_LOOK_ANGLES);
     BindFunctionKey(3, IDM_ATMOSPHERIC_LOSSES);
+    BindFunctionKey(4, IDM_LOOK_ANGLES);
 }
 
 CToolPFD::~CToolPFD() = default;
 
+// Each link-design tool runs above this one, which shows what came back once it has closed.
 void CToolPFD::OnSysCommand(int command)
 {
-    if ((command & 0xFFF0) != IDM_ATMOSPHERIC_LOSSES) {
-        CToolDialog::OnSysCommand(command);
-        return;
+    void (CKOTPFD::*run)() = nullptr;
+    switch (command & 0xFFF0) {
+    case IDM_ATMOSPHERIC_LOSSES: run = &CKOTPFD::RunAtmosphereTool; break;
+    case IDM_LOOK_ANGLES: run = &CKOTPFD::RunLookTool; break;
+    default: CToolDialog::OnSysCommand(command); return;
     }
     if (m_model)
-        m_model->RunAtmosphereTool();
+        (m_model->*run)();
     Refresh();
 }
 

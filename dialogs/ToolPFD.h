@@ -13,8 +13,9 @@ public:
     explicit CToolPFD(CKOTPFD* model);
     ~CToolPFD() override;
 
-    // "Atmospheric Losses..." (also F3), besides the window menu every tool has: the Atmosphere
-    // tool over this budget, whose total becomes its other losses.
+    // The link-design tools over this budget, besides the window menu every tool has:
+    // "Atmospheric Losses..." (F3), whose total becomes its other losses; "Look Angles..." (F4),
+    // whose slant range becomes its path length.
     void OnSysCommand(int command) override;
 
 protected:

@@ -16,10 +16,10 @@ const char* const UnitLabels[] = {
     "s",       "sec",    "min",    "hours",  "days",   "months",  "year",   "deg E",
     "deg N",   "dBW/Hz", "gm/m^3", "%",      "s/m",    "deg/day", "/Hz",    "W/Hz",
     "dBW/4KHz/m^2", "dBW/1MHz/m^2", "C", "mm/h", "dB/km", "dB/dec", "", "",
-    "dB/K",   "hPa",    "kg/m^2", "ppm",    "Msym/s", "sym/s",  "bit/s",  "Mbit/s",
+    "dB/K",   "hPa",    "kg/m^2", "ppm",    "Msym/s", "sym/s",  "bit/s",  "Mbit/s", "dB-Hz",
 };
 constexpr int UnitCount = static_cast<int>(sizeof(UnitLabels) / sizeof(UnitLabels[0]));
-static_assert(UnitCount == UnitMbitPerS + 1);
+static_assert(UnitCount == UnitDbHz + 1);
 
 // What people type after a number for a few units besides their labels ("\xc2\xb0" is the degree
 // sign in UTF-8, as the windows hand text over). None of them agrees with a label ignoring case,

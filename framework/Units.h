@@ -70,6 +70,9 @@ enum UnitCode : int {
     UnitSymPerS = 53,
     UnitBitPerS = 54,
     UnitMbitPerS = 55,
+    // A carrier-to-noise-density ratio, C/N0: a power over a power per hertz, which engineers
+    // write dB-Hz (a ratio times hertz), not dB/Hz (a density).
+    UnitDbHz = 56,
 };
 
 // --- The unit table and conversion (Units.cpp). ---

@@ -3,6 +3,7 @@
 #include "formulas/Propagation.h"
 #include "framework/ErrorSink.h"
 #include "framework/KorDefaults.h"
+#include "models/AtmosphereCoupling.h"
 #include "models/KOTFreq.h"
 #include "models/KOTGain.h"
 #include "models/KOTLink.h"
@@ -290,6 +291,25 @@ void CKOTBudget<Model>::RunAtmosphereTool()
         return;
     m_atmosphere.TakeEntriesFrom(tool);
     Self().m_otherLosses = tool.m_total;
+    this->Recalculate();
+}
+
+template <class Model>
+void CKOTBudget<Model>::RunLookTool()
+{
+    CKOTLook tool = m_look;
+    const CKOTLook given = tool;
+    const auto entries = [](const CKOTLook& t) {
+        return std::tuple(t.m_latitude, t.m_longitude, t.m_stationHeight, t.m_satelliteLongitude);
+    };
+    if (tool.RunDialog() != 1 || entries(tool) == entries(given))
+        return;
+    m_look = tool;
+    if (!tool.IsVisible())
+        return;
+    TakeStation(m_atmosphere, tool);
+    Self().m_pathLength = tool.m_range;
+    Self().UpdateLossFromLength();
     this->Recalculate();
 }
 

@@ -17,6 +17,7 @@
 #include "framework/Units.h"
 #include "framework/VarTable.h"
 #include "models/KOTAtmos.h"
+#include "models/KOTLook.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -150,6 +151,11 @@ public:
     // becomes the budget's other losses. A frequency outside the methods' range is refused with
     // the tool's own range message, and nothing opens.
     void RunAtmosphereTool();
+    // "Look Angles...": the Look Angles tool opened on m_look. Closed with an entry changed and
+    // the satellite above the horizon, its slant range becomes the budget's path length and the
+    // budget's path step runs; the station goes to m_atmosphere too. Below the horizon there is
+    // no path to take, and the dialog has said so.
+    void RunLookTool();
 
     // Assigned as they are, without checks, by the saved state and by the tools that own
     // budgets of their own.
@@ -176,6 +182,8 @@ public:
     // The atmospheric entries the budget's Atmosphere tool opens with, in step with the
     // launcher's Atmosphere tool (models/AtmosphereCoupling.h). Not in the budget's record.
     CKOTAtmos m_atmosphere;
+    // The station and satellite its Look Angles tool opens with, kept in step the same way.
+    CKOTLook m_look;
 
 protected:
     // The frequency and both antennas at their defaults; the model derives its path, and then

@@ -128,6 +128,14 @@ void CKOTLink::RunPathTool()
     Recalculate();
 }
 
+void CKOTLink::RunMarginTool()
+{
+    CKOTMargin tool = m_margin;
+    tool.LockToLink(m_cn, m_bandwidth);
+    if (tool.RunDialog() == 1)
+        m_margin.TakeCarrierFrom(tool);
+}
+
 void CKOTLink::RunNoiseTool()
 {
     CKOTTemp tool;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "models/KOTBudget.h"
+#include "models/KOTMargin.h"
 
 class CKOTLink : public CKOTBudget<CKOTLink> {
 public:
@@ -56,6 +57,13 @@ public:
     // typed would give a temperature 36 times too high. Nothing else is recalculated: the
     // receive power and C/N stay as saved.
     void DeriveUnsavedValues();
+
+    // "Link Margin...": the Link Margin tool over this link's C/N and receiver bandwidth (shown,
+    // not typed), opened on m_margin; it gives the link nothing back, and keeps the carrier's
+    // entries in m_margin when closed with a change.
+    void RunMarginTool();
+    // The carrier the Link Margin tool opens with, in step with the launcher's Link Margin tool.
+    CKOTMargin m_margin;
 
     // The tools of the path and of the receiver, opened as the shared ones are.
     void RunPathTool();

@@ -1,8 +1,11 @@
 #include "models/KOTLook.h"
 
+#include <span>
+
 namespace {
 
 using L = CKOTLook;
+constexpr const char* VisibleTexts[] = {"no", "yes"};
 constexpr VarRow<L> Rows[] = {
     RealVar("Station Latitude", UnitDegN, -90.0, 90.0, &L::m_latitude),
     RealVar("Station Longitude", UnitDegE, -180.0, 180.0, &L::m_longitude),
@@ -12,6 +15,7 @@ constexpr VarRow<L> Rows[] = {
     RealVar("Elevation", UnitDeg, 0.0, 0.0, &L::m_elevation),
     RealVar("Range", UnitKm, 0.0, 0.0, &L::m_range),
     RealVar("Polarisation Skew", UnitDeg, 0.0, 0.0, &L::m_skew),
+    EnumVar("Visible", std::span<const char* const>(VisibleTexts), &L::m_visible),
 };
 static_assert(CoversEveryVar(Rows));
 
@@ -67,6 +71,7 @@ void CKOTLook::Recalculate()
     m_elevation = look.elevation;
     m_range = look.range;
     m_skew = look.skew;
+    m_visible = IsVisible() ? 1 : 0;
 }
 
 void CKOTLook::StationOutputs(double& elevation, double& latitude, double& stationHeight) const

@@ -22,6 +22,7 @@ public:
         VarElevation,
         VarRange,
         VarSkew,
+        VarVisible,
         VarTotal
     };
     static constexpr int FirstDerivedVar = VarAzimuth;
@@ -38,6 +39,9 @@ public:
 
     bool IsVisible() const { return m_elevation >= 0.0; }
 
+    // Defined with the tool's dialog.
+    virtual int RunDialog();
+
     // What the Atmosphere tool takes from this one, in the order of CKOTAtmos::SetStation: the
     // elevation of the path (deg, negative where the satellite cannot be seen, which the taker
     // must decide about), the station's latitude (deg N) and height (km).
@@ -53,4 +57,7 @@ public:
     double m_elevation = 0.0;     // deg
     double m_range = 0.0;         // km
     double m_skew = 0.0;          // deg, positive clockwise looking at the satellite
+    // Whether the satellite is above the horizon, as a choice "no" or "yes", so that every
+    // listing of the values says so in words beside the negative elevation.
+    int m_visible = 1;
 };

@@ -26,7 +26,7 @@ constexpr VarRow<M> Rows[] = {
     EnumVar("MODCOD", ModcodChoices, &M::m_modcod),
     RealVar("Implementation Margin", UnitDb, 0.0, 20.0, &M::m_implementationMargin),
     // C/N0 in the program's unit for a ratio to a density (dB/Hz), read as dB-Hz.
-    RealVar("C/N0", UnitDbPerHz, 0.0, 0.0, &M::m_carrierToNoiseDensity),
+    RealVar("C/N0", UnitDbHz, 0.0, 0.0, &M::m_carrierToNoiseDensity),
     RealVar("Es/N0", UnitDb, 0.0, 0.0, &M::m_esN0),
     RealVar("Eb/N0", UnitDb, 0.0, 0.0, &M::m_ebN0),
     RealVar("Required Es/N0", UnitDb, 0.0, 0.0, &M::m_requiredEsN0),
@@ -73,6 +73,8 @@ int CKOTMargin::GetVarAccess(int index) const
 {
     if (index >= FirstDerivedVar && index < VarTotal)
         return VarReadOnly;
+    if (m_lockedToLink && (index == VarCarrierToNoise || index == VarNoiseBandwidth))
+        return VarReadOnly;
     return CKorTableObj::GetVarAccess(index);
 }
 
@@ -105,6 +107,23 @@ int CKOTMargin::SetIntVar(int index, const int& value, ErrorSink& sink)
         return 0;
     Recalculate();
     return 1;
+}
+
+void CKOTMargin::LockToLink(double carrierToNoise, double noiseBandwidth)
+{
+    m_carrierToNoise = carrierToNoise;
+    m_noiseBandwidth = noiseBandwidth;
+    m_lockedToLink = true;
+    Recalculate();
+}
+
+void CKOTMargin::TakeCarrierFrom(const CKOTMargin& other)
+{
+    m_symbolRate = other.m_symbolRate;
+    m_rollOff = other.m_rollOff;
+    m_modcod = other.m_modcod;
+    m_implementationMargin = other.m_implementationMargin;
+    Recalculate();
 }
 
 MarginInputs CKOTMargin::Inputs() const

@@ -46,6 +46,16 @@ public:
     const char* GetEnumText(int index, int choice) const override;
     void Recalculate() override;
 
+    // Defined with the tool's dialog.
+    virtual int RunDialog();
+
+    // Opened over a link budget: its C/N and receiver bandwidth, shown but not typed.
+    void LockToLink(double carrierToNoise, double noiseBandwidth);
+    bool IsLockedToLink() const { return m_lockedToLink; }
+    // Takes the carrier's entries of `other` (all but what a link locks), and recalculates: the
+    // tool and the link's Link Margin keep one carrier in step.
+    void TakeCarrierFrom(const CKOTMargin& other);
+
     // What the formulas take, from the entries as they stand.
     MarginInputs Inputs() const;
     // The best MODCOD's name, or "none".
@@ -69,4 +79,7 @@ public:
     double m_bitRate = 0.0;               // bits/s
     double m_occupiedBandwidth = 0.0;     // Hz
     int m_bestModcod = -1;                // index into Dvbs2Modcods, -1 none
+
+private:
+    bool m_lockedToLink = false;
 };

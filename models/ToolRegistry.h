@@ -16,6 +16,8 @@
 #include "models/KOTGain.h"
 #include "models/KOTGtoT.h"
 #include "models/KOTLink.h"
+#include "models/KOTLook.h"
+#include "models/KOTMargin.h"
 #include "models/KOTOff.h"
 #include "models/KOTPFD.h"
 #include "models/KOTPath.h"
@@ -66,7 +68,9 @@ enum ToolChoices {
     TOOL(ctoni, CKOTCtoNI, "cni", IDC_BUTTON_CNI, IDD_TOOL_CTONI, 14, nullptr, NoChoices)                          \
     TOOL(fov1, CKOTFOV1, "period", IDC_BUTTON_PERIOD, IDD_TOOL_FOV1, 5, nullptr, NoChoices)                        \
     TOOL(fov2, CKOTFOV2, "fov", IDC_BUTTON_ANGLES, IDD_TOOL_FOV2, 6, nullptr, EntryMarksEdited)                    \
-    TOOL(atmos, CKOTAtmos, "atmos", IDC_BUTTON_ATMOS, IDD_TOOL_ATMOS, 0, &CoupleAfterAtmosphere, NoChoices)
+    TOOL(atmos, CKOTAtmos, "atmos", IDC_BUTTON_ATMOS, IDD_TOOL_ATMOS, 0, &CoupleAfterAtmosphere, NoChoices)        \
+    TOOL(look, CKOTLook, "look", IDC_BUTTON_LOOK, IDD_TOOL_LOOK, 0, &CoupleAfterLook, NoChoices)                   \
+    TOOL(margin, CKOTMargin, "margin", IDC_BUTTON_MARGIN, IDD_TOOL_MARGIN, 0, &CoupleAfterMargin, NoChoices)
 
 // One model per tool. The launcher keeps one set for the whole run, so each tool opens on the
 // values it was left with; the command-line program starts from a set of its own. The models

@@ -12,6 +12,9 @@ struct ChartSeries {
     std::string title;                               // its legend entry
     std::vector<std::pair<double, double>> points;   // (x, y), in increasing x
     bool emphasised = false;                         // drawn heavier than the others
+    // Drawn as separate points, for values of things that have nothing between them (one per
+    // MODCOD), where a line would read as a curve.
+    bool pointsOnly = false;
 };
 
 struct ChartPoint {

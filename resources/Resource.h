@@ -20,6 +20,8 @@ inline constexpr int IDD_TOOL_PFD = 219;
 inline constexpr int IDD_TOOL_GTOT = 220;
 inline constexpr int IDD_TOOL_OFFAXIS = 221;
 inline constexpr int IDD_TOOL_ATMOS = 222;
+inline constexpr int IDD_TOOL_LOOK = 223;
+inline constexpr int IDD_TOOL_MARGIN = 224;
 
 // Error message dialog.
 inline constexpr int IDC_ERR_PROBLEM = 140;
@@ -44,6 +46,8 @@ inline constexpr int IDC_BUTTON_SPREAD = 1016;
 inline constexpr int IDC_LOGO = 1025;
 // The "Link Design:" group under the two columns.
 inline constexpr int IDC_BUTTON_ATMOS = 1026;
+inline constexpr int IDC_BUTTON_LOOK = 1027;
+inline constexpr int IDC_BUTTON_MARGIN = 1028;
 // The launcher's menu command that opens the About box.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
 // Every tool's window menu: its values, or the kortools-calc command line that gives them, to
@@ -57,6 +61,11 @@ inline constexpr int IDM_PLOT_ATTENUATION = 0x0050;
 // The link and PFD budgets' window menu: the Atmosphere tool over the budget, whose total
 // becomes the budget's other losses.
 inline constexpr int IDM_ATMOSPHERIC_LOSSES = 0x0060;
+// The budgets' window menu: the Look Angles tool, whose slant range becomes the path length; and
+// the link's: the Link Margin tool over its C/N. The Link Margin tool's own: its chart.
+inline constexpr int IDM_LOOK_ANGLES = 0x0070;
+inline constexpr int IDM_LINK_MARGIN = 0x0080;
+inline constexpr int IDM_PLOT_MARGIN = 0x0090;
 
 // Decibel tool.
 inline constexpr int IDC_DB_ABSOLUTE = 367;
@@ -247,3 +256,30 @@ inline constexpr int IDC_ATMOS_SCINTILLATION = 1124;
 inline constexpr int IDC_ATMOS_TOTAL = 1125;
 inline constexpr int IDC_ATMOS_AVAILABILITY = 1126;
 inline constexpr int IDC_ATMOS_SKY_TEMPERATURE = 1127;
+
+// Look Angles tool.
+inline constexpr int IDC_LOOK_LATITUDE = 1140;
+inline constexpr int IDC_LOOK_LONGITUDE = 1141;
+inline constexpr int IDC_LOOK_STATION_HEIGHT = 1142;
+inline constexpr int IDC_LOOK_SATELLITE = 1143;
+inline constexpr int IDC_LOOK_AZIMUTH = 1144;
+inline constexpr int IDC_LOOK_ELEVATION = 1145;
+inline constexpr int IDC_LOOK_RANGE = 1146;
+inline constexpr int IDC_LOOK_SKEW = 1147;
+inline constexpr int IDC_LOOK_BELOW_HORIZON = 1148;
+
+// Link Margin tool.
+inline constexpr int IDC_MARGIN_CN = 1160;
+inline constexpr int IDC_MARGIN_BANDWIDTH = 1161;
+inline constexpr int IDC_MARGIN_SYMBOL_RATE = 1162;
+inline constexpr int IDC_MARGIN_ROLL_OFF = 1163;
+inline constexpr int IDC_MARGIN_MODCOD = 1164;
+inline constexpr int IDC_MARGIN_IMPLEMENTATION = 1165;
+inline constexpr int IDC_MARGIN_CN0 = 1166;
+inline constexpr int IDC_MARGIN_ESN0 = 1167;
+inline constexpr int IDC_MARGIN_EBN0 = 1168;
+inline constexpr int IDC_MARGIN_REQUIRED = 1169;
+inline constexpr int IDC_MARGIN_MARGIN = 1170;
+inline constexpr int IDC_MARGIN_BIT_RATE = 1171;
+inline constexpr int IDC_MARGIN_OCCUPIED = 1172;
+inline constexpr int IDC_MARGIN_BEST = 1173;

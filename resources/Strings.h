@@ -26,6 +26,9 @@ inline constexpr int IDS_IMAGE_SUGGESTION = 113;
 // that opens the Atmosphere tool over them.
 inline constexpr int IDS_PLOT_ATTENUATION = 114;
 inline constexpr int IDS_ATMOSPHERIC_LOSSES = 115;
+inline constexpr int IDS_LOOK_ANGLES = 116;
+inline constexpr int IDS_LINK_MARGIN = 117;
+inline constexpr int IDS_PLOT_MARGIN = 118;
 
 // Error texts: one id per error code and text, code = id - base.
 inline constexpr int IDS_ERROR_PROBLEM = 1000;

@@ -52,7 +52,9 @@ const ControlTemplate LauncherControls[] = {
     // The tools of a link's design, after every button of the two columns in the tab order.
     {S, K::Label, "Link Design:", 7, 168, 60, 8, 0},
     {IDC_BUTTON_ATMOS, K::PushButton, "Atmosphere", 7, 178, 50, 14, 0},
-    {IDC_LOGO, K::Picture, "", 7, 199, 108, 33, CF_HIDDEN},
+    {IDC_BUTTON_LOOK, K::PushButton, "Look Angles", 63, 178, 50, 14, 0},
+    {IDC_BUTTON_MARGIN, K::PushButton, "Margin", 7, 196, 50, 14, 0},
+    {IDC_LOGO, K::Picture, "", 7, 217, 108, 33, CF_HIDDEN},
 };
 
 const ControlTemplate ErrorMsgControls[] = {
@@ -468,9 +470,87 @@ const ControlTemplate AtmosControls[] = {
     {S, K::Label, "K", 342, 238, 34, 8, 0},
 };
 
+const ControlTemplate LookControls[] = {
+    {IDC_LOOK_LATITUDE, K::Edit, "", 94, 22, 60, 12, 0},
+    {IDC_LOOK_LONGITUDE, K::Edit, "", 94, 38, 60, 12, 0},
+    {IDC_LOOK_STATION_HEIGHT, K::Edit, "", 94, 54, 60, 12, 0},
+    {IDC_LOOK_SATELLITE, K::Edit, "", 94, 70, 60, 12, 0},
+    {IDC_LOOK_AZIMUTH, K::Edit, "", 94, 118, 60, 12, 0},
+    {IDC_LOOK_ELEVATION, K::Edit, "", 94, 134, 60, 12, 0},
+    {IDC_LOOK_RANGE, K::Edit, "", 94, 150, 60, 12, 0},
+    {IDC_LOOK_SKEW, K::Edit, "", 94, 166, 60, 12, 0},
+    {IDCANCEL, K::PushButton, "Close", 80, 202, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "Station and Satellite", 6, 8, 198, 80, 0},
+    {S, K::GroupBox, "Pointing", 6, 104, 198, 90, 0},
+    // Shown only while the satellite is below the horizon.
+    {IDC_LOOK_BELOW_HORIZON, K::Label, "Below the horizon", 94, 182, 100, 8, CF_HIDDEN},
+    {S, K::Label, "Station Latitude:", 12, 24, 80, 8, 0},
+    {S, K::Label, "deg N", 158, 24, 40, 8, 0},
+    {S, K::Label, "Station Longitude:", 12, 40, 80, 8, 0},
+    {S, K::Label, "deg E", 158, 40, 40, 8, 0},
+    {S, K::Label, "Station Height:", 12, 56, 80, 8, 0},
+    {S, K::Label, "km", 158, 56, 40, 8, 0},
+    {S, K::Label, "Satellite Longitude:", 12, 72, 80, 8, 0},
+    {S, K::Label, "deg E", 158, 72, 40, 8, 0},
+    {S, K::Label, "Azimuth:", 12, 120, 80, 8, 0},
+    {S, K::Label, "deg", 158, 120, 40, 8, 0},
+    {S, K::Label, "Elevation:", 12, 136, 80, 8, 0},
+    {S, K::Label, "deg", 158, 136, 40, 8, 0},
+    {S, K::Label, "Slant Range:", 12, 152, 80, 8, 0},
+    {S, K::Label, "km", 158, 152, 40, 8, 0},
+    {S, K::Label, "Polarisation Skew:", 12, 168, 80, 8, 0},
+    {S, K::Label, "deg", 158, 168, 40, 8, 0},
+};
+
+const ControlTemplate MarginControls[] = {
+    {IDC_MARGIN_CN, K::Edit, "", 98, 22, 62, 12, 0},
+    {IDC_MARGIN_BANDWIDTH, K::Edit, "", 98, 38, 62, 12, 0},
+    {IDC_MARGIN_SYMBOL_RATE, K::Edit, "", 98, 54, 62, 12, 0},
+    {IDC_MARGIN_ROLL_OFF, K::Edit, "", 98, 70, 62, 12, 0},
+    {IDC_MARGIN_MODCOD, K::DropDownList, "", 98, 86, 62, 150, 0},
+    {IDC_MARGIN_IMPLEMENTATION, K::Edit, "", 98, 102, 62, 12, 0},
+    {IDC_MARGIN_CN0, K::Edit, "", 98, 140, 62, 12, 0},
+    {IDC_MARGIN_ESN0, K::Edit, "", 98, 156, 62, 12, 0},
+    {IDC_MARGIN_EBN0, K::Edit, "", 98, 172, 62, 12, 0},
+    {IDC_MARGIN_REQUIRED, K::Edit, "", 98, 188, 62, 12, 0},
+    {IDC_MARGIN_MARGIN, K::Edit, "", 292, 140, 62, 12, 0},
+    {IDC_MARGIN_BIT_RATE, K::Edit, "", 292, 156, 62, 12, 0},
+    {IDC_MARGIN_OCCUPIED, K::Edit, "", 292, 172, 62, 12, 0},
+    // A MODCOD's name, not a figure: text, not an edit.
+    {IDC_MARGIN_BEST, K::Label, "", 294, 190, 96, 8, 0},
+    {IDCANCEL, K::PushButton, "Close", 175, 214, 50, 14, CF_DEFAULT},
+    {S, K::GroupBox, "Carrier", 6, 8, 388, 112, 0},
+    {S, K::GroupBox, "Margin", 6, 126, 388, 80, 0},
+    {S, K::Label, "C/N:", 12, 24, 84, 8, 0},
+    {S, K::Label, "dB", 164, 24, 34, 8, 0},
+    {S, K::Label, "Noise Bandwidth:", 12, 40, 84, 8, 0},
+    {S, K::Label, "MHz", 164, 40, 34, 8, 0},
+    {S, K::Label, "Symbol Rate:", 12, 56, 84, 8, 0},
+    {S, K::Label, "Msym/s", 164, 56, 34, 8, 0},
+    {S, K::Label, "Roll-off:", 12, 72, 84, 8, 0},
+    {S, K::Label, "MODCOD:", 12, 88, 84, 8, 0},
+    {S, K::Label, "Implementation Margin:", 12, 104, 84, 8, 0},
+    {S, K::Label, "dB", 164, 104, 34, 8, 0},
+    {S, K::Label, "C/N0:", 12, 142, 84, 8, 0},
+    {S, K::Label, "dB-Hz", 164, 142, 34, 8, 0},
+    {S, K::Label, "Es/N0:", 12, 158, 84, 8, 0},
+    {S, K::Label, "dB", 164, 158, 34, 8, 0},
+    {S, K::Label, "Eb/N0:", 12, 174, 84, 8, 0},
+    {S, K::Label, "dB", 164, 174, 34, 8, 0},
+    {S, K::Label, "Required Es/N0:", 12, 190, 84, 8, 0},
+    {S, K::Label, "dB", 164, 190, 34, 8, 0},
+    {S, K::Label, "Link Margin:", 206, 142, 84, 8, 0},
+    {S, K::Label, "dB", 358, 142, 34, 8, 0},
+    {S, K::Label, "Useful Bit Rate:", 206, 158, 84, 8, 0},
+    {S, K::Label, "Mbit/s", 358, 158, 34, 8, 0},
+    {S, K::Label, "Occupied Bandwidth:", 206, 174, 84, 8, 0},
+    {S, K::Label, "MHz", 358, 174, 34, 8, 0},
+    {S, K::Label, "Best MODCOD:", 206, 190, 84, 8, 0},
+};
+
 const DialogTemplate Templates[] = {
     {IDD_ABOUTBOX, "About KorTools", 217, 154, Font, 8, DS_SYSMENU, AboutControls},
-    {IDD_KORTOOLS_DIALOG, "KorTools", 121, 239, Font, 8, DS_VISIBLE | DS_SYSMENU | DS_APPWINDOW, LauncherControls},
+    {IDD_KORTOOLS_DIALOG, "KorTools", 121, 257, Font, 8, DS_VISIBLE | DS_SYSMENU | DS_APPWINDOW, LauncherControls},
     {IDD_ERRORMSG, "Error Message", 221, 169, Font, 8, DS_VISIBLE | DS_SYSMENU, ErrorMsgControls},
     {IDD_TOOL_PATH, "Calculate Path Loss ", 226, 176, Font, 8, ToolStyle, PathControls},
     {IDD_TOOL_DB, "Decibel to/from Absolute", 277, 89, Font, 8, ToolStyle, DbControls},
@@ -487,6 +567,8 @@ const DialogTemplate Templates[] = {
     {IDD_TOOL_PFD, "Power Flux Density Tool", 294, 266, Font, 8, ToolStyle, PfdControls},
     {IDD_TOOL_CTONI, "C/(N+I) Tool", 256, 148, Font, 8, DS_SYSMENU, CtoNIControls},
     {IDD_TOOL_ATMOS, "Atmospheric Losses", 384, 283, Font, 8, ToolStyle, AtmosControls},
+    {IDD_TOOL_LOOK, "Look Angles", 210, 223, Font, 8, ToolStyle, LookControls},
+    {IDD_TOOL_MARGIN, "Link Margin", 400, 235, Font, 8, ToolStyle, MarginControls},
 };
 
 } // namespace

@@ -28,7 +28,7 @@ launcher=$(wait_for_window "KorTools" 20)
 sleep 0.5
 import -window "$launcher" "$root/docs/launcher.png"
 
-click_control "$launcher" 121 239 7 28 50 14
+click_control "$launcher" 121 257 7 28 50 14
 tool=$(wait_for_window "Decibel to/from Absolute" 10)
 click_control "$tool" 277 89 15 31 88 14
 xdotool key --clearmodifiers ctrl+a
@@ -40,7 +40,7 @@ xdotool key Escape
 wait_for_no_window "Decibel to/from Absolute" 10
 
 # "GRel": the focus starts on the pattern list; two Tabs reach the off-axis angle.
-click_control "$launcher" 121 239 63 64 50 14
+click_control "$launcher" 121 257 63 64 50 14
 tool=$(wait_for_window "Calculate Offaxis Gain" 10)
 xdotool windowfocus --sync "$tool" 2>/dev/null || true
 xdotool key --delay 60 Tab Tab ctrl+a
@@ -60,7 +60,7 @@ xdotool key Escape
 wait_for_no_window "Calculate Offaxis Gain" 10
 
 # "C/N": eleven Tabs from the frequency reach the C/N, the last of the budget's edits.
-click_control "$launcher" 121 239 63 112 50 14
+click_control "$launcher" 121 257 63 112 50 14
 tool=$(wait_for_window "Link Budget" 10)
 xdotool windowfocus --sync "$tool" 2>/dev/null || true
 xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a
@@ -72,7 +72,7 @@ xdotool key Escape
 wait_for_no_window "Link Budget" 10
 
 # "Atmosphere", then its attenuation chart (F2).
-click_control "$launcher" 121 239 7 178 50 14
+click_control "$launcher" 121 257 7 178 50 14
 tool=$(wait_for_window "Atmospheric Losses" 10)
 sleep 0.5
 import -window "$tool" "$root/docs/atmosphere-tool.png"

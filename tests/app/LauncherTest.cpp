@@ -50,6 +50,8 @@ const ButtonRow Buttons[] = {
     {IDC_BUTTON_PFD, "PFD", true, IDD_TOOL_PFD},
     // The "Link Design:" group under the columns, after them.
     {IDC_BUTTON_ATMOS, "Atmosphere", true, IDD_TOOL_ATMOS},
+    {IDC_BUTTON_LOOK, "Look Angles", true, IDD_TOOL_LOOK},
+    {IDC_BUTTON_MARGIN, "Margin", true, IDD_TOOL_MARGIN},
 };
 
 // Width and height from a PNG's header chunk, which always comes first.

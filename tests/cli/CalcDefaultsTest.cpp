@@ -103,6 +103,21 @@ const std::vector<GuiTool>& GuiTools()
           {IDC_ATMOS_SKY_TEMPERATURE, CKOTAtmos::VarSkyTemperature}},
          IDC_ATMOS_RAIN_ZONE,
          CKOTAtmos::VarRainZone},
+        {"look",
+         {{IDC_LOOK_LATITUDE, CKOTLook::VarLatitude}, {IDC_LOOK_LONGITUDE, CKOTLook::VarLongitude},
+          {IDC_LOOK_STATION_HEIGHT, CKOTLook::VarStationHeight}, {IDC_LOOK_SATELLITE, CKOTLook::VarSatelliteLongitude},
+          {IDC_LOOK_AZIMUTH, CKOTLook::VarAzimuth}, {IDC_LOOK_ELEVATION, CKOTLook::VarElevation},
+          {IDC_LOOK_RANGE, CKOTLook::VarRange}, {IDC_LOOK_SKEW, CKOTLook::VarSkew}}},
+        {"margin",
+         {{IDC_MARGIN_CN, CKOTMargin::VarCarrierToNoise}, {IDC_MARGIN_BANDWIDTH, CKOTMargin::VarNoiseBandwidth},
+          {IDC_MARGIN_SYMBOL_RATE, CKOTMargin::VarSymbolRate}, {IDC_MARGIN_ROLL_OFF, CKOTMargin::VarRollOff},
+          {IDC_MARGIN_IMPLEMENTATION, CKOTMargin::VarImplementationMargin},
+          {IDC_MARGIN_CN0, CKOTMargin::VarCarrierToNoiseDensity}, {IDC_MARGIN_ESN0, CKOTMargin::VarEsN0},
+          {IDC_MARGIN_EBN0, CKOTMargin::VarEbN0}, {IDC_MARGIN_REQUIRED, CKOTMargin::VarRequiredEsN0},
+          {IDC_MARGIN_MARGIN, CKOTMargin::VarMargin}, {IDC_MARGIN_BIT_RATE, CKOTMargin::VarBitRate},
+          {IDC_MARGIN_OCCUPIED, CKOTMargin::VarOccupiedBandwidth}, {IDC_MARGIN_BEST, CKOTMargin::VarBestModcod}},
+         IDC_MARGIN_MODCOD,
+         CKOTMargin::VarModcod},
     };
     return tools;
 }

@@ -63,6 +63,8 @@ TEST(CalcPlot, WritesTheToolsChartAsSvgAndPngAfterTheEntries)
         {{"atmos", "time_percentage=0.01"}, "time_percentage = 0.01 %", 5,
          {"Rain A_R", "Gases A_G", "Clouds A_C", "Scintillation A_S", "Total A_T", "Current: 0.01 %, ", ">0.001<",
           ">0.1<", ">1<"}},
+        // MODCODs as points, not a curve.
+        {{"margin", "c_n=12"}, "c_n = 12.0 dB", 0, {"Every MODCOD", "Best: 16APSK 5/6", "Chosen: QPSK 3/4, "}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.entries[0]);
@@ -103,7 +105,7 @@ TEST(CalcPlot, RefusesWhatItCannotDrawOrWrite)
     } rows[] = {
         {"not an image name", {"offaxis", "--plot", dir.File("p.jpg")}, 64, "must end in .png or .svg"},
         {"no extension", {"offaxis", "--plot", dir.File("plot")}, 64, "must end in .png or .svg"},
-        {"a tool without a chart", {"gain", "--plot", dir.File("p.svg")}, 64, "a chart of offaxis or atmos only"},
+        {"a tool without a chart", {"gain", "--plot", dir.File("p.svg")}, 64, "a chart of offaxis, atmos or margin only"},
         {"with a sweep", {"offaxis", "--sweep", "offaxis_angle=1:3:1", "--plot", dir.File("p.svg")}, 64, "--sweep"},
 #ifdef KORTOOLS_CHART_BUILT
         {"into no directory", {"offaxis", "--plot", dir.File("missing/p.svg")}, 74, "p.svg"},

@@ -153,6 +153,8 @@ const ToolCase Tools[] = {
     {"fov", IDC_FOV2_ELEVATION, "30", "100", Applied::OnLeaving, 0,
      true},
     {"atmos", IDC_ATMOS_ELEVATION, "40", "100", Applied::OnLeaving, 0, false},
+    {"look", IDC_LOOK_LATITUDE, "40", "100", Applied::OnLeaving, 0, false},
+    {"margin", IDC_MARGIN_CN, "12", "200", Applied::OnLeaving, 0, false},
 };
 
 // The id that Enter ends the tool with: its default button's.

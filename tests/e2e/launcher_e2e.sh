@@ -112,7 +112,7 @@ type_text() { xdotool type --delay 20 "$1"; }
 # Opens the tool of the launcher button at $1,$2 (dialog units) and waits for caption $3.
 open_tool() {
     local window
-    click "$launcher" 121 239 "$1" "$2" 50 14
+    click "$launcher" 121 257 "$1" "$2" 50 14
     window=$(wait_for_window "$3" 10) || fail "the button at $1,$2 did not open \"$3\""
     # Stands in for the window manager, which would give the new dialog the keyboard.
     xdotool windowfocus --sync "$window" 2>/dev/null || true
@@ -156,8 +156,8 @@ step "X server on $DISPLAY"
 
 start_program
 
-# "dB - Abs": 7, 28, 50 x 14 on the 121 x 239 launcher.
-click "$launcher" 121 239 7 28 50 14
+# "dB - Abs": 7, 28, 50 x 14 on the 121 x 257 launcher.
+click "$launcher" 121 257 7 28 50 14
 tool=$(wait_for_window "Decibel to/from Absolute" 10) || fail "clicking \"dB - Abs\" did not open the decibel tool"
 step "decibel tool is open (window $tool)"
 
@@ -306,7 +306,7 @@ wait_for_no_window "Calculate Offaxis Gain" 10 || fail "Escape did not close the
 # The About box, from the launcher's window menu (a right-click on the launcher's own
 # background: the top label, 7, 7, 108 x 10, lets clicks through) and from F1.
 wait_for_window "KorTools" 5 >/dev/null || fail "the launcher did not come back after the tools closed"
-click "$launcher" 121 239 7 7 108 10 3
+click "$launcher" 121 257 7 7 108 10 3
 wait_for_menu 1 || fail "a right-click on the launcher did not open its window menu"
 xdotool key Down Return
 wait_for_window "About KorTools" 10 >/dev/null || fail "the window menu's About item did not open the About box"

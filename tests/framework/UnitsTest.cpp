@@ -97,6 +97,7 @@ TEST(UnitLabel, KnownAndUnknownCodes)
     EXPECT_EQ(UnitLabel(UnitSymPerS), "sym/s");
     EXPECT_EQ(UnitLabel(UnitBitPerS), "bit/s");
     EXPECT_EQ(UnitLabel(UnitMbitPerS), "Mbit/s");
+    EXPECT_EQ(UnitLabel(UnitDbHz), "dB-Hz");
     EXPECT_EQ(UnitLabel(UnitLatitudeDms), "");
     EXPECT_EQ(UnitLabel(UnitNone), "");
     EXPECT_EQ(UnitLabel(99), "");
@@ -108,8 +109,8 @@ TEST(UnitLabel, KnownAndUnknownCodes)
 // unchanged, so every pair must go there and back, and through the family's first unit alike.
 TEST(UnitFamily, EveryPairOfAFamilyConverts)
 {
-    for (int a = UnitKm; a <= UnitMbitPerS; ++a) {
-        for (int b = UnitKm; b <= UnitMbitPerS; ++b) {
+    for (int a = UnitKm; a <= UnitDbHz; ++a) {
+        for (int b = UnitKm; b <= UnitDbHz; ++b) {
             if (a == b || !SameUnitFamily(a, b))
                 continue;
             SCOPED_TRACE(UnitLabel(a) + " -> " + UnitLabel(b));

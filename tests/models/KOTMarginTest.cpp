@@ -23,7 +23,7 @@ TEST(KOTMargin, StartsWithAQpskCarrierInA36MHzTransponder)
         {CKOTMargin::VarRollOff, "Roll-off", VarKindReal, UnitNone, UnitNone, "0.2"},
         {CKOTMargin::VarModcod, "MODCOD", VarKindInt, UnitNone, UnitNone, "QPSK 3/4"},
         {CKOTMargin::VarImplementationMargin, "Implementation Margin", VarKindReal, UnitDb, UnitDb, "1.0"},
-        {CKOTMargin::VarCarrierToNoiseDensity, "C/N0", VarKindReal, UnitDbPerHz, UnitDbPerHz, "85.563"},
+        {CKOTMargin::VarCarrierToNoiseDensity, "C/N0", VarKindReal, UnitDbHz, UnitDbHz, "85.563"},
         {CKOTMargin::VarEsN0, "Es/N0", VarKindReal, UnitDb, UnitDb, "11.1697"},
         {CKOTMargin::VarEbN0, "Eb/N0", VarKindReal, UnitDb, UnitDb, "9.4452"},
         {CKOTMargin::VarRequiredEsN0, "Required Es/N0", VarKindReal, UnitDb, UnitDb, "5.03"},

@@ -112,6 +112,17 @@ QChart* BuildChart(const ChartData& data)
     chart->addAxis(y, Qt::AlignLeft);
 
     for (const ChartSeries& series : data.series) {
+        if (series.pointsOnly) {
+            auto* points = new QScatterSeries;
+            points->setName(FromUtf8(series.title));
+            points->setMarkerSize(series.emphasised ? 12.0 : 7.0);
+            for (const auto& [px, py] : series.points)
+                points->append(px, py);
+            chart->addSeries(points);
+            points->attachAxis(x);
+            points->attachAxis(y);
+            continue;
+        }
         auto* line = new QLineSeries;
         line->setName(FromUtf8(series.title));
         QList<QPointF> points;
