@@ -2,7 +2,8 @@
 # Takes the README's screenshots from the real program on a private X server: the launcher,
 # the decibel tool after converting 100 to decibels, the off-axis gain tool after working out
 # the relative gain 2 degrees off boresight, its pattern chart (F2) over that, and the link
-# budget after asking for a C/N of 20 dB, and the Atmosphere tool with its chart. Needs
+# budget after asking for a C/N of 20 dB, the Atmosphere tool with its chart, and the Look Angles
+# and Link Margin tools. Needs
 # ImageMagick's import (not part of the build or the tests).
 #
 # Usage: tools/screenshots.sh [path to kortools]   (default: build-release/kortools)
@@ -81,4 +82,22 @@ xdotool key F2
 chart=$(wait_for_window "Atmospheric Attenuation" 20)
 sleep 0.8
 import -window "$chart" "$root/docs/atmosphere-plot.png"
-echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png, docs/pattern-plot.png, docs/link-budget.png, docs/atmosphere-tool.png and docs/atmosphere-plot.png"
+xdotool key Escape
+wait_for_no_window "Atmospheric Attenuation" 10
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
+xdotool key Escape
+wait_for_no_window "Atmospheric Losses" 10
+
+# "Look Angles" and "Margin", at their starting values.
+click_control "$launcher" 121 257 63 178 50 14
+tool=$(wait_for_window "Look Angles" 10)
+sleep 0.5
+import -window "$tool" "$root/docs/look-tool.png"
+xdotool windowfocus --sync "$tool" 2>/dev/null || true
+xdotool key Escape
+wait_for_no_window "Look Angles" 10
+click_control "$launcher" 121 257 7 196 50 14
+tool=$(wait_for_window "Link Margin" 10)
+sleep 0.5
+import -window "$tool" "$root/docs/margin-tool.png"
+echo "Wrote docs/launcher.png, docs/decibel-tool.png, docs/offaxis-tool.png, docs/pattern-plot.png, docs/link-budget.png, docs/atmosphere-tool.png, docs/atmosphere-plot.png, docs/look-tool.png and docs/margin-tool.png"
