@@ -76,6 +76,11 @@ TEST(Launcher, ShowsEveryToolReadyWithFocusOnTheFirst)
             EXPECT_EQ(d.Enabled(button.id), button.available);
         }
         EXPECT_EQ(d.Focus(), IDC_BUTTON_DB);
+        // Tab walks the buttons in the table's order, the link-design group last.
+        for (const ButtonRow& button : Buttons) {
+            EXPECT_EQ(d.Focus(), button.id) << button.text;
+            d.PressTab();
+        }
         d.PressEscape();
     });
     CKorToolsDlg launcher(models);
