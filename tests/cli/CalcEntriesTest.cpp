@@ -308,3 +308,29 @@ TEST(CalcEntries, HelpAndTheManualPage)
 }
 
 } // namespace
+
+namespace {
+
+// The link-design tools from the installed program: a satellite below the horizon is an answer
+// (exit 0, "visible = no"), and the best MODCOD follows the C/N down to none.
+TEST(CalcEntries, LinkDesignToolsAnswerEveryCase)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* line;
+    } rows[] = {
+        {{"look", "satellite_longitude=-120"}, "visible = no\n"},
+        {{"look", "station_latitude=0", "satellite_longitude=0"}, "range = 35786.05 km\n"},
+        {{"margin", "c_n=3"}, "best_modcod = QPSK 2/3\n"},
+        {{"margin", "c_n=-5"}, "best_modcod = none\n"},
+        {{"atmos", "rain_height=0"}, "rain_attenuation = 0.0 dB\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.back());
+        const CalcRun run = RunCalc(row.args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(row.line), std::string::npos) << run.out;
+    }
+}
+
+} // namespace
