@@ -241,6 +241,33 @@ protected:
         return 1;
     }
 
+    // The write of a model whose results all follow from its entries at once: a variable the
+    // model does not let the user type (GetVarAccess: a result, or one a caller locked) is
+    // refused as fixed, a value beyond the row's limits with the range message, and a stored
+    // value recalculates.
+    int StoreEntry(int index, double value, ErrorSink& sink)
+    {
+        if (GetVarAccess(index) != VarEditable) {
+            sink.SetError(ErrorVariableFixed);
+            return 0;
+        }
+        if (!CheckAndStore(index, value, sink))
+            return 0;
+        Recalculate();
+        return 1;
+    }
+    int StoreChoice(int index, int value, ErrorSink& sink)
+    {
+        if (GetVarAccess(index) != VarEditable) {
+            sink.SetError(ErrorVariableFixed);
+            return 0;
+        }
+        if (!CheckAndStoreInt(index, value, sink))
+            return 0;
+        Recalculate();
+        return 1;
+    }
+
     // The write of a model that derives its calculated variable from the others. That variable
     // is refused first, then whatever the model itself holds fixed at the moment (fixedByModel);
     // a stored value recalculates.

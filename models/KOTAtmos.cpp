@@ -81,26 +81,23 @@ int CKOTAtmos::GetVarAccess(int index) const
 
 int CKOTAtmos::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
-    if (GetVarAccess(index) != VarEditable) {
-        sink.SetError(ErrorVariableFixed);
-        return 0;
-    }
-    if (!CheckAndStore(index, value, sink))
+    if (!StoreEntry(index, value, sink))
         return 0;
     // A typed rate is no zone's any more, even where it happens to equal one.
     if (index == VarRainRate)
         m_rainZone = 0;
-    Recalculate();
     return 1;
 }
 
+// A zone fills its rate in, which the results then follow.
 int CKOTAtmos::SetIntVar(int index, const int& value, ErrorSink& sink)
 {
-    if (!CheckAndStoreInt(index, value, sink))
+    if (!StoreChoice(index, value, sink))
         return 0;
-    if (index == VarRainZone && m_rainZone > 0)
+    if (index == VarRainZone && m_rainZone > 0) {
         m_rainRate = RainZoneRate001(RainZoneLetters[static_cast<std::size_t>(m_rainZone - 1)]);
-    Recalculate();
+        Recalculate();
+    }
     return 1;
 }
 

@@ -54,14 +54,7 @@ int CKOTLook::GetVarAccess(int index) const
 
 int CKOTLook::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
-    if (GetVarAccess(index) != VarEditable) {
-        sink.SetError(ErrorVariableFixed);
-        return 0;
-    }
-    if (!CheckAndStore(index, value, sink))
-        return 0;
-    Recalculate();
-    return 1;
+    return StoreEntry(index, value, sink);
 }
 
 void CKOTLook::Recalculate()

@@ -87,26 +87,12 @@ const char* CKOTMargin::GetEnumText(int index, int choice) const
 
 int CKOTMargin::SetRealVar(int index, const double& value, ErrorSink& sink)
 {
-    if (GetVarAccess(index) != VarEditable) {
-        sink.SetError(ErrorVariableFixed);
-        return 0;
-    }
-    if (!CheckAndStore(index, value, sink))
-        return 0;
-    Recalculate();
-    return 1;
+    return StoreEntry(index, value, sink);
 }
 
 int CKOTMargin::SetIntVar(int index, const int& value, ErrorSink& sink)
 {
-    if (GetVarAccess(index) != VarEditable) {
-        sink.SetError(ErrorVariableFixed);
-        return 0;
-    }
-    if (!CheckAndStoreInt(index, value, sink))
-        return 0;
-    Recalculate();
-    return 1;
+    return StoreChoice(index, value, sink);
 }
 
 void CKOTMargin::LockToLink(double carrierToNoise, double noiseBandwidth)
