@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <type_traits>
 
 // An upper limit below the lower one: CheckRealLimits then applies no upper limit at all.
 // Good for any lower limit above -1.
@@ -244,25 +245,18 @@ protected:
     // The write of a model whose results all follow from its entries at once: a variable the
     // model does not let the user type (GetVarAccess: a result, or one a caller locked) is
     // refused as fixed, a value beyond the row's limits with the range message, and a stored
-    // value recalculates.
-    int StoreEntry(int index, double value, ErrorSink& sink)
+    // value recalculates. A choice (an int) goes through the integer limits, a number through the
+    // real ones.
+    template <class Value>
+    int StoreEntry(int index, Value value, ErrorSink& sink)
     {
         if (GetVarAccess(index) != VarEditable) {
             sink.SetError(ErrorVariableFixed);
             return 0;
         }
-        if (!CheckAndStore(index, value, sink))
-            return 0;
-        Recalculate();
-        return 1;
-    }
-    int StoreChoice(int index, int value, ErrorSink& sink)
-    {
-        if (GetVarAccess(index) != VarEditable) {
-            sink.SetError(ErrorVariableFixed);
-            return 0;
-        }
-        if (!CheckAndStoreInt(index, value, sink))
+        const int stored = std::is_same_v<Value, int> ? CheckAndStoreInt(index, static_cast<int>(value), sink)
+                                                      : CheckAndStore(index, static_cast<double>(value), sink);
+        if (!stored)
             return 0;
         Recalculate();
         return 1;

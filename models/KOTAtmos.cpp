@@ -92,7 +92,7 @@ int CKOTAtmos::SetRealVar(int index, const double& value, ErrorSink& sink)
 // A zone fills its rate in, which the results then follow.
 int CKOTAtmos::SetIntVar(int index, const int& value, ErrorSink& sink)
 {
-    if (!StoreChoice(index, value, sink))
+    if (!StoreEntry(index, value, sink))
         return 0;
     if (index == VarRainZone && m_rainZone > 0) {
         m_rainRate = RainZoneRate001(RainZoneLetters[static_cast<std::size_t>(m_rainZone - 1)]);

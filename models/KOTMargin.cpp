@@ -92,7 +92,7 @@ int CKOTMargin::SetRealVar(int index, const double& value, ErrorSink& sink)
 
 int CKOTMargin::SetIntVar(int index, const int& value, ErrorSink& sink)
 {
-    return StoreChoice(index, value, sink);
+    return StoreEntry(index, value, sink);
 }
 
 void CKOTMargin::LockToLink(double carrierToNoise, double noiseBandwidth)
