@@ -12,8 +12,9 @@ static_assert(std::string_view(KORTOOLS_PROJECT_VERSION) == KorToolsVersion,
 // Printed by --help, which works without a display.
 constexpr std::string_view Help =
     "Usage: kortools [--help] [--version] [Qt options such as -platform NAME]\n"
-    "Opens the KorTools launcher: fourteen calculators for radio-communication and satellite\n"
-    "engineers, each in a window of its own. The values entered are kept between runs.\n"
+    "Opens the KorTools launcher: calculators for radio-communication and satellite engineers,\n"
+    "from decibels to link budgets, atmospheric losses, look angles and link margins, each in a\n"
+    "window of its own. The values entered are kept between runs.\n"
     "\n"
     "  -h, --help     print this help and exit\n"
     "      --version  print the version and exit\n"
