@@ -9,23 +9,45 @@ void ShareAtmosphere(ToolModels& models, const CKOTAtmos& from)
 {
     const CKOTAtmos entries = from;
     models.atmos.TakeEntriesFrom(entries);
-    models.link.m_atmosphere.TakeEntriesFrom(entries);
-    models.pfd.m_atmosphere.TakeEntriesFrom(entries);
+    for (CKOTAtmos* copy : {&models.link.m_atmosphere, &models.pfd.m_atmosphere, &models.ctoni.m_wanted.m_atmosphere,
+                            &models.ctoni.m_interfering.m_atmosphere})
+        copy->TakeEntriesFrom(entries);
 }
 
 void ShareLook(ToolModels& models, const CKOTLook& from)
 {
     const CKOTLook look = from;
-    models.look = look;
-    models.link.m_look = look;
-    models.pfd.m_look = look;
+    for (CKOTLook* copy : {&models.look, &models.link.m_look, &models.pfd.m_look, &models.ctoni.m_wanted.m_look,
+                           &models.ctoni.m_interfering.m_look})
+        *copy = look;
 }
 
 void ShareCarrier(ToolModels& models, const CKOTMargin& from)
 {
     const CKOTMargin carrier = from;
-    models.margin.TakeCarrierFrom(carrier);
-    models.link.m_margin.TakeCarrierFrom(carrier);
+    for (CKOTMargin* copy : {&models.margin, &models.link.m_margin, &models.ctoni.m_wanted.m_margin,
+                             &models.ctoni.m_interfering.m_margin})
+        copy->TakeCarrierFrom(carrier);
+}
+
+// Whether a copy differs from the shared set in what the copies share.
+bool SiteDiffers(const CKOTAtmos& shared, const CKOTAtmos& copy)
+{
+    CKOTAtmos probe = shared;
+    probe.TakeEntriesFrom(copy);
+    return !probe.SameEntries(shared);
+}
+
+bool LookDiffers(const CKOTLook& shared, const CKOTLook& copy)
+{
+    return shared.m_latitude != copy.m_latitude || shared.m_longitude != copy.m_longitude
+           || shared.m_stationHeight != copy.m_stationHeight || shared.m_satelliteLongitude != copy.m_satelliteLongitude;
+}
+
+bool CarrierDiffers(const CKOTMargin& shared, const CKOTMargin& copy)
+{
+    return shared.m_symbolRate != copy.m_symbolRate || shared.m_rollOff != copy.m_rollOff
+           || shared.m_modcod != copy.m_modcod || shared.m_implementationMargin != copy.m_implementationMargin;
 }
 
 } // namespace
@@ -55,10 +77,7 @@ void CoupleAfterAtmosphere(ToolModels& models)
 // tool held before it opened.
 void CoupleAfterLook(ToolModels& models)
 {
-    const CKOTLook& before = models.link.m_look;
-    const bool changed = models.look.m_latitude != before.m_latitude || models.look.m_longitude != before.m_longitude
-                         || models.look.m_stationHeight != before.m_stationHeight
-                         || models.look.m_satelliteLongitude != before.m_satelliteLongitude;
+    const bool changed = LookDiffers(models.link.m_look, models.look);
     ShareLook(models, models.look);
     if (!changed)
         return;
@@ -82,4 +101,16 @@ void CoupleAfterPfdBudget(ToolModels& models)
 {
     ShareLook(models, models.pfd.m_look);
     ShareAtmosphere(models, models.pfd.m_atmosphere);
+}
+
+void CoupleAfterCtoNI(ToolModels& models)
+{
+    for (const CKOTLink* link : {&models.ctoni.m_wanted, &models.ctoni.m_interfering}) {
+        if (LookDiffers(models.look, link->m_look))
+            ShareLook(models, link->m_look);
+        if (CarrierDiffers(models.margin, link->m_margin))
+            ShareCarrier(models, link->m_margin);
+        if (SiteDiffers(models.atmos, link->m_atmosphere))
+            ShareAtmosphere(models, link->m_atmosphere);
+    }
 }

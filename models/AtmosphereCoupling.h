@@ -21,3 +21,5 @@ void CoupleAfterLook(ToolModels& models);
 void CoupleAfterMargin(ToolModels& models);
 void CoupleAfterLinkBudget(ToolModels& models);
 void CoupleAfterPfdBudget(ToolModels& models);
+// The C/(N+I) tool's two links open the same sub-tools: what either changed is shared.
+void CoupleAfterCtoNI(ToolModels& models);

@@ -65,7 +65,7 @@ enum ToolChoices {
     TOOL(gtot, CKOTGtoT, "gt", IDC_BUTTON_GTOT, IDD_TOOL_GTOT, 10, &CoupleAfterGtoT, ChoosesCalcVar | DerivesAfterEntries) \
     TOOL(link, CKOTLink, "link", IDC_BUTTON_CN, IDD_TOOL_LINK, 13, &CoupleAfterLinkBudget, NoChoices)              \
     TOOL(pfd, CKOTPFD, "pfd", IDC_BUTTON_PFD, IDD_TOOL_PFD, 12, &CoupleAfterPfdBudget, NoChoices)                 \
-    TOOL(ctoni, CKOTCtoNI, "cni", IDC_BUTTON_CNI, IDD_TOOL_CTONI, 14, nullptr, NoChoices)                          \
+    TOOL(ctoni, CKOTCtoNI, "cni", IDC_BUTTON_CNI, IDD_TOOL_CTONI, 14, &CoupleAfterCtoNI, NoChoices)                \
     TOOL(fov1, CKOTFOV1, "period", IDC_BUTTON_PERIOD, IDD_TOOL_FOV1, 5, nullptr, NoChoices)                        \
     TOOL(fov2, CKOTFOV2, "fov", IDC_BUTTON_ANGLES, IDD_TOOL_FOV2, 6, nullptr, EntryMarksEdited)                    \
     TOOL(atmos, CKOTAtmos, "atmos", IDC_BUTTON_ATMOS, IDD_TOOL_ATMOS, 0, &CoupleAfterAtmosphere, NoChoices)        \

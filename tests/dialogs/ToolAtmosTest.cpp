@@ -123,6 +123,22 @@ TEST(ToolAtmos, TheToolAndTheBudgetsKeepOneAtmosphere)
     EXPECT_EQ(models->pfd.m_atmosphere.m_elevation, 20.0);
     EXPECT_EQ(models->atmos.m_frequency, 12e9);
     EXPECT_EQ(models->atmos.m_diameter, 0.0012);
+
+    // The C/(N+I) tool's links open the same tool, on the same atmosphere, and share it back.
+    host.OnDialog(IDD_TOOL_ATMOS, [](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(IDC_ATMOS_ELEVATION), "20.0");
+        d.TypeInto(IDC_ATMOS_ELEVATION, "25");
+        d.PressTab();
+        d.Click(IDCANCEL);
+    });
+    host.OnDialog(IDD_TOOL_LINK, [](ScriptedDialog& d) { d.PressFunctionKey(3); });
+    host.OnDialog(IDD_TOOL_CTONI, [](ScriptedDialog& d) { d.Click(IDC_CNI_CALC_WANTED); });
+    const RegisteredTool& cni = *FindTool("cni");
+    cni.runDialog(*models);
+    cni.afterDialog(*models);
+    EXPECT_EQ(host.PendingScripts(IDD_TOOL_ATMOS), 0u);
+    EXPECT_EQ(models->atmos.m_elevation, 25.0);
+    EXPECT_EQ(models->link.m_atmosphere.m_elevation, 25.0);
 }
 
 } // namespace
