@@ -287,7 +287,28 @@ done <<'TOOLS'
 7|148|Orbit Field of View Tool
 63|148|Power Flux Density Tool
 63|130|C/(N+I) Tool
+7|178|Atmospheric Losses
+63|178|Look Angles
+7|196|Link Margin
 TOOLS
+
+# The link-design tools' charts: F2 opens each above its tool, Escape closes chart and tool.
+while IFS='|' read -r x y caption title; do
+    open_tool "$x" "$y" "$caption" >/dev/null
+    keys F2
+    chart=$(wait_for_window "$title" 20) || fail "F2 in \"$caption\" did not open its chart"
+    xdotool windowfocus --sync "$chart" 2>/dev/null || true
+    keys Escape
+    wait_for_no_window "$title" 10 || fail "Escape did not close \"$title\""
+    tool=$(wait_for_window "$caption" 2) || fail "closing \"$title\" closed its tool too"
+    xdotool windowfocus --sync "$tool" 2>/dev/null || true
+    keys Escape
+    wait_for_no_window "$caption" 10 || fail "Escape did not close \"$caption\""
+    step "\"$caption\" drew \"$title\" with F2"
+done <<'CHARTS'
+7|178|Atmospheric Losses|Atmospheric Attenuation
+7|196|Link Margin|Link Margin by MODCOD
+CHARTS
 
 # The off-axis tool's patterns: F2 opens the chart above the tool, Escape closes the chart and
 # leaves the tool open.
