@@ -96,6 +96,19 @@ constexpr std::array<int, N> ControlIds(const Binding (&rows)[N])
 template <int DialogId>
 std::span<const EditBinding> VarControls();
 
+// Two tables as one, for VarControls: a dialog's edits and the other controls that show a
+// variable (a list, a text).
+template <std::size_t N, std::size_t M>
+constexpr std::array<EditBinding, N + M> JoinBindings(const EditBinding (&first)[N], const EditBinding (&then)[M])
+{
+    std::array<EditBinding, N + M> all{};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = first[i];
+    for (std::size_t i = 0; i < M; ++i)
+        all[N + i] = then[i];
+    return all;
+}
+
 // The row of the control `id`, or null.
 template <class Binding>
 const Binding* FindBinding(std::span<const Binding> rows, int id)

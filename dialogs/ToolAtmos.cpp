@@ -43,13 +43,8 @@ constexpr EditBinding Edits[] = {
 constexpr auto EditIds = ControlIds(Edits);
 
 // Every variable the window shows: the edits and the zone's list.
-constexpr auto Named = [] {
-    std::array<EditBinding, std::size(Edits) + 1> all{};
-    for (std::size_t i = 0; i < std::size(Edits); ++i)
-        all[i] = Edits[i];
-    all[std::size(Edits)] = {IDC_ATMOS_RAIN_ZONE, A::VarRainZone};
-    return all;
-}();
+constexpr EditBinding Lists[] = {{IDC_ATMOS_RAIN_ZONE, A::VarRainZone}};
+constexpr auto Named = JoinBindings(Edits, Lists);
 
 } // namespace
 

@@ -7,7 +7,6 @@
 #include "resources/Resource.h"
 #include "resources/Strings.h"
 
-#include <array>
 #include <span>
 
 namespace {
@@ -31,14 +30,8 @@ constexpr EditBinding Edits[] = {
 constexpr auto EditIds = ControlIds(Edits);
 
 // Every variable the window shows: the edits, the MODCOD's list and the best MODCOD's text.
-constexpr auto Named = [] {
-    std::array<EditBinding, std::size(Edits) + 2> all{};
-    for (std::size_t i = 0; i < std::size(Edits); ++i)
-        all[i] = Edits[i];
-    all[std::size(Edits)] = {IDC_MARGIN_MODCOD, M::VarModcod};
-    all[std::size(Edits) + 1] = {IDC_MARGIN_BEST, M::VarBestModcod};
-    return all;
-}();
+constexpr EditBinding Others[] = {{IDC_MARGIN_MODCOD, M::VarModcod}, {IDC_MARGIN_BEST, M::VarBestModcod}};
+constexpr auto Named = JoinBindings(Edits, Others);
 
 } // namespace
 

@@ -36,13 +36,8 @@ constexpr CalcBinding CalcButtons[] = {
 constexpr auto CalcButtonIds = ControlIds(CalcButtons);
 
 // Every variable the window shows: the edits and the pattern's list.
-constexpr EditBinding Named[] = {
-    {IDC_OFF_ANGLE, CKOTOff::VarOffAxisAngle},
-    {IDC_OFF_RELATIVE, CKOTOff::VarRelativeGain},
-    {IDC_OFF_GAIN, CKOTOff::VarPeakGain},
-    {IDC_OFF_BEAMWIDTH, CKOTOff::VarBeamwidth},
-    {IDC_OFF_PATTERN, CKOTOff::VarPattern},
-};
+constexpr EditBinding Lists[] = {{IDC_OFF_PATTERN, CKOTOff::VarPattern}};
+constexpr auto Named = JoinBindings(Shown, Lists);
 
 } // namespace
 

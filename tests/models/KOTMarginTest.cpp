@@ -61,12 +61,6 @@ TEST(KOTMargin, EntriesAreCheckedAgainstTheirLimits)
     ErrorSink sink;
     EXPECT_EQ(model.SetIntVar(CKOTMargin::VarModcod, Dvbs2ModcodCount, sink), 0);
     EXPECT_EQ(model.m_modcod, 6);
-    // Results are never typed, the best MODCOD included.
-    EXPECT_EQ(model.SetRealVar(CKOTMargin::VarMargin, 3.0, sink), 0);
-    EXPECT_EQ(sink.Code, ErrorVariableFixed);
-    ErrorSink best;
-    EXPECT_EQ(model.SetIntVar(CKOTMargin::VarBestModcod, 0, best), 0);
-    EXPECT_EQ(best.Code, ErrorVariableFixed);
 }
 
 // Typed rates are read in the display unit or converted from the one typed after them; a choice

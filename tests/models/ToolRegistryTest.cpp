@@ -1,8 +1,10 @@
 // The registry is the one list of tools: each tool once, and everything that goes through the
 // tools sees them in the registry's order, the records of kortools.dat in their own.
+#include "framework/ErrorSink.h"
 #include "models/ToolRegistry.h"
 #include "platform/DialogTemplate.h"
 #include "resources/Resource.h"
+#include "tests/models/ModelChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,30 @@ TEST(ToolRegistry, TheRecordsAreVisitedInTheirNumberedOrder)
     for (const RegisteredTool& tool : RegisteredTools()) {
         if (tool.record > 0) {
             EXPECT_EQ(visited[static_cast<std::size_t>(tool.record - 1)], &tool.model(*models)) << tool.name;
+        }
+    }
+}
+
+// The tools kept in kortools.json derive every result from their entries at once: a result,
+// typed as it shows, is refused as fixed and moves nothing.
+TEST(ToolRegistry, TheLinkDesignToolsResultsAreNeverTyped)
+{
+    const auto models = std::make_unique<ToolModels>();
+    for (const RegisteredTool& tool : RegisteredTools()) {
+        if (tool.record != 0)
+            continue;
+        CKorObj& model = tool.model(*models);
+        for (int index = VarIndexDescription + 1; index < model.GetVarCount(); ++index) {
+            if (model.GetVarAccess(index) == VarEditable)
+                continue;
+            SCOPED_TRACE(std::string(tool.name) + " " + std::to_string(index));
+            std::string text;
+            model.GetValueText(index, text);
+            ErrorSink refused;
+            const std::vector<double> before = RealValues(model);
+            EXPECT_EQ(model.SetValueFromText(index, text, refused), 0);
+            EXPECT_EQ(refused.Code, ErrorVariableFixed);
+            EXPECT_EQ(RealValues(model), before);
         }
     }
 }
